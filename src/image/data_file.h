@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// ".DAT" data files: the raw bytes of a memory image, no header.
+namespace qx210 {
+
+struct FileResult {
+  bool ok = false;
+  QString error;  // English description for logs and the command line
+};
+
+// Reads up to the first 850 bytes. A file shorter than an encoded image
+// (848 bytes) is refused.
+FileResult ReadDataFile(const QString& path, QByteArray& image);
+
+// Writes `image` atomically: a failed write leaves an existing file intact.
+FileResult WriteDataFile(const QString& path, const QByteArray& image);
+
+}  // namespace qx210
