@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-class QWidget;
+#include <QWidget>
 
 namespace qx210 {
 
