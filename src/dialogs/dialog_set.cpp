@@ -1,19 +1,56 @@
 #include "dialogs/dialog_set.h"
 
+#include <QCoreApplication>
+
+#include "dialogs/about_dialog.h"
+#include "dialogs/debug_parameters_dialog.h"
+#include "dialogs/embedded_message_dialog.h"
+#include "dialogs/key_assignment_dialog.h"
+#include "dialogs/optional_functions_dialog.h"
+#include "dialogs/test_frequency_dialog.h"
 #include "editor/editor.h"
 
 namespace qx210 {
 
-DialogSet::DialogSet(Editor& editor, QWidget* mainWindow) : QObject(nullptr), m_editor(editor), m_mainWindow(mainWindow) {}
+namespace {
+
+template <typename T, typename... Args>
+T& Ensure(std::unique_ptr<T>& dialog, Args&&... args) {
+  if (!dialog) dialog = std::make_unique<T>(std::forward<Args>(args)...);
+  return *dialog;
+}
+
+}  // namespace
+
+DialogSet::DialogSet(Editor& editor, QWidget* mainWindow)
+    : QObject(nullptr), m_editor(editor), m_mainWindow(mainWindow) {}
+
 DialogSet::~DialogSet() = default;
 
-void DialogSet::showOptionalFunctions() {}
-void DialogSet::showKeyAssignment() {}
-void DialogSet::showEmbeddedMessage() {}
-void DialogSet::showDebugParameters() {}
-void DialogSet::showTestFrequencies() {}
-void DialogSet::showAbout() {}
-void DialogSet::openHelp() {}
-void DialogSet::lockDebugParameters() {}
+OptionalFunctionsDialog& DialogSet::optionalFunctions() { return Ensure(m_optionalFunctions, m_editor); }
+KeyAssignmentDialog& DialogSet::keyAssignment() { return Ensure(m_keyAssignment, m_editor); }
+EmbeddedMessageDialog& DialogSet::embeddedMessage() { return Ensure(m_embeddedMessage, m_editor); }
+DebugParametersDialog& DialogSet::debugParameters() { return Ensure(m_debugParameters, m_editor, m_gestures); }
+TestFrequencyDialog& DialogSet::testFrequencies() { return Ensure(m_testFrequencies, m_editor); }
+AboutDialog& DialogSet::about() { return Ensure(m_about); }
+
+void DialogSet::showOptionalFunctions() { optionalFunctions().present(); }
+void DialogSet::showKeyAssignment() { keyAssignment().present(); }
+void DialogSet::showEmbeddedMessage() { embeddedMessage().present(); }
+void DialogSet::showDebugParameters() { debugParameters().present(); }
+void DialogSet::showTestFrequencies() { testFrequencies().present(); }
+void DialogSet::showAbout() { about().present(); }
+
+QString DialogSet::helpFolder() const {
+  return m_helpFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_helpFolder;
+}
+
+void DialogSet::openHelp() { OpenHelpFile(helpFolder(), m_urlOpener); }
+
+void DialogSet::lockDebugParameters() {
+  m_gestures.clear();
+  m_editor.setDebugParametersUnlocked(false);
+  if (m_debugParameters) m_debugParameters->setSlidersEnabled(false);
+}
 
 }  // namespace qx210

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+
+class QComboBox;
+
+namespace qx210 {
+
+class Editor;
+
+// Common behaviour of the auxiliary dialogs: a modeless top-level window
+// without an owner, created once and only hidden afterwards (OK, Cancel and
+// the close box all hide it). Each time it is shown it loads the values the
+// editor holds; while it is open, a change of those values (a decode, a file
+// opened) loads them again. Captions follow a language switch while open.
+class AuxDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit AuxDialog(Editor& editor);
+
+  // Shows the dialog, loading the held values unless it is already open.
+  void present();
+
+  // Controls := the values held by the editor.
+  virtual void load() = 0;
+
+ protected:
+  // True when the held values differ from what the controls were loaded with.
+  virtual bool heldValuesChanged() const = 0;
+  // Writes every caption and list text in the current language.
+  virtual void retranslate() = 0;
+
+  void changeEvent(QEvent* event) override;
+
+  Editor& editor() { return m_editor; }
+  const Editor& editor() const { return m_editor; }
+
+ private:
+  void onSettingsChanged();
+
+  Editor& m_editor;
+};
+
+// Replaces the items of a list, keeping the selected position.
+void SetComboItems(QComboBox* combo, const QStringList& items);
+
+// Makes a list at least as wide as its longest item needs. The computed size
+// hint leaves too little room for the text in some styles, so add a margin.
+void FitComboToItems(QComboBox* combo);
+
+// Selects `position`, or nothing when it is not a position of the list.
+void SelectPosition(QComboBox* combo, int position);
+
+// A field for DTMF codes: typed a..z become A..Z, only 0-9, A-D, '*' and '#'
+// are accepted, and a full field (maxLength > 0) takes a character only in
+// place of a selection. Pasted text passes the same filter.
+class CodeLineEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  explicit CodeLineEdit(int maxLength, QWidget* parent = nullptr);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  int m_limit = 0;
+};
+
+}  // namespace qx210

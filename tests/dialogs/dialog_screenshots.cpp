@@ -1,0 +1,76 @@
+// Saves a picture of every auxiliary dialog in Chinese and in English:
+//   dialog_screenshots <output folder>
+// Run under a display server (scripts/dialog_screenshots.sh uses Xvfb).
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QPixmap>
+#include <QTest>
+#include <cstdio>
+
+#include "dialogs/about_dialog.h"
+#include "dialogs/debug_parameters_dialog.h"
+#include "dialogs/dialog_set.h"
+#include "dialogs/embedded_message_dialog.h"
+#include "dialogs/key_assignment_dialog.h"
+#include "dialogs/optional_functions_dialog.h"
+#include "dialogs/test_frequency_dialog.h"
+#include "editor/editor.h"
+#include "i18n/language.h"
+
+using namespace qx210;
+
+namespace {
+
+bool Save(QWidget& dialog, const QDir& folder, const QString& name) {
+  dialog.adjustSize();
+  (void)QTest::qWaitForWindowExposed(&dialog, 3000);
+  QTest::qWait(150);
+  const QString path = folder.filePath(name + QStringLiteral(".png"));
+  const bool ok = dialog.grab().save(path);
+  std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "FAILED", qPrintable(path), dialog.width(), dialog.height());
+  dialog.hide();
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    return 2;
+  }
+  QDir folder(QString::fromLocal8Bit(argv[1]));
+  if (!folder.mkpath(QStringLiteral("."))) return 1;
+
+  Editor editor;
+  RadioSettings& s = editor.settings();
+  s.message = {QStringLiteral("ZERATH QX-210"), QStringLiteral("Welcome / 0123456789")};
+  s.testFrequencies.rx[0] = QStringLiteral("446.00625");
+  s.testFrequencies.tx[0] = QStringLiteral("446.00625");
+  s.testFrequencies.rx[1] = QStringLiteral("145.01250");
+  s.testFrequencies.tx[1] = QStringLiteral("150.10000");
+  s.optional.dropoutDelayTime = 30;
+  DialogSet dialogs(editor, nullptr);
+
+  bool ok = true;
+  for (const auto& [language, suffix] : {std::pair{kChinese, "zh"}, std::pair{kEnglish, "en"}}) {
+    SetLanguage(language);
+    for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    const QString tag = QString::fromLatin1(suffix);
+    dialogs.showOptionalFunctions();
+    ok &= Save(dialogs.optionalFunctions(), folder, QStringLiteral("form5_optional_functions_") + tag);
+    dialogs.showKeyAssignment();
+    ok &= Save(dialogs.keyAssignment(), folder, QStringLiteral("form6_key_assignment_") + tag);
+    dialogs.showEmbeddedMessage();
+    ok &= Save(dialogs.embeddedMessage(), folder, QStringLiteral("form7_embedded_message_") + tag);
+    dialogs.showDebugParameters();
+    ok &= Save(dialogs.debugParameters(), folder, QStringLiteral("form2_debug_parameters_") + tag);
+    dialogs.showTestFrequencies();
+    ok &= Save(dialogs.testFrequencies(), folder, QStringLiteral("form4_test_frequency_") + tag);
+    dialogs.showAbout();
+    ok &= Save(dialogs.about(), folder, QStringLiteral("frmabout_") + tag);
+  }
+  return ok ? 0 : 1;
+}
