@@ -10,10 +10,10 @@ build="${1:-build}"
 out="${2:-$build/dialog-screenshots}"
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
-cmake --build "$build" --target dialog_screenshots
-tool="$(find "$build" -type f -name dialog_screenshots -perm -u+x | head -n 1)"
+cmake --build "$build" --target qx210-dialog-screenshots
+tool="$(find "$build" -type f -name qx210-dialog-screenshots -perm -u+x | head -n 1)"
 if [[ -z "$tool" ]]; then
-  echo "dialog_screenshots was not built in $build" >&2
+  echo "qx210-dialog-screenshots was not built in $build" >&2
   exit 1
 fi
 

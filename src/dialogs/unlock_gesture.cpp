@@ -4,9 +4,7 @@
 
 namespace qx210 {
 
-namespace {
-
-qint64 MonotonicMs() {
+qint64 MonotonicMilliseconds() {
   static QElapsedTimer timer = [] {
     QElapsedTimer t;
     t.start();
@@ -15,11 +13,9 @@ qint64 MonotonicMs() {
   return timer.elapsed();
 }
 
-}  // namespace
+GestureState::GestureState() : m_clock(&MonotonicMilliseconds) {}
 
-GestureState::GestureState() : m_clock(&MonotonicMs) {}
-
-void GestureState::setClock(Clock clock) { m_clock = clock ? std::move(clock) : Clock(&MonotonicMs); }
+void GestureState::setClock(Clock clock) { m_clock = clock ? std::move(clock) : Clock(&MonotonicMilliseconds); }
 
 bool GestureState::withinWindow() {
   const qint64 now = m_clock();

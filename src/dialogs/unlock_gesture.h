@@ -6,6 +6,9 @@
 
 namespace qx210 {
 
+// Milliseconds of a monotonic clock started with the program.
+qint64 MonotonicMilliseconds();
+
 // The click state shared by the two hidden service-mode gestures: the main
 // window's band override (three captions) and the debug-parameter release
 // (two captions, the first two flags). A gesture completes when all of its

@@ -1,0 +1,143 @@
+#include "link/serial_link.h"
+
+namespace qx210 {
+
+SerialLink::SerialLink(PortCatalogue catalogue, QObject* parent)
+    : QObject(parent), m_catalogue(std::move(catalogue)), m_port(new QSerialPort(this)) {
+  m_availability.fill(PortAvailability::NoDevice);
+  connect(m_port, &QSerialPort::readyRead, this, &SerialLink::onReadyRead);
+  connect(m_port, &QSerialPort::errorOccurred, this, &SerialLink::onErrorOccurred);
+}
+
+SerialLink::~SerialLink() { close(); }
+
+void SerialLink::setComPortNumber(int number) {
+  if (number < 0 || number > PortCatalogue::kSlotCount || number == m_comPortNumber) return;
+  m_comPortNumber = number;
+  Q_EMIT comPortNumberChanged(number);
+}
+
+bool SerialLink::isOpen() const { return m_port->isOpen(); }
+
+void SerialLink::close() {
+  if (!m_port->isOpen()) return;
+  m_port->close();
+  Q_EMIT openChanged(false);
+}
+
+bool SerialLink::openSlot(int slot) {
+  close();
+  const QString path = m_catalogue.slotPath(slot);
+  if (path.isEmpty()) return false;
+  m_port->setPortName(path);
+  m_port->clearError();
+  if (!m_port->open(QIODevice::ReadWrite)) {
+    m_lastOpenDenied = m_port->error() == QSerialPort::PermissionError;
+    return false;
+  }
+  m_lastOpenDenied = false;
+  m_port->setBaudRate(QSerialPort::Baud9600);
+  m_port->setDataBits(QSerialPort::Data8);
+  m_port->setParity(QSerialPort::NoParity);
+  m_port->setStopBits(QSerialPort::OneStop);
+  m_port->setFlowControl(QSerialPort::NoFlowControl);
+  // Programming cables commonly take their supply from DTR and RTS. On a
+  // pseudo-terminal both calls fail with an unsupported operation, which the
+  // error handler ignores.
+  m_port->setDataTerminalReady(true);
+  m_port->setRequestToSend(true);
+  m_port->clearError();
+  Q_EMIT openChanged(true);
+  return true;
+}
+
+PortAvailability SerialLink::probe(int slot, QString& error) {
+  error.clear();
+  if (m_catalogue.slotPath(slot).isEmpty()) return PortAvailability::NoDevice;
+  if (openSlot(slot)) return PortAvailability::Openable;
+  error = m_port->errorString();
+  switch (m_port->error()) {
+    case QSerialPort::PermissionError:
+      return PortAvailability::PermissionDenied;
+    case QSerialPort::DeviceNotFoundError:
+      return PortAvailability::NoDevice;
+    default:
+      return PortAvailability::Unavailable;
+  }
+}
+
+int SerialLink::scan(int rememberedPort) {
+  int count = 0;
+  int first = 0;
+  for (int slot = 1; slot <= PortCatalogue::kSlotCount; ++slot) {
+    QString error;
+    const PortAvailability availability = probe(slot, error);
+    m_availability[static_cast<std::size_t>(slot - 1)] = availability;
+    m_errors[static_cast<std::size_t>(slot - 1)] = error;
+    if (availability == PortAvailability::Openable && ++count == 1) first = slot;
+  }
+  close();
+  if (rememberedPort >= 1 && rememberedPort <= PortCatalogue::kSlotCount &&
+      availability(rememberedPort) == PortAvailability::Openable) {
+    choosePort(rememberedPort);
+    return rememberedPort;
+  }
+  // One openable port, or several: the lowest one, remembered from now on.
+  if (count >= 1) {
+    setComPortNumber(first);
+    openSlot(first);
+  }
+  return 0;
+}
+
+PortAvailability SerialLink::availability(int slot) const {
+  if (slot < 1 || slot > PortCatalogue::kSlotCount) return PortAvailability::NoDevice;
+  return m_availability[static_cast<std::size_t>(slot - 1)];
+}
+
+QString SerialLink::openError(int slot) const {
+  if (slot < 1 || slot > PortCatalogue::kSlotCount) return {};
+  return m_errors[static_cast<std::size_t>(slot - 1)];
+}
+
+bool SerialLink::choosePort(int slot) {
+  if (slot < 1 || slot > PortCatalogue::kSlotCount) return false;
+  setComPortNumber(slot);
+  return openSlot(slot);
+}
+
+void SerialLink::transmit(const QByteArray& bytes) {
+  if (!m_port->isOpen()) return;
+  for (const char byte : bytes) m_port->write(&byte, 1);
+}
+
+void SerialLink::flush() {
+  if (m_port->isOpen()) m_port->flush();
+}
+
+void SerialLink::onReadyRead() {
+  const QByteArray bytes = m_port->readAll();
+  if (!bytes.isEmpty()) Q_EMIT bytesReceived(bytes);
+}
+
+void SerialLink::onErrorOccurred(QSerialPort::SerialPortError error) {
+  switch (error) {
+    case QSerialPort::ReadError:
+    case QSerialPort::ResourceError:
+    case QSerialPort::WriteError: {
+      if (!m_port->isOpen()) return;
+      // A vanished device keeps reporting; close at the first report.
+      const QString reason = m_port->errorString();
+      m_port->clearError();
+      close();
+      Q_EMIT portLost(reason);
+      return;
+    }
+    default:
+      // Unsupported operations (DTR/RTS on a pseudo-terminal), timeouts and
+      // open failures are not a lost port.
+      return;
+  }
+}
+
+}  // namespace qx210

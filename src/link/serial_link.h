@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <array>
+
+#include "link/port_catalogue.h"
+
+// The serial port MSComm1: 9600 bit/s, 8 data bits, no parity, 1 stop bit, no
+// flow control, raw bytes. Opens ports by slot number (COM1..COM20), runs the
+// start-up scan and reports every received chunk.
+namespace qx210 {
+
+enum class PortAvailability {
+  NoDevice,          // the slot stands for no device
+  Openable,
+  PermissionDenied,  // exists, but the user may not open it
+  Unavailable,       // exists but cannot be opened (busy, gone, not a serial device)
+};
+
+class SerialLink : public QObject {
+  Q_OBJECT
+ public:
+  explicit SerialLink(PortCatalogue catalogue, QObject* parent = nullptr);
+  ~SerialLink() override;
+
+  const PortCatalogue& catalogue() const { return m_catalogue; }
+
+  // ComPortNumber: 1..20, 0 = none chosen yet.
+  int comPortNumber() const { return m_comPortNumber; }
+  void setComPortNumber(int number);
+
+  // The start-up scan: tries every slot once, COM1 first, then opens the
+  // remembered port, or the only openable one, or the lowest openable one
+  // (which then becomes ComPortNumber). Returns the slot that was marked as
+  // chosen (the remembered one), or 0.
+  int scan(int rememberedPort);
+  PortAvailability availability(int slot) const;
+  QString openError(int slot) const;
+
+  // OptionCOM click: ComPortNumber = slot, then reopen. False when the port
+  // stays closed.
+  bool choosePort(int slot);
+
+  bool isOpen() const;
+  void close();
+  // Why the last open failed.
+  QString errorString() const { return m_port->errorString(); }
+  bool lastOpenDenied() const { return m_lastOpenDenied; }
+  // Hands written bytes to the device without waiting for the event loop.
+  void flush();
+  // One message, handed to the port one byte at a time.
+  void transmit(const QByteArray& bytes);
+
+ Q_SIGNALS:
+  void bytesReceived(const QByteArray& bytes);
+  // The open port failed (device removed, read error) and has been closed.
+  void portLost(const QString& reason);
+  void comPortNumberChanged(int number);
+  void openChanged(bool open);
+
+ private:
+  bool openSlot(int slot);
+  void onReadyRead();
+  void onErrorOccurred(QSerialPort::SerialPortError error);
+  PortAvailability probe(int slot, QString& error);
+
+  PortCatalogue m_catalogue;
+  QSerialPort* m_port = nullptr;
+  int m_comPortNumber = 0;
+  bool m_lastOpenDenied = false;
+  std::array<PortAvailability, PortCatalogue::kSlotCount> m_availability{};
+  std::array<QString, PortCatalogue::kSlotCount> m_errors;
+};
+
+}  // namespace qx210

@@ -1,0 +1,66 @@
+#include "link/window_link.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+
+#include "i18n/language.h"
+#include "link/form_com.h"
+
+namespace qx210 {
+
+WindowLink::WindowLink(Editor& editor, const WindowLinkParts& parts, int rememberedPort, PortCatalogue catalogue,
+                       QObject* parent)
+    : QObject(parent), m_serial(std::move(catalogue)), m_control(editor, m_serial, m_prompts) {
+  m_serial.setComPortNumber(rememberedPort);
+  m_form = new FormCOM(m_serial, parts.window);
+  m_form->hide();
+  m_control.setLanguage(CurrentLanguage());
+  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this,
+          [this](int language) { m_control.setLanguage(language); });
+
+  for (QAction* read : {parts.readCommand, parts.readButton})
+    if (read) connect(read, &QAction::triggered, this, &WindowLink::startRead);
+  for (QAction* write : {parts.writeCommand, parts.writeButton})
+    if (write) connect(write, &QAction::triggered, this, &WindowLink::startWrite);
+  if (parts.portCommand) connect(parts.portCommand, &QAction::triggered, this, &WindowLink::showPortWindow);
+
+  if (QLabel* label = parts.statusLabel) {
+    connect(&m_control, &ExchangeControl::statusTextChanged, label, &QLabel::setText);
+    connect(&m_control, &ExchangeControl::statusVisibleChanged, label, &QLabel::setVisible);
+  }
+  if (QProgressBar* bar = parts.progressBar) {
+    connect(&m_control, &ExchangeControl::progressShown, bar, [bar](int maximum) {
+      bar->setRange(0, maximum);
+      bar->setValue(0);
+      bar->show();
+    });
+    connect(&m_control, &ExchangeControl::progressChanged, bar, &QProgressBar::setValue);
+    connect(&m_control, &ExchangeControl::progressHidden, bar, &QProgressBar::hide);
+  }
+  if (parts.setBusy) connect(&m_control, &ExchangeControl::busyChanged, this, parts.setBusy);
+  if (parts.prepareEditor) connect(&m_control, &ExchangeControl::editorCommitRequested, this, parts.prepareEditor);
+}
+
+WindowLink::~WindowLink() {
+  // The port window belongs to the main window but uses this object's port.
+  delete m_form.data();
+}
+
+void WindowLink::startRead() {
+  m_control.setLanguage(CurrentLanguage());
+  m_control.startRead();
+}
+
+void WindowLink::startWrite() {
+  m_control.setLanguage(CurrentLanguage());
+  m_control.startWrite();
+}
+
+void WindowLink::showPortWindow() {
+  m_form->show();
+  m_form->raise();
+  m_form->activateWindow();
+}
+
+}  // namespace qx210

@@ -1,0 +1,37 @@
+#include "shell/hidden_modes.h"
+
+namespace qx210 {
+
+HiddenModes::HiddenModes(GestureState& gestures, QObject* parent)
+    : QObject(parent), m_gestures(gestures), m_clock(&MonotonicMilliseconds) {}
+
+void HiddenModes::setClock(Clock clock) {
+  m_gestures.setClock(clock);
+  m_clock = clock ? std::move(clock) : Clock(&MonotonicMilliseconds);
+}
+
+void HiddenModes::gestureClick(int k) {
+  if (k < 0 || k >= kGestureCaptions) return;
+  // The flags stay set once the gesture completes; leaving the mode clears them.
+  if (m_gestures.clickBandOverride(k)) setBandOverride(true);
+}
+
+bool HiddenModes::hiddenButtonClick(Button button) {
+  const qint64 now = m_clock();
+  if (!m_lastHiddenClick || now - *m_lastHiddenClick >= kDoubleClickMs) {
+    m_lastHiddenClick = now;
+    return false;
+  }
+  m_lastHiddenClick.reset();
+  m_gestures.clear();
+  if (button == Button::BandOverride) setBandOverride(false);
+  return true;
+}
+
+void HiddenModes::setBandOverride(bool enabled) {
+  if (m_bandOverride == enabled) return;
+  m_bandOverride = enabled;
+  Q_EMIT bandOverrideChanged(enabled);
+}
+
+}  // namespace qx210
