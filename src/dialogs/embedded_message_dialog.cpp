@@ -15,10 +15,16 @@ namespace qx210 {
 namespace {
 
 // Refuses any text holding a character the radio cannot store in one byte.
+// A 0x00 byte of an image reads as U+0000 and is written back as 0x00, so it
+// passes too: a line that is invalid from the start would take any input.
 class OneByteValidator : public QValidator {
  public:
   using QValidator::QValidator;
-  State validate(QString& input, int&) const override { return IsOneByteText(input) ? Acceptable : Invalid; }
+  State validate(QString& input, int&) const override {
+    for (QChar c : input)
+      if (!c.isNull() && !IsOneByteCharacter(c)) return Invalid;
+    return Acceptable;
+  }
 };
 
 QLineEdit* NewLine(QWidget* parent, const char* name) {

@@ -14,6 +14,7 @@ namespace {
 
 QPointer<QWidget> g_owner;
 MessageBoxHook g_hook;
+QString g_applicationTitle;
 
 struct ButtonSpec {
   int id;
@@ -78,8 +79,14 @@ void SetMessageBoxOwner(QWidget* owner) { g_owner = owner; }
 
 void SetMessageBoxHook(MessageBoxHook hook) { g_hook = std::move(hook); }
 
+void SetApplicationTitle(const QString& title) { g_applicationTitle = title; }
+
+QString ApplicationTitle() {
+  return g_applicationTitle.isEmpty() ? QCoreApplication::applicationName() : g_applicationTitle;
+}
+
 int ShowLocalizedMessage(const QString& text, int style, const QString& title) {
-  const QString shownTitle = title.isEmpty() ? QApplication::applicationDisplayName() : title;
+  const QString shownTitle = title.isEmpty() ? ApplicationTitle() : title;
   QMessageBox::StandardButton first = QMessageBox::Ok;
   QMessageBox::StandardButton second = QMessageBox::NoButton;
   const QMessageBox::StandardButtons buttons = ButtonsFor(style, first, second);

@@ -48,6 +48,12 @@ int ShowLocalizedMessage(const QString& text, int style, const QString& title = 
 // The window that owns every message box (the main window).
 void SetMessageBoxOwner(QWidget* owner);
 
+// The application's title, which a box without a title of its own shows. It
+// is kept here rather than as the application's display name, which the
+// window systems would append to the title of every other window and box.
+void SetApplicationTitle(const QString& title);
+QString ApplicationTitle();
+
 // Test seam: when set, the hook receives the fully prepared box instead of it
 // being shown, and its return value is the pressed button's identifier.
 using MessageBoxHook = std::function<int(QMessageBox& box)>;

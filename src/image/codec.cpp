@@ -78,12 +78,16 @@ class ImageReader {
            ByteToHexPair(byte(address));
   }
   // Text field: each byte other than 0xFF adds the character with that code.
+  // A DTMF code stores "0" as 0x3A; a stray 0x30 there reads as ":" so that
+  // every byte maps to its own character and is written back unchanged.
   QString text(int address, int size, bool dtmf = false) const {
     QString result;
     for (int i = 0; i < size; ++i) {
       const int b = byte(address + i);
       if (b == 0xFF) continue;
-      result.append(dtmf && b == 0x3A ? QLatin1Char('0') : QChar(b));
+      if (dtmf && b == 0x3A) result.append(QLatin1Char('0'));
+      else if (dtmf && b == 0x30) result.append(QLatin1Char(':'));
+      else result.append(QChar(b));
     }
     return result;
   }
@@ -121,6 +125,7 @@ class ImageWriter {
       const char16_t c = text.at(i).unicode();
       int b = c <= 0xFE ? c : '?';
       if (dtmf && c == '0') b = 0x3A;
+      if (dtmf && c == ':') b = 0x30;
       setByte(address + i, b);
     }
   }

@@ -112,12 +112,14 @@ void CloneSession::HandleReceivedBytes(const QByteArray& bytes) {
 void CloneSession::handshake() {
   static const QString uhf = HexOf(clone_bytes::kModelUhf);
   static const QString vhf = HexOf(clone_bytes::kModelVhf);
+  // An identification: eight bytes with the model text in them. Its
+  // unexamined bytes may hold 06, so it is recognised before any
+  // acknowledgement, and a part of one is waited for.
+  const bool identification =
+      m_rxHex.size() == clone_bytes::kIdentificationLength * 2 && (m_rxHex.contains(uhf) || m_rxHex.contains(vhf));
   const bool holdsModel = ContainsAtByteBoundary(m_rxHex, uhf) || ContainsAtByteBoundary(m_rxHex, vhf);
-
-  // An identification: its unexamined bytes may hold 06, so it is recognised
-  // before any acknowledgement, and a part of one is waited for.
-  if (holdsModel) {
-    if (m_rxHex.size() != clone_bytes::kIdentificationLength * 2) return;
+  if (!identification && holdsModel) return;
+  if (identification) {
     bool ok = false;
     const int code = QStringView(m_rxHex).mid(clone_bytes::kBandCodeOffset * 2, 2).toInt(&ok, 16);
     const int position = ok ? BandPositionForCode(static_cast<unsigned char>(code)) : -1;

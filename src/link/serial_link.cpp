@@ -1,5 +1,11 @@
 #include "link/serial_link.h"
 
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace qx210 {
 
 SerialLink::SerialLink(PortCatalogue catalogue, QObject* parent)
@@ -28,14 +34,18 @@ void SerialLink::close() {
 bool SerialLink::openSlot(int slot) {
   close();
   const QString path = m_catalogue.slotPath(slot);
+  m_lastOpenError.clear();
+  m_lastOpenResult = PortAvailability::NoDevice;
+  m_lastOpenDenied = false;
   if (path.isEmpty()) return false;
   m_port->setPortName(path);
   m_port->clearError();
-  if (!m_port->open(QIODevice::ReadWrite)) {
-    m_lastOpenDenied = m_port->error() == QSerialPort::PermissionError;
+  m_lastOpenResult = openDevice(*m_port, path, m_lastOpenError);
+  m_lastOpenDenied = m_lastOpenResult == PortAvailability::PermissionDenied;
+  if (m_lastOpenResult != PortAvailability::Openable) {
+    if (m_port->isOpen()) m_port->close();
     return false;
   }
-  m_lastOpenDenied = false;
   m_port->setBaudRate(QSerialPort::Baud9600);
   m_port->setDataBits(QSerialPort::Data8);
   m_port->setParity(QSerialPort::NoParity);
@@ -51,19 +61,34 @@ bool SerialLink::openSlot(int slot) {
   return true;
 }
 
+PortAvailability SerialLink::openDevice(QSerialPort& port, const QString& path, QString& reason) {
+  if (port.open(QIODevice::ReadWrite)) return PortAvailability::Openable;
+  reason = port.errorString();
+  switch (port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+      return PortAvailability::NoDevice;
+    case QSerialPort::PermissionError: {
+#ifdef Q_OS_UNIX
+      // Qt also reports a port that another program holds (its lock file,
+      // exclusive mode) as a permission error; only a device this user may
+      // not open calls for the group membership.
+      if (::access(QFile::encodeName(path).constData(), R_OK | W_OK) != 0) return PortAvailability::PermissionDenied;
+#endif
+      // On Windows access is denied to a port another program has open.
+      Q_UNUSED(path);
+      return PortAvailability::Unavailable;
+    }
+    default:
+      return PortAvailability::Unavailable;
+  }
+}
+
 PortAvailability SerialLink::probe(int slot, QString& error) {
   error.clear();
   if (m_catalogue.slotPath(slot).isEmpty()) return PortAvailability::NoDevice;
   if (openSlot(slot)) return PortAvailability::Openable;
-  error = m_port->errorString();
-  switch (m_port->error()) {
-    case QSerialPort::PermissionError:
-      return PortAvailability::PermissionDenied;
-    case QSerialPort::DeviceNotFoundError:
-      return PortAvailability::NoDevice;
-    default:
-      return PortAvailability::Unavailable;
-  }
+  error = m_lastOpenError;
+  return m_lastOpenResult;
 }
 
 int SerialLink::scan(int rememberedPort) {

@@ -46,7 +46,7 @@ class SerialLink : public QObject {
   bool isOpen() const;
   void close();
   // Why the last open failed.
-  QString errorString() const { return m_port->errorString(); }
+  QString errorString() const { return m_lastOpenError; }
   bool lastOpenDenied() const { return m_lastOpenDenied; }
   // Hands written bytes to the device without waiting for the event loop.
   void flush();
@@ -60,6 +60,12 @@ class SerialLink : public QObject {
   void comPortNumberChanged(int number);
   void openChanged(bool open);
 
+ protected:
+  // Opens `port`, already named after `path`: Openable, or why it stays
+  // closed with the system's reason in `reason`. Tests replace it to feign
+  // the open failures of devices they cannot make.
+  virtual PortAvailability openDevice(QSerialPort& port, const QString& path, QString& reason);
+
  private:
   bool openSlot(int slot);
   void onReadyRead();
@@ -70,6 +76,8 @@ class SerialLink : public QObject {
   QSerialPort* m_port = nullptr;
   int m_comPortNumber = 0;
   bool m_lastOpenDenied = false;
+  PortAvailability m_lastOpenResult = PortAvailability::NoDevice;
+  QString m_lastOpenError;
   std::array<PortAvailability, PortCatalogue::kSlotCount> m_availability{};
   std::array<QString, PortCatalogue::kSlotCount> m_errors;
 };

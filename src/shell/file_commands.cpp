@@ -50,7 +50,7 @@ QString FileCommands::chooseFile(QFileDialog::AcceptMode mode) {
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   // The only file type offered; no default suffix, a typed name is used as typed.
-  dialog.setNameFilter(QApplication::applicationDisplayName() + QStringLiteral(" (*.DAT)"));
+  dialog.setNameFilter(ApplicationTitle() + QStringLiteral(" (*.DAT)"));
   if (!m_lastFolder.isEmpty()) dialog.setDirectory(m_lastFolder);
   if (dialog.exec() != QDialog::Accepted) return {};
   const QString file = dialog.selectedFiles().value(0);

@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "dialogs/dialog_set.h"
+#include "i18n/message_box.h"
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
 
@@ -123,7 +124,7 @@ void MainWindow::createToolbar() {
 void MainWindow::applyLanguageCaptions() {
   setWindowTitle(tr("ZERATH QX-210 Radio Software V1.80"));
   // Message boxes without a title of their own show the window title.
-  QApplication::setApplicationDisplayName(windowTitle());
+  SetApplicationTitle(windowTitle());
 
   m_mnuFile->setTitle(tr("File(&F)"));
   m_mnuNew->setText(tr("New(&N)"));

@@ -149,6 +149,30 @@ TEST_F(EmbeddedMessage, OverlongHeldLineIsKeptUnlessEdited) {
   EXPECT_EQ(settings().message.line1, longLine);
 }
 
+// An image may hold 0x00 bytes in a message line; they read as U+0000. Such a
+// line takes typed characters where there is room and still refuses those
+// without a one-byte code.
+TEST_F(EmbeddedMessage, LineWithNulCharactersFromAnImageKeepsTheRules) {
+  settings().message = {QString(3, QChar(0)) + QStringLiteral("AB"), QString(32, QChar(0))};
+  auto& d = open();
+  auto* line1 = Child<QLineEdit>(d, "Text1");
+  line1->end(false);
+  QTest::keyClicks(line1, QStringLiteral("cd"));
+  EXPECT_EQ(line1->text(), QString(3, QChar(0)) + QStringLiteral("ABcd"));
+  QTest::sendKeyEvent(QTest::Click, line1, Qt::Key_unknown, QString::fromUtf8("中"), Qt::NoModifier);
+  EXPECT_EQ(line1->text(), QString(3, QChar(0)) + QStringLiteral("ABcd"));  // still refused
+  auto* line2 = Child<QLineEdit>(d, "Text2");
+  line2->end(false);
+  QTest::keyClick(line2, 'x');  // a full line
+  EXPECT_EQ(line2->text(), QString(32, QChar(0)));
+  QTest::keyClick(line2, Qt::Key_Backspace);
+  QTest::keyClick(line2, 'x');
+  EXPECT_EQ(line2->text(), QString(31, QChar(0)) + QLatin1Char('x'));
+  Click(d, "Command1");
+  EXPECT_EQ(settings().message.line1, QString(3, QChar(0)) + QStringLiteral("ABcd"));
+  EXPECT_EQ(settings().message.line2, QString(31, QChar(0)) + QLatin1Char('x'));
+}
+
 // ---- About and help --------------------------------------------------------
 
 class AboutAndHelp : public testing::DialogFixture {};

@@ -75,7 +75,7 @@ TEST_F(MessageBoxTest, StyleWordGivesIconAndDefaultButton) {
 }
 
 TEST_F(MessageBoxTest, EmptyTitleBecomesTheApplicationTitle) {
-  QApplication::setApplicationDisplayName(QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
+  SetApplicationTitle(QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
   EXPECT_EQ(show(1, 0).title, QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
   EXPECT_EQ(show(1, 0, QStringLiteral("Prompt")).title, QStringLiteral("Prompt"));
 }

@@ -131,12 +131,25 @@ TEST_F(CloneSessionTest, IdentificationWithByte06InItsTailIsNotAnAcknowledgement
   EXPECT_EQ(session.radioBand(), 2);
 }
 
-TEST_F(CloneSessionTest, ModelTextOffTheByteBoundaryIsNoIdentification) {
+// The identification test looks for the model text anywhere in the 16 hex
+// digits, even across byte boundaries.
+TEST_F(CloneSessionTest, ModelTextOffTheByteBoundaryStillIdentifies) {
   ASSERT_TRUE(session.startReadExchange());
   session.HandleReceivedBytes(kAck);
-  // "5033323037" starting at the second digit of a byte.
+  // "5033323037" starting at the second digit of a byte; byte 6 is 73.
   session.HandleReceivedBytes(Bytes("05 03 33 23 03 73 3F FF"));
+  EXPECT_EQ(session.phase(), ClonePhase::Transfer);
+  EXPECT_EQ(session.radioBand(), 6);
+  EXPECT_EQ(host.lastSent(), kAck);
+}
+
+TEST_F(CloneSessionTest, ModelTextOffTheByteBoundaryInAPartIsNoIdentificationYet) {
+  ASSERT_TRUE(session.startReadExchange());
+  session.HandleReceivedBytes(kAck);
+  const int identifies = host.countSent(kIdentify);
+  session.HandleReceivedBytes(Bytes("05 03 33 23 03 70"));
   EXPECT_EQ(session.phase(), ClonePhase::Handshake);
+  EXPECT_EQ(host.countSent(kIdentify), identifies);
 }
 
 TEST_F(CloneSessionTest, IdentificationOfAnotherLengthIsIgnored) {

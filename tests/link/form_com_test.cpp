@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "feigned_link.h"
+#include "i18n/language.h"
 #include "i18n/message_box.h"
 #include "link/form_com.h"
 #include "link/message_box_prompts.h"
@@ -50,6 +52,32 @@ TEST_F(FormComTest, TwentyOptionsWithTheirDevices) {
   EXPECT_EQ(link.comPortNumber(), 3);
 }
 
+TEST_F(FormComTest, SizeOfTheWindow) {
+  SerialLink link(m_catalogue);
+  FormCOM form(link);
+  // 5145 x 3000 twips; the window grows only where its device column needs it.
+  EXPECT_EQ(form.width(), qMax(343, form.sizeHint().width()));
+  EXPECT_EQ(form.height(), qMax(200, form.sizeHint().height()));
+  EXPECT_EQ(form.width(), 343);
+}
+
+TEST_F(FormComTest, CaptionAndHintInChinese) {
+  m_catalogue.setSlotPath(2, QStringLiteral("/dev/ttyLOCKED"));
+  test::FeignedLink link(m_catalogue);
+  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
+  FormCOM form(link);
+  SetLanguage(kChinese);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  const QString title = form.windowTitle();
+  const QString tip = form.option(1)->toolTip();
+  SetLanguage(kEnglish);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  EXPECT_EQ(title, QStringLiteral("Com"));
+  EXPECT_TRUE(tip.contains(QString::fromUtf8("无权打开此端口"))) << tip.toStdString();
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Com"));
+  EXPECT_TRUE(form.option(1)->toolTip().contains(QStringLiteral("Permission denied")));
+}
+
 TEST_F(FormComTest, RememberedPortIsMarkedAndClickOpensAnother) {
   addRadio(1);
   addRadio(6);
@@ -71,7 +99,7 @@ TEST_F(FormComTest, CloseBoxHidesAndKeepsTheScan) {
   FormCOM form(link);
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  EXPECT_TRUE(form.close() == false || !form.isVisible());
+  EXPECT_FALSE(form.close());  // the close is refused: the window only hides
   EXPECT_FALSE(form.isVisible());
   m_radios.clear();  // the device goes away; no new scan is made
   form.show();
@@ -80,6 +108,28 @@ TEST_F(FormComTest, CloseBoxHidesAndKeepsTheScan) {
 }
 
 TEST_F(FormComTest, PermissionDeniedNamesTheFix) {
+  addRadio(1);
+  m_catalogue.setSlotPath(4, QStringLiteral("/dev/ttyLOCKED"));
+  m_catalogue.setSlotPath(6, QStringLiteral("/dev/ttyBUSY"));
+  test::FeignedLink link(m_catalogue);
+  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
+  link.feigned.insert(QStringLiteral("/dev/ttyBUSY"), PortAvailability::Unavailable);
+  FormCOM form(link);
+  EXPECT_FALSE(form.option(3)->isEnabled());
+  EXPECT_TRUE(form.deviceLabel(3)->isEnabled());
+  EXPECT_TRUE(form.deviceLabel(3)->text().startsWith(QStringLiteral("/dev/ttyLOCKED")));
+  EXPECT_TRUE(form.option(3)->toolTip().contains(QStringLiteral("dialout"))) << form.option(3)->toolTip().toStdString();
+  EXPECT_TRUE(form.deviceLabel(3)->toolTip().contains(QStringLiteral("usermod")));
+  // A port that is only busy names the reason, not the group.
+  EXPECT_FALSE(form.option(5)->isEnabled());
+  EXPECT_FALSE(form.option(5)->toolTip().contains(QStringLiteral("dialout")));
+  EXPECT_TRUE(form.option(5)->toolTip().contains(QStringLiteral("feigned failure")));
+  EXPECT_EQ(form.deviceLabel(5)->text(), QStringLiteral("/dev/ttyBUSY"));
+  EXPECT_TRUE(form.option(0)->isEnabled());
+}
+
+// The same through the operating system, for a user who is not root.
+TEST_F(FormComTest, UnreadableDeviceIsDeniedByTheSystem) {
   if (::geteuid() == 0) GTEST_SKIP() << "root opens every device";
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("ttyLOCKED"));
@@ -128,6 +178,11 @@ TEST_F(PromptsTest, PortNotOpenAndCommunicationError) {
   EXPECT_EQ(m_seen[0].icon, QMessageBox::Information);
   EXPECT_EQ(m_seen[1].text, QString::fromUtf8("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"));
   EXPECT_EQ(m_seen[1].icon, QMessageBox::Critical);
+  // Style 16 with an empty title: the application's title.
+  EXPECT_EQ(m_seen[1].title, ApplicationTitle());
+  EXPECT_FALSE(m_seen[1].title.isEmpty());
+  EXPECT_EQ(m_seen[1].buttons.size(), 1);
+  EXPECT_EQ(m_seen[0].buttons.size(), 1);
 }
 
 TEST_F(PromptsTest, BandQuestionAnswers) {
@@ -141,6 +196,7 @@ TEST_F(PromptsTest, BandQuestionAnswers) {
   EXPECT_EQ(m_seen[0].text, QString::fromUtf8("频段不符，是否继续？"));
   EXPECT_EQ(m_seen[0].title, QString::fromUtf8("提示"));
   EXPECT_EQ(m_seen[0].buttons.size(), 2);
+  EXPECT_EQ(m_seen[0].icon, QMessageBox::Information);  // style 68: Yes/No, information
 }
 
 }  // namespace

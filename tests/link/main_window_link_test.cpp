@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -17,6 +19,7 @@
 #include "link/window_link.h"
 #include "link_rig.h"
 #include "shell/main_window.h"
+#include "shell/settings_panel.h"
 
 namespace qx210 {
 namespace {
@@ -93,13 +96,27 @@ TEST_F(MainWindowLink, ReadFromTheMenuFillsTheEditor) {
   EditorState expected;
   ASSERT_TRUE(DecodeImage(SampleImage(), expected, kEnglish));
 
+  // The start enables the model frame even under the edit lock and focuses the band list.
+  QAction* lock = m_window->findChild<QAction*>(QStringLiteral("mnulock"));
+  ASSERT_NE(lock, nullptr);
+  lock->trigger();
+  ASSERT_FALSE(m_window->modelFrame()->isEnabled());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+
   m_window->readAction()->trigger();
   EXPECT_FALSE(m_window->readAction()->isEnabled());
   EXPECT_FALSE(m_window->toolbarWriteAction()->isEnabled());
+  EXPECT_FALSE(m_window->findChild<QWidget*>(QStringLiteral("Toolbar1"))->isEnabled());
+  EXPECT_FALSE(m_window->findChild<QWidget*>(QStringLiteral("mnupro"))->isEnabled());
+  EXPECT_TRUE(m_window->findChild<QWidget*>(QStringLiteral("mnuFile"))->isEnabled());
+  EXPECT_TRUE(m_window->modelFrame()->isEnabled());
+  EXPECT_EQ(QApplication::focusWidget(), m_window->modelFrame()->bandList());
   EXPECT_EQ(m_window->statusLabel()->text(), QStringLiteral("It's communicating, please wait......"));
   EXPECT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::ReadComplete));
   EXPECT_EQ(m_window->editor().table(), expected.table);
   EXPECT_EQ(m_window->editor().state().band.selected, kVhfBandPosition);
+  EXPECT_EQ(m_window->editor().state().band.index, kVhfBandPosition);
+  EXPECT_EQ(m_window->modelFrame()->bandList()->currentIndex(), kVhfBandPosition);
   EXPECT_EQ(m_window->statusLabel()->text(), QStringLiteral("Read frequency success!"));
   EXPECT_FALSE(m_window->progressBar()->isVisible());
   EXPECT_EQ(m_window->progressBar()->value(), 425);

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "feigned_link.h"
 #include "link/port_catalogue.h"
 #include "link/serial_link.h"
 #include "pty_radio.h"
@@ -103,6 +104,52 @@ TEST_F(PortScan, ChoosingAPortThatCannotOpenLeavesItClosed) {
   EXPECT_FALSE(link.isOpen());
   EXPECT_EQ(link.comPortNumber(), 2);
   EXPECT_TRUE(link.choosePort(1));
+}
+
+// Qt reports a port that another opener holds (its lock file, exclusive
+// mode) as a permission error; the window must not then blame the user's
+// group membership.
+TEST_F(PortScan, PortHeldElsewhereIsUnavailableNotDenied) {
+  addRadio(1);
+  SerialLink holder(m_catalogue);
+  ASSERT_TRUE(holder.choosePort(1));
+  SerialLink link(m_catalogue);
+  EXPECT_EQ(link.scan(0), 0);
+  EXPECT_FALSE(link.isOpen());
+  EXPECT_EQ(link.availability(1), PortAvailability::Unavailable);
+  EXPECT_FALSE(link.openError(1).isEmpty());
+  EXPECT_FALSE(link.choosePort(1));
+  EXPECT_FALSE(link.lastOpenDenied());
+}
+
+TEST_F(PortScan, ScanTriesEveryExistingPortOnceComOneFirst) {
+  m_catalogue.setSlotPath(1, QStringLiteral("/nonexistent/ttyA"));
+  const QString second = addRadio(3);
+  m_catalogue.setSlotPath(8, QStringLiteral("/nonexistent/ttyB"));
+  const QString fourth = addRadio(12);
+  m_catalogue.setSlotPath(20, QStringLiteral("/nonexistent/ttyC"));
+  test::FeignedLink link(m_catalogue);
+  EXPECT_EQ(link.scan(12), 12);
+  // The scan in slot order, then the remembered port opened for good.
+  EXPECT_EQ(link.opened, (QStringList{QStringLiteral("/nonexistent/ttyA"), second, QStringLiteral("/nonexistent/ttyB"),
+                                      fourth, QStringLiteral("/nonexistent/ttyC"), fourth}));
+  EXPECT_TRUE(link.isOpen());
+  EXPECT_EQ(link.availability(3), PortAvailability::Openable);
+  EXPECT_EQ(link.availability(8), PortAvailability::NoDevice);
+}
+
+TEST_F(PortScan, DeniedPortIsReportedAndSkipped) {
+  m_catalogue.setSlotPath(2, QStringLiteral("/dev/ttyLOCKED"));
+  addRadio(5);
+  test::FeignedLink link(m_catalogue);
+  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
+  EXPECT_EQ(link.scan(2), 0);  // the remembered port cannot be opened
+  EXPECT_EQ(link.availability(2), PortAvailability::PermissionDenied);
+  EXPECT_EQ(link.openError(2), QStringLiteral("feigned failure"));
+  EXPECT_EQ(link.comPortNumber(), 5);
+  EXPECT_FALSE(link.choosePort(2));
+  EXPECT_TRUE(link.lastOpenDenied());
+  EXPECT_EQ(link.errorString(), QStringLiteral("feigned failure"));
 }
 
 }  // namespace

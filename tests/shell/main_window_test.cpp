@@ -6,6 +6,7 @@
 #include <QToolBar>
 
 #include "main_window_fixture.h"
+#include "dialogs/dialog_set.h"
 #include "shell/settings_panel.h"
 
 namespace qx210::testing {
@@ -49,6 +50,42 @@ TEST_F(MainWindowTest, StartUpShowsTheDefaults) {
   EXPECT_EQ(window->readAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
   EXPECT_EQ(window->writeAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+W")));
   EXPECT_FALSE(window->editLocked());
+}
+
+TEST_F(MainWindowTest, ToolbarButtonsByKeyInOrder) {
+  start();
+  auto* toolbar = window->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+  ASSERT_NE(toolbar, nullptr);
+  QStringList keys;
+  for (QAction* action : toolbar->actions()) keys << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
+  EXPECT_EQ(keys, (QStringList{"new", "open", "save", "|", "read", "write", "TAnMa", "Anma"}));
+  for (const char* key : {"new", "open", "save", "read", "write"})
+    EXPECT_TRUE(Action(window.get(), key)->isVisible()) << key;
+  for (const char* key : {"TAnMa", "Anma"}) {
+    EXPECT_FALSE(Action(window.get(), key)->isVisible()) << key;
+    EXPECT_TRUE(Action(window.get(), key)->text().isEmpty()) << key;
+  }
+  EXPECT_EQ(window->toolbarReadAction(), Action(window.get(), "read"));
+  EXPECT_EQ(window->toolbarWriteAction(), Action(window.get(), "write"));
+}
+
+TEST_F(MainWindowTest, F1OpensTheHelpFile) {
+  start();
+  QFile help(dir.filePath(HelpFileName()));
+  ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+  help.close();
+  window->dialogs().setHelpFolder(dir.path());
+  QList<QUrl> opened;
+  window->dialogs().setUrlOpener([&opened](const QUrl& url) {
+    opened << url;
+    return true;
+  });
+  QTest::keyClick(window.get(), Qt::Key_F1);
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(opened.first(), QUrl::fromLocalFile(help.fileName()));
+  Action(window.get(), "mnumainhelp")->trigger();
+  EXPECT_EQ(opened.size(), 2);
+  EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(MainWindowTest, LockPersistsAcrossARestart) {
@@ -163,7 +200,10 @@ TEST_F(MainWindowTest, LanguageSwitchRecaptionsListsAndInUseRowsOnly) {
   EXPECT_EQ(cell(2, kColPower), QStringLiteral("High"));
   EXPECT_EQ(Items(Combo(window.get(), "Combo9")).first(), QStringLiteral("Level 0"));
   EXPECT_EQ(Items(Combo(window.get(), "Combo3")).last(), QStringLiteral("600 S"));
-  EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
+  EXPECT_EQ(ApplicationTitle(), QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
+  // A display name would be appended by the window system to every other
+  // window title ("Warnning — ZERATH ..."), so the title is not set as one.
+  EXPECT_NE(QApplication::applicationDisplayName(), ApplicationTitle());
 }
 
 TEST_F(MainWindowTest, LanguageHintOverridesTheStoredByteOnce) {

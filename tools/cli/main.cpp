@@ -133,7 +133,9 @@ int main(int argc, char* argv[]) {
   const QString port = parser.value(QStringLiteral("port"));
   SerialLink link(CatalogueFor(port));
   if (!link.choosePort(1)) {
-    Err(QStringLiteral("qx210-cli: cannot open %1: %2").arg(port, link.errorString()));
+    const QString reason = link.errorString();
+    Err(QStringLiteral("qx210-cli: cannot open %1: %2")
+            .arg(port, reason.isEmpty() ? QStringLiteral("no device stands for this port") : reason));
     if (link.lastOpenDenied())
       Err(QStringLiteral("qx210-cli: add your user to the serial-port group \"dialout\" "
                          "(sudo usermod -aG dialout $USER) and log in again."));
