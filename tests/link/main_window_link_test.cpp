@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "dialogs/debug_parameters_dialog.h"
+#include "dialogs/dialog_set.h"
 #include "editor/lists.h"
 #include "i18n/message_box.h"
 #include "image/codec.h"
@@ -138,6 +140,44 @@ TEST_F(MainWindowLink, WriteFromTheToolbarChangesWrittenRegionsOnly) {
     const bool written = block <= 0x0170 || block == 0x01B0 || (block >= 0x0280 && block <= 0x0350);
     ASSERT_EQ(memory.at(address - 0x10), written ? image.at(address - 0x10) : '\x3C') << std::hex << address;
   }
+}
+
+// The unlock gesture of the Debug parameters dialog makes a write include the
+// calibration block; leaving the mode with toolbar button 7 leaves it out again.
+TEST_F(MainWindowLink, CalibrationBlockIsWrittenOnlyWhileUnlocked) {
+  startRadio(QByteArray(1024, '\x3C'));
+  openWindow(m_radio->slavePath());
+  ASSERT_TRUE(m_window->editor().decode(SampleImage()));  // a decode locks the block again
+  m_window->editor().settings().debug.txHighPower = 40;
+
+  m_window->dialogs().showDebugParameters();
+  QWidget* form2 = &m_window->dialogs().debugParameters();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form2));
+  QAction* tanma = m_window->findChild<QAction*>(QStringLiteral("TAnMa"));
+  ASSERT_NE(tanma, nullptr);
+  EXPECT_FALSE(tanma->isVisible());
+  QTest::mouseClick(form2->findChild<QWidget*>(QStringLiteral("Label8")), Qt::LeftButton);
+  QTest::mouseClick(form2->findChild<QWidget*>(QStringLiteral("Label3")), Qt::LeftButton);
+  ASSERT_TRUE(m_window->editor().debugParametersUnlocked());
+  EXPECT_TRUE(tanma->isVisible());
+  form2->hide();
+
+  m_window->writeAction()->trigger();
+  ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
+  EXPECT_EQ(m_radio->memory().mid(0x0180 - 0x10, 9), QByteArray::fromHex("FFFFFF28FFFFFFFF00"));
+  EXPECT_EQ(m_window->progressBar()->value(), 400);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->writeAction()->isEnabled(); }, 5000));
+
+  // Two clicks on button 7 within a second leave the mode.
+  tanma->trigger();
+  tanma->trigger();
+  EXPECT_FALSE(m_window->editor().debugParametersUnlocked());
+  EXPECT_FALSE(tanma->isVisible());
+  m_window->editor().settings().debug.txHighPower = 50;
+  m_window->writeAction()->trigger();
+  ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
+  EXPECT_EQ(m_radio->memory().at(0x0183 - 0x10), '\x28');  // still the unlocked write's 40
+  EXPECT_EQ(m_window->progressBar()->value(), 390);
 }
 
 TEST_F(MainWindowLink, SilenceShowsTheCommunicationErrorAndKeepsTheEditor) {
