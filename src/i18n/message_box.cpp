@@ -61,8 +61,8 @@ QMessageBox::Icon IconFor(int style) {
 }
 
 int ResultFor(QMessageBox::StandardButton button) {
-  for (const ButtonSpec& spec : kButtons)
-    if (spec.button == button) return spec.id;
+  for (const ButtonSpec& entry : kButtons)
+    if (entry.button == button) return entry.id;
   return MessageResult::kCancel;  // closed without a button (Escape on a box without Cancel)
 }
 
@@ -70,8 +70,8 @@ int ResultFor(QMessageBox::StandardButton button) {
 
 QString MessageButtonCaption(int resultId, int language) {
   if (language < 0 || language > 2) return {};
-  for (const ButtonSpec& spec : kButtons)
-    if (spec.id == resultId) return QString::fromUtf8(spec.captions[language]);
+  for (const ButtonSpec& entry : kButtons)
+    if (entry.id == resultId) return QString::fromUtf8(entry.captions[language]);
   return {};
 }
 
@@ -95,9 +95,9 @@ int ShowLocalizedMessage(const QString& text, int style, const QString& title) {
   if (style & MessageStyle::kSystemModal) box.setWindowModality(Qt::ApplicationModal);
 
   const int language = CurrentLanguage();
-  for (const ButtonSpec& spec : kButtons) {
-    QAbstractButton* button = box.button(spec.button);
-    if (button && language >= 0 && language <= 2) button->setText(QString::fromUtf8(spec.captions[language]));
+  for (const ButtonSpec& entry : kButtons) {
+    QAbstractButton* button = box.button(entry.button);
+    if (button && language >= 0 && language <= 2) button->setText(QString::fromUtf8(entry.captions[language]));
   }
   if (g_hook) return g_hook(box);
   box.exec();

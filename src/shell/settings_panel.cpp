@@ -104,24 +104,24 @@ void ModelFrame::bandSelected(int position) {
 SettingsPanel::SettingsPanel(Editor& editor, QWidget* parent) : QGroupBox(parent), m_editor(editor) {
   setObjectName(QStringLiteral("Frame2"));
   for (std::size_t i = 0; i < kPanelRows.size(); ++i) {
-    const PanelRowSpec& spec = kPanelRows[i];
+    const PanelRowSpec& row = kPanelRows[i];
     auto* label = new ClickableLabel(this);
-    label->setObjectName(QString::fromLatin1(spec.label));
+    label->setObjectName(QString::fromLatin1(row.label));
     auto* combo = new QComboBox(this);
-    combo->setObjectName(QString::fromLatin1(spec.combo));
+    combo->setObjectName(QString::fromLatin1(row.combo));
     const int top = Px(360 + 480 * static_cast<int>(i));
     combo->setGeometry(Px(1680), top, Px(1335), combo->sizeHint().height());
     label->setGeometry(Px(45), top + combo->height() / 2 - Px(210) / 2 - 1, Px(1560), Px(210) + 4);
-    m_rows[i] = {spec.list, label, combo};
-    if (spec.list == kTotPreAlert) {
+    m_rows[i] = {row.list, label, combo};
+    if (row.list == kTotPreAlert) {
       label->hide();
       combo->hide();
     }
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, list = spec.list](int position) {
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, list = row.list](int position) {
       store(list, position);
     });
     for (std::size_t k = 0; k < kGestureCaptions.size(); ++k)
-      if (qstrcmp(spec.label, kGestureCaptions[k]) == 0)
+      if (qstrcmp(row.label, kGestureCaptions[k]) == 0)
         connect(label, &ClickableLabel::clicked, this, [this, k] { Q_EMIT gestureCaptionClicked(static_cast<int>(k)); });
   }
   refillLists();
