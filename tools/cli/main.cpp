@@ -1,12 +1,17 @@
 // qx210-cli: reads a radio into a data file or writes a data file into a
 // radio, over the same clone protocol as the window.
-#include <unistd.h>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "editor/editor.h"
 #include "i18n/ui_language.h"
@@ -146,7 +151,11 @@ int main(int argc, char* argv[]) {
   control.setLanguage(language);
   control.setBandOverrideEnabled(parser.isSet(QStringLiteral("force-band")));
 
-  const bool progressOnTerminal = ::isatty(STDERR_FILENO);
+#ifdef Q_OS_WIN
+  const bool progressOnTerminal = _isatty(_fileno(stderr)) != 0;
+#else
+  const bool progressOnTerminal = ::isatty(STDERR_FILENO) != 0;
+#endif
   const QString label = isRead ? QStringLiteral("read") : QStringLiteral("write");
   int lastPercent = -1;
   QObject::connect(&control, &ExchangeControl::progressChanged, &control, [&](int value) {
