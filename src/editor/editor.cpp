@@ -1,5 +1,6 @@
 #include "editor/editor.h"
 
+#include "i18n/language.h"
 #include "image/codec.h"
 
 namespace qx210 {
@@ -8,7 +9,7 @@ Editor::Editor(QObject* parent) : QObject(parent) {}
 
 bool Editor::decode(const QByteArray& image) {
   const bool wasUnlocked = m_state.debugParametersUnlocked;
-  if (!DecodeImage(image, m_state, m_language)) return false;
+  if (!DecodeImage(image, m_state, language())) return false;
   Q_EMIT tableChanged();
   Q_EMIT bandChanged();
   Q_EMIT settingsChanged();
@@ -16,7 +17,9 @@ bool Editor::decode(const QByteArray& image) {
   return true;
 }
 
-QByteArray Editor::encode() const { return EncodeImage(m_state, m_language); }
+QByteArray Editor::encode() const { return EncodeImage(m_state, language()); }
+
+UiLanguage Editor::language() const { return CurrentLanguage(); }
 
 void Editor::setDebugParametersUnlocked(bool unlocked) {
   if (m_state.debugParametersUnlocked == unlocked) return;

@@ -20,9 +20,8 @@ class Editor : public QObject {
   ChannelTable& table() { return m_state.table; }
   RadioSettings& settings() { return m_state.settings; }
 
-  // The language that new cell texts are written in.
-  UiLanguage language() const { return m_language; }
-  void setLanguage(UiLanguage language) { m_language = language; }
+  // The language that new cell texts are written in: the program's UiLanguage.
+  UiLanguage language() const;
 
   // Decodes an image into the state; false (state untouched) for a short image.
   bool decode(const QByteArray& image);
@@ -44,7 +43,6 @@ class Editor : public QObject {
 
  private:
   EditorState m_state;
-  UiLanguage m_language = kChinese;
 };
 
 }  // namespace qx210

@@ -73,19 +73,6 @@ QStringList OptionList(int column, UiLanguage language) {
   return {OptionText(column, 0, language), OptionText(column, 1, language)};
 }
 
-int PanelListSize(PanelList list) {
-  switch (list) {
-    case kVoiceNotice: return 3;
-    case kTimeoutTimer: return 40;
-    case kSquelchLevel: return 10;
-    case kBatterySave:
-    case kBeep:
-    case kRadioSwitch: return 2;
-    case kTotPreAlert: return 11;
-  }
-  return 0;
-}
-
 QStringList PanelListEntries(PanelList list, UiLanguage language) {
   const bool zh = language == kChinese;
   QStringList entries;

@@ -77,6 +77,5 @@ enum PanelList : int {
 };
 inline constexpr int kPanelListCount = 7;
 QStringList PanelListEntries(PanelList list, UiLanguage language);
-int PanelListSize(PanelList list);
 
 }  // namespace qx210

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <type_traits>
 
+#include "editor/band_selection.h"
+#include "image/conversions.h"
 #include "image/layout.h"
 #include "image/memory_image.h"
 
@@ -72,10 +74,10 @@ class ImageReader {
   // BCD frequency, least significant byte first, as the nine-character text
   // "DDD.DDDDD". The digits are copied as they stand, whatever their values.
   QString frequency(int address) const {
-    const QString b3 = ByteToHexPair(byte(address + 3));
-    const QString b2 = ByteToHexPair(byte(address + 2));
-    return b3 + b2.left(1) + QLatin1Char('.') + b2.mid(1) + ByteToHexPair(byte(address + 1)) +
-           ByteToHexPair(byte(address));
+    const QString b3 = ByteToHex(byte(address + 3));
+    const QString b2 = ByteToHex(byte(address + 2));
+    return b3 + b2.left(1) + QLatin1Char('.') + b2.mid(1) + ByteToHex(byte(address + 1)) +
+           ByteToHex(byte(address));
   }
   // Text field: each byte other than 0xFF adds the character with that code.
   // A DTMF code stores "0" as 0x3A; a stray 0x30 there reads as ":" so that
@@ -93,7 +95,6 @@ class ImageReader {
   }
 
  private:
-  static QString ByteToHexPair(int b) { return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper(); }
   const QByteArray& m_bytes;
 };
 
@@ -324,10 +325,8 @@ bool DecodeImage(const QByteArray& image, EditorState& state, UiLanguage languag
   state.debugParametersUnlocked = false;
   DecodeChannels(reader, state.table, language);
   DecodeSettings(reader, state.settings);
-  if (const int position = BandPositionForCode(static_cast<unsigned char>(reader.byte(kBandCode))); position >= 0) {
-    state.band.index = position;
-    state.band.selected = position;
-  }
+  // An unknown code leaves the band as it was.
+  SelectBandByProgram(state.band, BandPositionForCode(static_cast<unsigned char>(reader.byte(kBandCode))));
   return true;
 }
 

@@ -16,8 +16,5 @@ inline constexpr int kRadioImageSize = kRadioImageEnd - kImageBase;  // 1024
 
 // The hexadecimal text form: two uppercase digits per byte, no separators.
 QString ToHexText(const QByteArray& bytes);
-// Reads digit pairs; returns false (and leaves `bytes` alone) on an odd length
-// or a character that is not a hex digit.
-bool FromHexText(const QString& text, QByteArray& bytes);
 
 }  // namespace qx210

@@ -1,6 +1,8 @@
 #include "link/clone_session.h"
 
 #include "editor/lists.h"
+#include "image/conversions.h"
+#include "image/memory_image.h"
 #include "link/link_texts.h"
 
 namespace qx210 {
@@ -18,20 +20,12 @@ constexpr int kWriteProgressStep = 10;
 
 const QString kAcknowledgeHex = QStringLiteral("06");
 
-// True when `hex` holds the byte pair `pair` at a byte boundary.
-bool HasByteAt(const QString& hex, QStringView pair) {
-  for (qsizetype i = 0; i + 1 < hex.size(); i += 2)
-    if (QStringView(hex).mid(i, 2) == pair) return true;
-  return false;
-}
-
+// True when `hex` holds `needle` starting at a byte boundary.
 bool ContainsAtByteBoundary(const QString& hex, const QString& needle) {
   for (qsizetype from = hex.indexOf(needle); from >= 0; from = hex.indexOf(needle, from + 1))
     if (from % 2 == 0) return true;
   return false;
 }
-
-QString HexOf(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex().toUpper()); }
 
 // Write plan: the block addresses the program never writes are skipped here.
 int AdjustWriteAddress(int address, bool debugParametersUnlocked) {
@@ -97,7 +91,7 @@ void CloneSession::TransmitMessage(const QByteArray& message) {
 
 void CloneSession::HandleReceivedBytes(const QByteArray& bytes) {
   if (bytes.isEmpty()) return;
-  m_rxHex += HexOf(bytes);
+  m_rxHex += ToHexText(bytes);
   if (!m_running) return;
   if (m_phase == ClonePhase::Handshake) {
     handshake();
@@ -110,8 +104,8 @@ void CloneSession::HandleReceivedBytes(const QByteArray& bytes) {
 }
 
 void CloneSession::handshake() {
-  static const QString uhf = HexOf(clone_bytes::kModelUhf);
-  static const QString vhf = HexOf(clone_bytes::kModelVhf);
+  static const QString uhf = ToHexText(clone_bytes::kModelUhf);
+  static const QString vhf = ToHexText(clone_bytes::kModelVhf);
   // An identification: eight bytes with the model text in them. Its
   // unexamined bytes may hold 06, so it is recognised before any
   // acknowledgement, and a part of one is waited for.
@@ -135,7 +129,7 @@ void CloneSession::handshake() {
     return;
   }
 
-  if (HasByteAt(m_rxHex, kAcknowledgeHex)) {
+  if (ContainsAtByteBoundary(m_rxHex, kAcknowledgeHex)) {
     if (!m_handshakeAcknowledged) {
       m_handshakeAcknowledged = true;
       m_watchdogCount = 0;
@@ -167,7 +161,7 @@ void CloneSession::transferRead() {
       return;
     }
     // The acknowledgement after the last block: the image is complete.
-    if (m_readImage.size() != kReadEndAddress - kFirstBlockAddress || !m_host.decodeImage(m_readImage)) {
+    if (m_readImage.size() != kRadioImageSize || !m_host.decodeImage(m_readImage)) {
       FailExchange();
       return;
     }
@@ -178,13 +172,10 @@ void CloneSession::transferRead() {
 
   if (!m_awaitingReadReply || m_rxHex.size() != clone_bytes::kReadReplyLength * 2) return;
   const int requested = m_blockAddress - kReadBlockSize;
-  const QString expected = QStringLiteral("57%1").arg(requested, 4, 16, QLatin1Char('0')).toUpper();
+  const QString expected = QStringLiteral("57") + WordToHex(requested);
   if (!m_rxHex.startsWith(expected)) return;
   m_watchdogCount = 0;
-  QByteArray data;
-  for (qsizetype i = 8; i + 1 < m_rxHex.size(); i += 2)
-    data.append(static_cast<char>(QStringView(m_rxHex).mid(i, 2).toInt(nullptr, 16)));
-  m_readImage += data;
+  m_readImage += QByteArray::fromHex(QStringView(m_rxHex).mid(8).toLatin1());
   m_awaitingReadReply = false;
   TransmitMessage(QByteArray(1, clone_bytes::kAcknowledge));
 }

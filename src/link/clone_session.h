@@ -4,6 +4,8 @@
 #include <QString>
 
 #include "i18n/ui_language.h"
+#include "image/layout.h"
+#include "image/memory_image.h"
 
 // The clone protocol with the radio and the control of one exchange: bytes in,
 // bytes out, timer ticks in, user-interface steps out through CloneHost. It
@@ -35,9 +37,9 @@ enum class ExchangeOutcome {
 // Radio addresses and sizes of the two address plans.
 inline constexpr int kReadBlockSize = 0x40;
 inline constexpr int kWriteBlockSize = 0x10;
-inline constexpr int kFirstBlockAddress = 0x0010;
-inline constexpr int kReadEndAddress = 0x0410;
-inline constexpr int kWriteEndAddress = 0x0360;
+inline constexpr int kFirstBlockAddress = kImageBase;
+inline constexpr int kReadEndAddress = kRadioImageEnd;
+inline constexpr int kWriteEndAddress = kImageEnd;
 inline constexpr int kCloneProgressMaximum = 460;
 
 // Messages of the clone protocol.
@@ -48,8 +50,8 @@ inline constexpr char kEnd = 0x45;  // "E"
 inline constexpr char kReadRequest = 0x52;  // "R"
 inline constexpr char kWriteBlock = 0x57;   // "W", also the first byte of a read reply
 inline const QByteArray kProgramRequest = QByteArrayLiteral("PROGRAM");
-inline const QByteArray kModelUhf = QByteArrayLiteral("P3207");
-inline const QByteArray kModelVhf = QByteArrayLiteral("P2207");
+inline const QByteArray kModelUhf(layout::kModelUhf);
+inline const QByteArray kModelVhf(layout::kModelVhf);
 inline constexpr int kIdentificationLength = 8;
 inline constexpr int kBandCodeOffset = 5;  // byte 6 of the identification
 inline constexpr int kReadReplyLength = 4 + kReadBlockSize;
@@ -143,8 +145,6 @@ class CloneSession {
   int exchangeDone() const { return m_exchangeDone; }
   int doneCount() const { return m_doneCount; }
   int retryCount() const { return m_retryCount; }
-  int progressValue() const { return m_progressValue; }
-  bool statusVisible() const { return m_statusVisible; }
   bool timerActive(CloneTimer timer) const;
 
  private:

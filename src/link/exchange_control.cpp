@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "editor/band_selection.h"
 #include "editor/editor.h"
 #include "link/serial_link.h"
 
@@ -76,20 +77,21 @@ bool ExchangeControl::debugParametersUnlocked() const { return m_editor.debugPar
 int ExchangeControl::bandListPosition() const { return m_editor.state().band.selected; }
 
 void ExchangeControl::selectBandAfterRead(int position) {
-  m_editor.state().band.index = position;
-  m_editor.state().band.selected = position;
+  SelectBandByProgram(m_editor.state().band, position);
   m_editor.notifyBandChanged();
 }
+
+UiLanguage ExchangeControl::language() const { return m_editor.language(); }
 
 QByteArray ExchangeControl::encodeImage() { return m_editor.encode(); }
 bool ExchangeControl::decodeImage(const QByteArray& image) { return m_editor.decode(image); }
 
-void ExchangeControl::showPortNotOpen() { m_prompts.showPortNotOpen(m_language); }
-void ExchangeControl::showCommunicationError() { m_prompts.showCommunicationError(m_language); }
+void ExchangeControl::showPortNotOpen() { m_prompts.showPortNotOpen(language()); }
+void ExchangeControl::showCommunicationError() { m_prompts.showCommunicationError(language()); }
 
 void ExchangeControl::askBandQuestion(int questionId) {
   QPointer<ExchangeControl> self(this);
-  m_prompts.askBandQuestion(m_language, [self, questionId](bool yes) {
+  m_prompts.askBandQuestion(language(), [self, questionId](bool yes) {
     if (self) self->m_session.answerBandQuestion(questionId, yes);
   });
 }

@@ -37,10 +37,8 @@ class ExchangeControl : public QObject, private CloneHost {
   bool startWrite();
 
   bool isBusy() const { return m_session.isBusy(); }
-  bool isRunning() const { return m_session.isRunning(); }
   const CloneSession& session() const { return m_session; }
 
-  void setLanguage(UiLanguage language) { m_language = language; }
   void setBandOverrideEnabled(bool enabled) { m_bandOverride = enabled; }
   bool bandOverrideEnabled() const override { return m_bandOverride; }
 
@@ -71,7 +69,7 @@ class ExchangeControl : public QObject, private CloneHost {
   void setStatusVisible(bool visible) override;
   void setBusy(bool busy) override;
   void prepareEditorForExchange() override;
-  UiLanguage language() const override { return m_language; }
+  UiLanguage language() const override;
   bool debugParametersUnlocked() const override;
   int bandListPosition() const override;
   void selectBandAfterRead(int position) override;
@@ -93,7 +91,6 @@ class ExchangeControl : public QObject, private CloneHost {
   QTimer m_watchdog;
   QTimer m_blink;
   QTimer m_retry;
-  UiLanguage m_language = kChinese;
   bool m_bandOverride = false;
   qint64 m_bytesSent = 0;
   qint64 m_bytesReceived = 0;

@@ -46,7 +46,6 @@ FormCOM::FormCOM(SerialLink& link, QWidget* parent) : QDialog(parent), m_link(li
   // Loading the window scans the ports and opens the remembered one, the only
   // one or the lowest one.
   const int chosen = m_link.scan(m_link.comPortNumber());
-  showAvailability();
   if (chosen >= 1) m_options.at(chosen - 1)->setChecked(true);
   retranslate();
   resize(qMax(kFormWidth, sizeHint().width()), qMax(kFormHeight, sizeHint().height()));

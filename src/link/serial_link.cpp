@@ -28,7 +28,6 @@ bool SerialLink::isOpen() const { return m_port->isOpen(); }
 void SerialLink::close() {
   if (!m_port->isOpen()) return;
   m_port->close();
-  Q_EMIT openChanged(false);
 }
 
 bool SerialLink::openSlot(int slot) {
@@ -36,12 +35,10 @@ bool SerialLink::openSlot(int slot) {
   const QString path = m_catalogue.slotPath(slot);
   m_lastOpenError.clear();
   m_lastOpenResult = PortAvailability::NoDevice;
-  m_lastOpenDenied = false;
   if (path.isEmpty()) return false;
   m_port->setPortName(path);
   m_port->clearError();
   m_lastOpenResult = openDevice(*m_port, path, m_lastOpenError);
-  m_lastOpenDenied = m_lastOpenResult == PortAvailability::PermissionDenied;
   if (m_lastOpenResult != PortAvailability::Openable) {
     if (m_port->isOpen()) m_port->close();
     return false;
@@ -57,7 +54,6 @@ bool SerialLink::openSlot(int slot) {
   m_port->setDataTerminalReady(true);
   m_port->setRequestToSend(true);
   m_port->clearError();
-  Q_EMIT openChanged(true);
   return true;
 }
 
@@ -83,12 +79,17 @@ PortAvailability SerialLink::openDevice(QSerialPort& port, const QString& path, 
   }
 }
 
+// Opens and closes the port only: no line settings and no DTR, which would
+// reset some devices on every port of the machine.
 PortAvailability SerialLink::probe(int slot, QString& error) {
   error.clear();
-  if (m_catalogue.slotPath(slot).isEmpty()) return PortAvailability::NoDevice;
-  if (openSlot(slot)) return PortAvailability::Openable;
-  error = m_lastOpenError;
-  return m_lastOpenResult;
+  const QString path = m_catalogue.slotPath(slot);
+  if (path.isEmpty()) return PortAvailability::NoDevice;
+  m_port->setPortName(path);
+  m_port->clearError();
+  const PortAvailability availability = openDevice(*m_port, path, error);
+  if (m_port->isOpen()) m_port->close();
+  return availability;
 }
 
 int SerialLink::scan(int rememberedPort) {

@@ -47,7 +47,7 @@ class SerialLink : public QObject {
   void close();
   // Why the last open failed.
   QString errorString() const { return m_lastOpenError; }
-  bool lastOpenDenied() const { return m_lastOpenDenied; }
+  bool lastOpenDenied() const { return m_lastOpenResult == PortAvailability::PermissionDenied; }
   // Hands written bytes to the device without waiting for the event loop.
   void flush();
   // One message, handed to the port one byte at a time.
@@ -58,7 +58,6 @@ class SerialLink : public QObject {
   // The open port failed (device removed, read error) and has been closed.
   void portLost(const QString& reason);
   void comPortNumberChanged(int number);
-  void openChanged(bool open);
 
  protected:
   // Opens `port`, already named after `path`: Openable, or why it stays
@@ -75,7 +74,6 @@ class SerialLink : public QObject {
   PortCatalogue m_catalogue;
   QSerialPort* m_port = nullptr;
   int m_comPortNumber = 0;
-  bool m_lastOpenDenied = false;
   PortAvailability m_lastOpenResult = PortAvailability::NoDevice;
   QString m_lastOpenError;
   std::array<PortAvailability, PortCatalogue::kSlotCount> m_availability{};

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "i18n/language.h"
 #include "link/form_com.h"
 
 namespace qx210 {
@@ -15,14 +14,11 @@ WindowLink::WindowLink(Editor& editor, const WindowLinkParts& parts, int remembe
   m_serial.setComPortNumber(rememberedPort);
   m_form = new FormCOM(m_serial, parts.window);
   m_form->hide();
-  m_control.setLanguage(CurrentLanguage());
-  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this,
-          [this](int language) { m_control.setLanguage(language); });
 
   for (QAction* read : {parts.readCommand, parts.readButton})
-    if (read) connect(read, &QAction::triggered, this, &WindowLink::startRead);
+    if (read) connect(read, &QAction::triggered, &m_control, &ExchangeControl::startRead);
   for (QAction* write : {parts.writeCommand, parts.writeButton})
-    if (write) connect(write, &QAction::triggered, this, &WindowLink::startWrite);
+    if (write) connect(write, &QAction::triggered, &m_control, &ExchangeControl::startWrite);
   if (parts.portCommand) connect(parts.portCommand, &QAction::triggered, this, &WindowLink::showPortWindow);
 
   if (QLabel* label = parts.statusLabel) {
@@ -45,16 +41,6 @@ WindowLink::WindowLink(Editor& editor, const WindowLinkParts& parts, int remembe
 WindowLink::~WindowLink() {
   // The port window belongs to the main window but uses this object's port.
   delete m_form.data();
-}
-
-void WindowLink::startRead() {
-  m_control.setLanguage(CurrentLanguage());
-  m_control.startRead();
-}
-
-void WindowLink::startWrite() {
-  m_control.setLanguage(CurrentLanguage());
-  m_control.startWrite();
 }
 
 void WindowLink::showPortWindow() {

@@ -47,8 +47,6 @@ class WindowLink : public QObject {
   ExchangeControl& control() { return m_control; }
   FormCOM* form() const { return m_form; }
 
-  void startRead();
-  void startWrite();
   void showPortWindow();
 
  private:

@@ -105,7 +105,6 @@ void MainWindow::startUp(const MainWindowConfig& config) {
   const Parameters parameters = ReadParameterFile(m_parameterFile);
   // Other values than 0 and 1 leave the lock as it is.
   if (parameters.editLock == 1 || parameters.editLock == 0) setEditLocked(parameters.editLock == 1);
-  m_comPortNumber = parameters.comPortNumber;
 
   // Loading FormCOM scans the ports and opens the remembered, the only or the lowest one.
   m_link = new WindowLink(m_editor,
@@ -114,10 +113,8 @@ void MainWindow::startUp(const MainWindowConfig& config) {
                            .statusLabel = m_label, .progressBar = m_progressBar1,
                            .setBusy = [this](bool busy) { setExchangeBusy(busy); },
                            .prepareEditor = [this] { enableModelFrame(); }},
-                          m_comPortNumber,
+                          parameters.comPortNumber,
                           config.portCatalogue ? config.portCatalogue() : PortCatalogue::fromSystem(), this);
-  m_comPortNumber = m_link->serial().comPortNumber();
-  connect(&m_link->serial(), &SerialLink::comPortNumberChanged, this, &MainWindow::setComPortNumber);
   connect(&m_hiddenModes, &HiddenModes::bandOverrideChanged, &m_link->control(),
           &ExchangeControl::setBandOverrideEnabled);
 
@@ -125,7 +122,6 @@ void MainWindow::startUp(const MainWindowConfig& config) {
       config.languageHintStore ? config.languageHintStore() : std::unique_ptr<QSettings>(OpenLanguageHintStore());
   const UiLanguage language = RestoreLanguage(*hintStore, parameters.language);
   SetLanguage(language);
-  m_editor.setLanguage(language);
   applyLanguageCaptions();
 
   SelectBandByProgram(m_editor.state().band, 0);
@@ -137,6 +133,10 @@ void MainWindow::startUp(const MainWindowConfig& config) {
   adjustSize();
   setFixedSize(sizeHint());
 }
+
+// Held by the port: the scan and the port window change it.
+int MainWindow::comPortNumber() const { return m_link->serial().comPortNumber(); }
+void MainWindow::setComPortNumber(int number) { m_link->serial().setComPortNumber(number); }
 
 bool MainWindow::editLocked() const { return m_mnulock->isChecked(); }
 
@@ -171,7 +171,6 @@ void MainWindow::chooseEnglish() {
 
 void MainWindow::switchLanguage(UiLanguage language) {
   SetLanguage(language);  // the lists of the grid and the panel follow at once
-  m_editor.setLanguage(language);
   applyLanguageCaptions();
   // Then the language-dependent cells of the channels in use.
   m_editor.table().SetGrid1Text(language);
@@ -190,7 +189,7 @@ void MainWindow::hiddenButtonClicked(HiddenModes::Button button) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   Parameters parameters;
   parameters.editLock = editLocked() ? 1 : 0;
-  parameters.comPortNumber = m_comPortNumber;
+  parameters.comPortNumber = comPortNumber();
   parameters.language = CurrentLanguage();
   // A folder that cannot be written only loses the remembered settings.
   WriteParameterFile(m_parameterFile, parameters);

@@ -62,8 +62,8 @@ class MainWindow : public QMainWindow {
   QProgressBar* progressBar() const { return m_progressBar1; }
   WindowLink* radioLink() const { return m_link; }
   // ComPortNumber: 1..20, 0 = none chosen yet; written to the parameter file at shutdown.
-  int comPortNumber() const { return m_comPortNumber; }
-  void setComPortNumber(int number) { m_comPortNumber = number; }
+  int comPortNumber() const;
+  void setComPortNumber(int number);
   // While an exchange runs: toolbar, Programming menu and the read/write buttons disabled.
   void setExchangeBusy(bool busy);
   // An exchange starts: the model frame is enabled whatever the edit lock, and the band list focused.
@@ -99,7 +99,6 @@ class MainWindow : public QMainWindow {
   HiddenModes m_hiddenModes;  // shares the gesture flags of m_dialogs
   FileCommands* m_files = nullptr;
   QString m_parameterFile;
-  int m_comPortNumber = 0;
   WindowLink* m_link = nullptr;
 
   ChannelGrid* m_grid = nullptr;

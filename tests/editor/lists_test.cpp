@@ -104,10 +104,13 @@ TEST(PanelLists, EveryEntryInBothLanguages) {
             QStringList{QStringLiteral("关闭")} + Numbered(1, 10, 1, {}, QStringLiteral(" 秒")));
   EXPECT_EQ(PanelListEntries(kTotPreAlert, kEnglish),
             QStringList{QStringLiteral("Off")} + Numbered(1, 10, 1, {}, QStringLiteral(" S")));
+  // Both languages offer the same positions.
+  constexpr std::array<qsizetype, kPanelListCount> kSizes{3, 40, 10, 2, 2, 2, 11};
   for (int list = 0; list < kPanelListCount; ++list)
-    EXPECT_EQ(PanelListEntries(static_cast<PanelList>(list), kEnglish).size(),
-              PanelListSize(static_cast<PanelList>(list)))
-        << list;
+    for (UiLanguage language : {kChinese, kEnglish})
+      EXPECT_EQ(PanelListEntries(static_cast<PanelList>(list), language).size(),
+                kSizes[static_cast<std::size_t>(list)])
+          << list;
 }
 
 }  // namespace

@@ -56,8 +56,9 @@ TEST_F(FormComTest, SizeOfTheWindow) {
   SerialLink link(m_catalogue);
   FormCOM form(link);
   // 5145 x 3000 twips; the window grows only where its device column needs it.
-  EXPECT_EQ(form.width(), qMax(343, form.sizeHint().width()));
-  EXPECT_EQ(form.height(), qMax(200, form.sizeHint().height()));
+  EXPECT_GE(form.width(), form.sizeHint().width());  // nothing clipped
+  EXPECT_GE(form.height(), form.sizeHint().height());
+  EXPECT_GE(form.height(), 200);
   EXPECT_EQ(form.width(), 343);
 }
 

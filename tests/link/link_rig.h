@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "editor/editor.h"
+#include "i18n/language.h"
 #include "image/codec.h"
 #include "link/exchange_control.h"
 #include "link/serial_link.h"
@@ -53,9 +54,8 @@ struct LinkRig {
     catalogue.setSlotPath(1, radio.slavePath());
     link = std::make_unique<SerialLink>(catalogue);
     EXPECT_TRUE(link->choosePort(1)) << link->errorString().toStdString();
-    editor.setLanguage(kEnglish);
+    SetLanguage(kEnglish);
     control = std::make_unique<ExchangeControl>(editor, *link, prompts);
-    control->setLanguage(kEnglish);
   }
   ~LinkRig() {
     control.reset();

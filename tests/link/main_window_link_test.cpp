@@ -243,6 +243,7 @@ TEST_F(MainWindowLink, PortMenuShowsTheSameWindow) {
   EXPECT_FALSE(form->isVisible());
   m_window->comPortAction()->trigger();
   EXPECT_EQ(m_window->radioLink()->form(), form);
+  EXPECT_EQ(m_window->findChildren<FormCOM*>().size(), 1);  // no second window, no second scan
   EXPECT_TRUE(form->isVisible());
 }
 

@@ -14,7 +14,7 @@
 #endif
 
 #include "editor/editor.h"
-#include "i18n/ui_language.h"
+#include "i18n/language.h"
 #include "image/data_file.h"
 #include "link/exchange_control.h"
 #include "link/link_texts.h"
@@ -120,7 +120,7 @@ int main(int argc, char* argv[]) {
   const UiLanguage language = lang == QLatin1String("zh") ? kChinese : kEnglish;
 
   Editor editor;
-  editor.setLanguage(language);
+  SetLanguage(language);
   if (isWrite) {
     QByteArray image;
     const FileResult file = ReadDataFile(parser.value(QStringLiteral("in")), image);
@@ -148,7 +148,6 @@ int main(int argc, char* argv[]) {
 
   ConsolePrompts prompts(parser.isSet(QStringLiteral("force-band")));
   ExchangeControl control(editor, link, prompts);
-  control.setLanguage(language);
   control.setBandOverrideEnabled(parser.isSet(QStringLiteral("force-band")));
 
 #ifdef Q_OS_WIN
@@ -208,6 +207,5 @@ int main(int argc, char* argv[]) {
   const bool started = isRead ? control.startRead() : control.startWrite();
   if (!started) return kExitCommunication;
   QCoreApplication::exec();
-  link.flush();
   return status;
 }

@@ -122,7 +122,6 @@ void PtyRadio::readAvailable() {
   for (;;) {
     const ssize_t n = ::read(m_master, buffer, sizeof buffer);
     if (n <= 0) return;
-    m_bytesIn += n;
     const Clock::time_point now = Clock::now();
     for (ssize_t i = 0; i < n; ++i) {
       Clock::time_point at = now;
@@ -198,7 +197,6 @@ void PtyRadio::writeDueBytes() {
       return;
     }
   }
-  m_bytesOut += written;
 }
 
 void PtyRadio::loop() {

@@ -50,8 +50,6 @@ class PtyRadio {
   int programRequests() const;
   int readRequests() const;
   QList<int> writtenAddresses() const;
-  qint64 bytesFromProgram() const { return m_bytesIn; }
-  qint64 bytesToProgram() const { return m_bytesOut; }
 
   static constexpr std::chrono::nanoseconds kByteTime{1'041'667};  // 10 bits at 9600 bit/s
 
@@ -81,8 +79,6 @@ class PtyRadio {
   std::thread m_thread;
   std::atomic<bool> m_stop{false};
   std::atomic<bool> m_pull{false};
-  std::atomic<qint64> m_bytesIn{0};
-  std::atomic<qint64> m_bytesOut{0};
   std::deque<TimedByte> m_incoming;  // bytes on the line towards the radio
   std::deque<TimedByte> m_outgoing;  // bytes waiting to go to the program
   Clock::time_point m_incomingLineFree{};

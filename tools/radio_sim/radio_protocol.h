@@ -30,7 +30,6 @@ class RadioProtocol {
   const QByteArray& memory() const { return m_memory; }
   // Copies `image` to the start of the memory; the rest stays as it was.
   void loadMemory(const QByteArray& image);
-  void blankMemory() { m_memory.fill('\xFF'); }
 
   // Bytes from the program; returns the complete replies they call for.
   QList<QByteArray> receive(const QByteArray& bytes);
