@@ -17,8 +17,8 @@ AuxDialog::AuxDialog(Editor& editor) : QDialog(nullptr), m_editor(editor) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setModal(false);
   connect(&m_editor, &Editor::settingsChanged, this, &AuxDialog::onSettingsChanged);
-  // Lists built from the editor's tables follow the language even when no
-  // translator changes (a switch between two languages without catalogues).
+  // Every switch of UiLanguage is announced here, after the catalogues have
+  // been exchanged, so tr() captions and table-built lists follow together.
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, [this] { retranslate(); });
 }
 
@@ -27,11 +27,6 @@ void AuxDialog::present() {
   show();
   raise();
   activateWindow();
-}
-
-void AuxDialog::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) retranslate();
-  QDialog::changeEvent(event);
 }
 
 void AuxDialog::onSettingsChanged() {

@@ -22,16 +22,14 @@ class AuxDialog : public QDialog {
   // Shows the dialog, loading the held values unless it is already open.
   void present();
 
+ protected:
   // Controls := the values held by the editor.
   virtual void load() = 0;
 
- protected:
   // True when the held values differ from what the controls were loaded with.
   virtual bool heldValuesChanged() const = 0;
   // Writes every caption and list text in the current language.
   virtual void retranslate() = 0;
-
-  void changeEvent(QEvent* event) override;
 
   Editor& editor() { return m_editor; }
   const Editor& editor() const { return m_editor; }

@@ -80,14 +80,8 @@ DebugParametersDialog::DebugParametersDialog(Editor& editor, GestureState& gestu
   layout->addWidget(m_frame2);
   layout->addLayout(buttons);
 
-  connect(m_slider1, &QSlider::valueChanged, this, [this](int value) {
-    m_lblpower1->setNum(value);
-    m_highMoved |= !m_loading;
-  });
-  connect(m_slider3, &QSlider::valueChanged, this, [this](int value) {
-    m_lblpower3->setNum(value);
-    m_lowMoved |= !m_loading;
-  });
+  connect(m_slider1, &QSlider::valueChanged, m_lblpower1, qOverload<int>(&QLabel::setNum));
+  connect(m_slider3, &QSlider::valueChanged, m_lblpower3, qOverload<int>(&QLabel::setNum));
   connect(m_command1, &QPushButton::clicked, this, &DebugParametersDialog::store);
   connect(&editor, &Editor::debugParametersUnlockedChanged, this, &DebugParametersDialog::setSlidersEnabled);
   m_label3->installEventFilter(this);
@@ -95,6 +89,7 @@ DebugParametersDialog::DebugParametersDialog(Editor& editor, GestureState& gestu
 
   retranslate();
   load();
+  setSlidersEnabled(editor.debugParametersUnlocked());
 }
 
 void DebugParametersDialog::retranslate() {
@@ -110,17 +105,12 @@ void DebugParametersDialog::retranslate() {
 
 void DebugParametersDialog::load() {
   const DebugParameters& levels = editor().settings().debug;
-  m_loading = true;
   m_slider1->setValue(std::clamp(levels.txHighPower, 0, kLevelMaximum));
   m_slider3->setValue(std::clamp(levels.txLowPower, 0, kLevelMaximum));
-  m_loading = false;
   // The labels tell the level held, also one the slider cannot reach.
   m_lblpower1->setNum(levels.txHighPower);
   m_lblpower3->setNum(levels.txLowPower);
-  m_highMoved = false;
-  m_lowMoved = false;
   m_loaded = levels;
-  setSlidersEnabled(editor().debugParametersUnlocked());
 }
 
 bool DebugParametersDialog::heldValuesChanged() const { return editor().state().settings.debug != m_loaded; }
@@ -132,10 +122,10 @@ void DebugParametersDialog::setSlidersEnabled(bool enabled) {
 
 void DebugParametersDialog::store() {
   DebugParameters levels = editor().settings().debug;
-  // An unmoved slider shows the held level (or the nearest end of its range
-  // for a level it cannot reach): keep the held level then.
-  if (m_highMoved) levels.txHighPower = m_slider1->value();
-  if (m_lowMoved) levels.txLowPower = m_slider3->value();
+  // A slider still where loading put it shows the held level (or the nearest
+  // end of its range for a level it cannot reach): keep the held level then.
+  if (m_slider1->value() != std::clamp(m_loaded.txHighPower, 0, kLevelMaximum)) levels.txHighPower = m_slider1->value();
+  if (m_slider3->value() != std::clamp(m_loaded.txLowPower, 0, kLevelMaximum)) levels.txLowPower = m_slider3->value();
   m_loaded = levels;
   if (editor().settings().debug != levels) {
     editor().settings().debug = levels;
@@ -153,9 +143,8 @@ bool DebugParametersDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DebugParametersDialog::onGestureClick(int caption) {
-  if (!m_gestures.clickDebugUnlock(caption)) return;
-  setSlidersEnabled(true);
-  editor().setDebugParametersUnlocked(true);
+  // The editor's flag enables the sliders and shows toolbar button 7.
+  if (m_gestures.clickDebugUnlock(caption)) editor().setDebugParametersUnlocked(true);
 }
 
 }  // namespace qx210

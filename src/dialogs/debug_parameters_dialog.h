@@ -41,9 +41,6 @@ class DebugParametersDialog : public AuxDialog {
 
   GestureState& m_gestures;
   DebugParameters m_loaded;
-  bool m_loading = false;
-  bool m_highMoved = false;
-  bool m_lowMoved = false;
 
   QGroupBox* m_frame1 = nullptr;
   QGroupBox* m_frame2 = nullptr;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "editor/lists.h"
 #include "image/conversions.h"
 
 namespace qx210 {
@@ -13,12 +14,6 @@ constexpr double kStep625 = 0.00625;  // 6.25 kHz in MHz
 constexpr double kLowestTestMhz = 100.0;
 constexpr double kHighestTestMhz = 999.99999;
 
-template <std::size_t N>
-QStringList Texts(const std::array<Bilingual, N>& entries, UiLanguage language) {
-  QStringList list;
-  for (const Bilingual& entry : entries) list << entry.text(language);
-  return list;
-}
 
 QStringList Fixed(std::initializer_list<const char*> entries) {
   QStringList list;
@@ -133,7 +128,7 @@ QStringList PriorityItems(UiLanguage language) { return Texts(kPriority, languag
 
 QStringList PriorityChannelItems() {
   QStringList list;
-  for (int i = 1; i <= 16; ++i) list << QString::number(i);
+  for (int i = 1; i <= kChannelCount; ++i) list << QString::number(i);
   return list;
 }
 

@@ -22,8 +22,7 @@ T& Ensure(std::unique_ptr<T>& dialog, Args&&... args) {
 
 }  // namespace
 
-DialogSet::DialogSet(Editor& editor, QWidget* mainWindow)
-    : QObject(nullptr), m_editor(editor), m_mainWindow(mainWindow) {}
+DialogSet::DialogSet(Editor& editor) : QObject(nullptr), m_editor(editor) {}
 
 DialogSet::~DialogSet() = default;
 
@@ -46,11 +45,5 @@ QString DialogSet::helpFolder() const {
 }
 
 void DialogSet::openHelp() { OpenHelpFile(helpFolder(), m_urlOpener); }
-
-void DialogSet::lockDebugParameters() {
-  m_gestures.clear();
-  m_editor.setDebugParametersUnlocked(false);
-  if (m_debugParameters) m_debugParameters->setSlidersEnabled(false);
-}
 
 }  // namespace qx210

@@ -25,7 +25,7 @@ class TestFrequencyDialog;
 class DialogSet : public QObject {
   Q_OBJECT
  public:
-  DialogSet(Editor& editor, QWidget* mainWindow);
+  explicit DialogSet(Editor& editor);
   ~DialogSet() override;
 
   void showOptionalFunctions();  // mnudtmf
@@ -35,10 +35,6 @@ class DialogSet : public QObject {
   void showTestFrequencies();    // mnutestfre
   void showAbout();              // mnuabout
   void openHelp();               // mnumainhelp, F1
-
-  // Toolbar button 7 left the debug-parameter mode: clear the gesture flags,
-  // lock the sliders again and clear DebugParametersUnlocked.
-  void lockDebugParameters();
 
   // The click state of the two hidden gestures, shared with the main
   // window's band-override gesture (GestureState::clickBandOverride).
@@ -60,7 +56,6 @@ class DialogSet : public QObject {
 
  private:
   Editor& m_editor;
-  QPointer<QWidget> m_mainWindow;
   GestureState m_gestures;
   QString m_helpFolder;
   UrlOpener m_urlOpener;

@@ -21,9 +21,7 @@ class OneByteValidator : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int&) const override {
-    for (QChar c : input)
-      if (!c.isNull() && !IsOneByteCharacter(c)) return Invalid;
-    return Acceptable;
+    return IsOneByteText(QString(input).remove(QChar(0))) ? Acceptable : Invalid;
   }
 };
 

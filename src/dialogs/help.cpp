@@ -9,7 +9,8 @@
 
 namespace qx210 {
 
-QString HelpFileName() { return QStringLiteral("ZERATH QX-210 Radio Software V1.80.html"); }
+// The build copies the guide beside the program under this name.
+QString HelpFileName() { return QStringLiteral(QX210_HELP_FILE); }
 
 bool OpenHelpFile(const QString& folder, const UrlOpener& open) {
   const QString path = QDir(folder).absoluteFilePath(HelpFileName());

@@ -125,8 +125,6 @@ KeyAssignmentDialog::KeyAssignmentDialog(Editor& editor) : AuxDialog(editor) {
 
   m_combo1->installEventFilter(this);
   m_combo2->installEventFilter(this);
-  connect(m_combo1, &QComboBox::currentIndexChanged, this, [this] { m_pf1Changed |= !m_loading; });
-  connect(m_combo2, &QComboBox::currentIndexChanged, this, [this] { m_pf2Changed |= !m_loading; });
   connect(m_command1, &QPushButton::clicked, this, &KeyAssignmentDialog::store);
   connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -147,24 +145,17 @@ void KeyAssignmentDialog::retranslate() {
   setWindowTitle(tr("Keys Set"));
   m_command1->setText(tr("OK"));
   m_command2->setText(tr("Cancel"));
-  const bool wasLoading = m_loading;
-  m_loading = true;
   const QStringList items = KeyFunctionItems(CurrentLanguage());
   SetComboItems(m_combo1, items);
   SetComboItems(m_combo2, items);
-  m_loading = wasLoading;
   FitComboToItems(m_combo1);
   FitComboToItems(m_combo2);
 }
 
 void KeyAssignmentDialog::load() {
   const KeyAssignment& keys = editor().settings().keys;
-  m_loading = true;
   m_combo1->setCurrentIndex(ShownPosition(keys.pf1));
   m_combo2->setCurrentIndex(ShownPosition(keys.pf2));
-  m_loading = false;
-  m_pf1Changed = false;
-  m_pf2Changed = false;
   m_loaded = keys;
 }
 
@@ -172,8 +163,10 @@ bool KeyAssignmentDialog::heldValuesChanged() const { return editor().state().se
 
 void KeyAssignmentDialog::store() {
   KeyAssignment keys = editor().settings().keys;
-  if (m_pf1Changed || ShownPosition(keys.pf1) == keys.pf1) keys.pf1 = m_combo1->currentIndex();
-  if (m_pf2Changed || ShownPosition(keys.pf2) == keys.pf2) keys.pf2 = m_combo2->currentIndex();
+  // A list still showing what was loaded keeps the held value, also one out
+  // of the list that is shown as "None".
+  if (m_combo1->currentIndex() != ShownPosition(m_loaded.pf1)) keys.pf1 = m_combo1->currentIndex();
+  if (m_combo2->currentIndex() != ShownPosition(m_loaded.pf2)) keys.pf2 = m_combo2->currentIndex();
   m_loaded = keys;
   if (editor().settings().keys != keys) {
     editor().settings().keys = keys;

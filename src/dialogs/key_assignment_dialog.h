@@ -46,11 +46,6 @@ class KeyAssignmentDialog : public AuxDialog {
   void store();
 
   KeyAssignment m_loaded;
-  bool m_loading = false;
-  // A list counts as changed once the user picks in it; a value out of the
-  // list is shown as "None" but kept unless its list is changed.
-  bool m_pf1Changed = false;
-  bool m_pf2Changed = false;
 
   QLabel* m_label1 = nullptr;
   QLabel* m_label2 = nullptr;

@@ -216,8 +216,6 @@ void OptionalFunctionsDialog::retranslate() {
   m_command1->setText(tr("OK"));
   m_command2->setText(tr("Cancel"));
 
-  const bool wasLoading = m_loading;
-  m_loading = true;
   SetComboItems(m_combo11, PriorityItems(language));
   SetComboItems(m_combo13, LookBackTimeItems(language));
   SetComboItems(m_combo14, LookBackTimeItems(language));
@@ -227,7 +225,6 @@ void OptionalFunctionsDialog::retranslate() {
   SetComboItems(m_combo9, OffOnItems(language));
   SetComboItems(m_combo4, PttIdItems(language));
   SetComboItems(m_combo10, OffOnItems(language));
-  m_loading = wasLoading;
   for (QComboBox* combo : {m_combo11, m_combo12, m_combo13, m_combo14, m_combo15, m_combo6, m_combo7, m_combo8, m_combo9})
     FitComboToItems(combo);
 }

@@ -27,11 +27,6 @@ constexpr std::array<std::array<Bilingual, 2>, 4> kOptionLists{{
     {{{"无", "No"}, {"有", "Yes"}}},
 }};
 
-QStringList FromBilingual(std::initializer_list<Bilingual> entries, UiLanguage language) {
-  QStringList list;
-  for (const Bilingual& entry : entries) list << entry.text(language);
-  return list;
-}
 
 }  // namespace
 
@@ -78,7 +73,7 @@ QStringList PanelListEntries(PanelList list, UiLanguage language) {
   QStringList entries;
   switch (list) {
     case kVoiceNotice:
-      return FromBilingual({{"关", "Off"}, {"中文", "Chinese"}, {"英文", "English"}}, language);
+      return Texts({{"关", "Off"}, {"中文", "Chinese"}, {"英文", "English"}}, language);
     case kTimeoutTimer:
       for (int n = 1; n <= 40; ++n)
         entries << QString::number(n * 15) + (zh ? QStringLiteral(" 秒") : QStringLiteral(" S"));
@@ -89,9 +84,9 @@ QStringList PanelListEntries(PanelList list, UiLanguage language) {
       return entries;
     case kBatterySave:
     case kBeep:
-      return FromBilingual({{"禁止", "Off"}, {"使能", "On"}}, language);
+      return Texts({{"禁止", "Off"}, {"使能", "On"}}, language);
     case kRadioSwitch:
-      return FromBilingual({{"关闭", "Off"}, {"打开", "On"}}, language);
+      return Texts({{"关闭", "Off"}, {"打开", "On"}}, language);
     case kTotPreAlert:
       entries << Pick(language, "关闭", "Off");
       for (int n = 1; n <= 10; ++n)

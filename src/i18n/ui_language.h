@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <initializer_list>
 
 namespace qx210 {
 
@@ -24,6 +26,17 @@ struct Bilingual {
     return s == QString::fromUtf8(zh) || s == QString::fromUtf8(en);
   }
 };
+
+// The texts of a list of entries in one language.
+template <typename Entries>
+QStringList Texts(const Entries& entries, UiLanguage language) {
+  QStringList list;
+  for (const Bilingual& entry : entries) list << entry.text(language);
+  return list;
+}
+inline QStringList Texts(std::initializer_list<Bilingual> entries, UiLanguage language) {
+  return Texts<std::initializer_list<Bilingual>>(entries, language);
+}
 
 inline QString Pick(UiLanguage language, const char* zh, const char* en) {
   return Bilingual{zh, en}.text(language);

@@ -45,7 +45,7 @@ const char kMakerLine[] = "ZERATH Radio";
 
 MainWindow::MainWindow(const MainWindowConfig& config, QWidget* parent)
     : QMainWindow(parent),
-      m_dialogs(std::make_unique<DialogSet>(m_editor, this)),
+      m_dialogs(std::make_unique<DialogSet>(m_editor)),
       m_hiddenModes(m_dialogs->gestures()) {
   setObjectName(QStringLiteral("Form1"));
   SetMessageBoxOwner(this);
@@ -180,7 +180,7 @@ void MainWindow::switchLanguage(UiLanguage language) {
 void MainWindow::hiddenButtonClicked(HiddenModes::Button button) {
   if (!m_hiddenModes.hiddenButtonClick(button)) return;
   if (button == HiddenModes::Button::DebugParameters) {
-    m_dialogs->lockDebugParameters();
+    // The gesture flags are cleared already; the sliders follow the flag.
     m_editor.setDebugParametersUnlocked(false);
     m_tanmaButton->setVisible(false);
   }

@@ -87,7 +87,9 @@ TEST_F(DebugParameters, LeavingTheModeLocksAndClearsTheFlags) {
   clickAt(50'000, "Label3");
   clickAt(50'500, "Label8");
   ASSERT_TRUE(slidersEnabled());
-  m_dialogs->lockDebugParameters();
+  // What toolbar button 7 does when it leaves the mode.
+  m_dialogs->gestures().clear();
+  m_editor->setDebugParametersUnlocked(false);
   EXPECT_FALSE(slidersEnabled());
   EXPECT_FALSE(m_editor->debugParametersUnlocked());
   EXPECT_FALSE(m_dialogs->gestures().anyFlag());

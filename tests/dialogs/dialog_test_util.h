@@ -52,7 +52,7 @@ class DialogFixture : public ::testing::Test {
       return MessageResult::kOk;
     });
     m_editor = std::make_unique<Editor>();
-    m_dialogs = std::make_unique<DialogSet>(*m_editor, nullptr);
+    m_dialogs = std::make_unique<DialogSet>(*m_editor);
   }
   void TearDown() override {
     m_dialogs.reset();

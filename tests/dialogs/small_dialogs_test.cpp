@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -235,6 +236,8 @@ TEST_F(AboutAndHelp, PresentHelpFileOpensInTheBrowser) {
 
 TEST(HelpFile, IsNamedAfterTheApplicationTitle) {
   EXPECT_EQ(HelpFileName(), QStringLiteral("ZERATH QX-210 Radio Software V1.80.html"));
+  // The name the program opens is the file the build puts beside it.
+  EXPECT_TRUE(QFileInfo::exists(QDir(QStringLiteral(QX210_PROGRAM_DIR)).filePath(HelpFileName())));
 }
 
 }  // namespace

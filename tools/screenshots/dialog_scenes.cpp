@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
   s.testFrequencies.rx[1] = QStringLiteral("145.01250");
   s.testFrequencies.tx[1] = QStringLiteral("150.10000");
   s.optional.dropoutDelayTime = 30;
-  DialogSet dialogs(editor, nullptr);
+  DialogSet dialogs(editor);
 
   bool ok = true;
   for (const auto& [language, suffix] : {std::pair{kChinese, "zh"}, std::pair{kEnglish, "en"}}) {
