@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Screenshots of the main window with a few channels, in Chinese and English,
 # each also with the Programming menu open, taken on a virtual X display.
-# Usage: scripts/screenshots.sh [output-dir] [build-dir]
+# Usage: scripts/screenshots.sh [build-dir] [output-dir]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-out="${1:-$root/screenshots}"
-build="${2:-$root/build}"
+build="${1:-$root/build}"
+out="${2:-$root/screenshots}"
 mkdir -p "$out"
 cmake -S "$root" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target qx210-screenshot-scene >/dev/null

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "i18n/language.h"
+
 namespace qx210 {
 
 namespace {
@@ -93,6 +95,7 @@ AboutDialog::AboutDialog() : QDialog(nullptr) {
   layout->addLayout(buttons);
 
   connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &AboutDialog::retranslate);
   retranslate();
 }
 
@@ -102,10 +105,6 @@ void AboutDialog::present() {
   activateWindow();
 }
 
-void AboutDialog::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) retranslate();
-  QDialog::changeEvent(event);
-}
 
 void AboutDialog::retranslate() {
   m_lblTitle->setText(tr("ZERATH QX-210 Software"));

@@ -17,7 +17,6 @@ class AboutDialog : public QDialog {
   void present();
 
  protected:
-  void changeEvent(QEvent* event) override;
 
  private:
   void retranslate();

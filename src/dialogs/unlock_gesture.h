@@ -25,6 +25,7 @@ class GestureState {
 
   // Replaces the clock (tests); an empty clock restores the monotonic one.
   void setClock(Clock clock);
+  qint64 now() const { return m_clock(); }
 
   // A click on band-override caption `k` (0, 1 or 2). True when the click
   // completes the gesture (all three flags set within the window).

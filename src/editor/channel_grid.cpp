@@ -172,10 +172,9 @@ void ChannelGrid::pickTone(int position) {
   if (!m_combo8->isVisible()) return;
   PickTone(m_editor.table(), m_editRow, m_editColumn, position, m_editor.language());
   announceTableChange();
-  // Focus back to the grid: the edit ends, and the check of the picked text
-  // writes the same tone again (and nothing for Off).
-  setFocus(Qt::OtherFocusReason);
+  // Hidden first, so the focus change does not check the picked text again.
   m_combo8->hide();
+  setFocus(Qt::OtherFocusReason);
 }
 
 void ChannelGrid::pickOption(int column, int position) {
@@ -221,10 +220,6 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
   QTableView::keyPressEvent(event);
 }
 
-void ChannelGrid::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) m_model->retranslate();
-  QTableView::changeEvent(event);
-}
 
 void ChannelGrid::refillLists() {
   const UiLanguage language = CurrentLanguage();

@@ -44,7 +44,6 @@ class ChannelGrid : public QTableView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void openEditorAt(int row, int column);

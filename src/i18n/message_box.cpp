@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <array>
 
 #include "i18n/language.h"
@@ -92,14 +92,21 @@ int ShowLocalizedMessage(const QString& text, int style, const QString& title) {
   const QMessageBox::StandardButtons buttons = ButtonsFor(style, first, second);
   QMessageBox box(IconFor(style), shownTitle, text, buttons, g_owner.data());
   box.setDefaultButton((style & MessageStyle::kDefaultButton2) && second != QMessageBox::NoButton ? second : first);
-  if (style & MessageStyle::kSystemModal) box.setWindowModality(Qt::ApplicationModal);
+  // exec() makes every box application-modal, the system-modal ones too.
 
   const int language = CurrentLanguage();
   for (const ButtonSpec& entry : kButtons) {
     QAbstractButton* button = box.button(entry.button);
-    if (button && language >= 0 && language <= 2) button->setText(QString::fromUtf8(entry.captions[language]));
+    const QString caption = MessageButtonCaption(entry.id, language);
+    if (button && !caption.isEmpty()) button->setText(caption);
   }
-  if (g_hook) return g_hook(box);
+  if (g_hook) {
+    // The answer must be a button the box has, as a user's click would be.
+    const int answer = g_hook(box);
+    for (const ButtonSpec& entry : kButtons)
+      if (entry.id == answer && box.button(entry.button)) return answer;
+    qFatal("message box \"%s\" answered with %d, a button it does not have", qPrintable(text), answer);
+  }
   box.exec();
   return ResultFor(box.standardButton(box.clickedButton()));
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "i18n/language.h"
 #include "link/serial_link.h"
 
 namespace qx210 {
@@ -47,6 +48,7 @@ FormCOM::FormCOM(SerialLink& link, QWidget* parent) : QDialog(parent), m_link(li
   // one or the lowest one.
   const int chosen = m_link.scan(m_link.comPortNumber());
   if (chosen >= 1) m_options.at(chosen - 1)->setChecked(true);
+  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &FormCOM::retranslate);
   retranslate();
   resize(qMax(kFormWidth, sizeHint().width()), qMax(kFormHeight, sizeHint().height()));
 }
@@ -95,9 +97,5 @@ void FormCOM::closeEvent(QCloseEvent* event) {
   hide();
 }
 
-void FormCOM::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) retranslate();
-  QDialog::changeEvent(event);
-}
 
 }  // namespace qx210

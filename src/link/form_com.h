@@ -27,7 +27,6 @@ class FormCOM : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void OptionCOM_Click(int index);

@@ -1,6 +1,5 @@
 #include "shell/file_commands.h"
 
-#include <QApplication>
 #include <QFileInfo>
 
 #include "editor/editor.h"
@@ -67,16 +66,16 @@ void FileCommands::open() {
     ShowLocalizedMessage(Text(readable ? kNotADataFile : kCannotRead, path), MessageStyle::kIconStop);
     return;
   }
-  // The whole file is read before the decoder runs, so a failure leaves the editor as it was.
-  if (!m_editor.decode(image)) ShowLocalizedMessage(Text(kNotADataFile, path), MessageStyle::kIconStop);
+  // The whole file is read and checked before the decoder runs, so a failure
+  // leaves the editor as it was.
+  m_editor.decode(image);
 }
 
 void FileCommands::save() {
+  const QByteArray image = m_editor.encode();
   for (;;) {
     const QString path = chooseFile(QFileDialog::AcceptSave);
     if (path.isEmpty()) return;
-    const QByteArray image = m_editor.encode();
-    if (image.isEmpty()) return;
     if (QFileInfo::exists(path) &&
         ShowLocalizedMessage(kOverwriteQuestion.text(CurrentLanguage()),
                              MessageStyle::kYesNo | MessageStyle::kIconQuestion) == MessageResult::kNo)

@@ -3,12 +3,9 @@
 namespace qx210 {
 
 HiddenModes::HiddenModes(GestureState& gestures, QObject* parent)
-    : QObject(parent), m_gestures(gestures), m_clock(&MonotonicMilliseconds) {}
+    : QObject(parent), m_gestures(gestures) {}
 
-void HiddenModes::setClock(Clock clock) {
-  m_gestures.setClock(clock);
-  m_clock = clock ? std::move(clock) : Clock(&MonotonicMilliseconds);
-}
+void HiddenModes::setClock(Clock clock) { m_gestures.setClock(std::move(clock)); }
 
 void HiddenModes::gestureClick(int k) {
   if (k < 0 || k >= kGestureCaptions) return;
@@ -17,7 +14,7 @@ void HiddenModes::gestureClick(int k) {
 }
 
 bool HiddenModes::hiddenButtonClick(Button button) {
-  const qint64 now = m_clock();
+  const qint64 now = m_gestures.now();
   if (!m_lastHiddenClick || now - *m_lastHiddenClick >= kDoubleClickMs) {
     m_lastHiddenClick = now;
     return false;

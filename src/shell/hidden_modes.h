@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <functional>
 #include <optional>
 
 #include "dialogs/unlock_gesture.h"
@@ -21,7 +20,7 @@ namespace qx210 {
 class HiddenModes : public QObject {
   Q_OBJECT
  public:
-  using Clock = std::function<qint64()>;
+  using Clock = GestureState::Clock;
   static constexpr qint64 kDoubleClickMs = 1000;
   static constexpr int kGestureCaptions = 3;
 
@@ -49,7 +48,6 @@ class HiddenModes : public QObject {
   void setBandOverride(bool enabled);
 
   GestureState& m_gestures;  // GestureFlags and GestureStart
-  Clock m_clock;
   std::optional<qint64> m_lastHiddenClick;       // LastHiddenButtonClick, both buttons
   bool m_bandOverride = false;                   // BandOverrideEnabled
 };

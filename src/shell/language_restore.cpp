@@ -5,11 +5,11 @@
 
 namespace qx210 {
 
-QSettings* OpenLanguageHintStore(const QString& keyPath) {
+std::unique_ptr<QSettings> OpenLanguageHintStore(const QString& keyPath) {
 #ifdef Q_OS_WIN
-  return new QSettings(QStringLiteral("HKEY_CURRENT_USER\\") + keyPath, QSettings::NativeFormat);
+  return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + keyPath, QSettings::NativeFormat);
 #else
-  return new QSettings(QSettings::NativeFormat, QSettings::UserScope, keyPath);
+  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, keyPath);
 #endif
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <memory>
 
 #include "i18n/ui_language.h"
 
@@ -17,7 +18,7 @@ inline constexpr char kLanguageHintKeyPath[] = "QB-7";
 inline constexpr char kLanguageHintName[] = "Languages";
 
 // The settings store that holds the hint, in the platform's native format.
-QSettings* OpenLanguageHintStore(const QString& keyPath = QString::fromLatin1(kLanguageHintKeyPath));
+std::unique_ptr<QSettings> OpenLanguageHintStore(const QString& keyPath = QString::fromLatin1(kLanguageHintKeyPath));
 
 // The hint as text: a string up to its first NUL; binary data as its first two
 // bytes read as a signed little-endian 16-bit number in decimal; empty for

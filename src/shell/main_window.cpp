@@ -1,7 +1,6 @@
 #include "shell/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -53,6 +52,9 @@ MainWindow::MainWindow(const MainWindowConfig& config, QWidget* parent)
   layOut();
   createMenus();
   createToolbar();
+  // Setting UiLanguage, at start-up or from the menu, re-captions every window.
+  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this,
+          &MainWindow::applyLanguageCaptions);
   startUp(config);
 }
 
@@ -119,17 +121,14 @@ void MainWindow::startUp(const MainWindowConfig& config) {
           &ExchangeControl::setBandOverrideEnabled);
 
   std::unique_ptr<QSettings> hintStore =
-      config.languageHintStore ? config.languageHintStore() : std::unique_ptr<QSettings>(OpenLanguageHintStore());
+      config.languageHintStore ? config.languageHintStore() : OpenLanguageHintStore();
   const UiLanguage language = RestoreLanguage(*hintStore, parameters.language);
+  // Every window writes its captions when the language is set. The editor
+  // starts with the start-up defaults (PF1 10, calibration locked).
   SetLanguage(language);
-  applyLanguageCaptions();
 
   SelectBandByProgram(m_editor.state().band, 0);
   m_editor.notifyBandChanged();
-  m_editor.settings().keys.pf1 = 10;
-  m_editor.setDebugParametersUnlocked(false);
-  m_progressBar1->hide();
-  applyLanguageCaptions();
   adjustSize();
   setFixedSize(sizeHint());
 }
@@ -170,8 +169,7 @@ void MainWindow::chooseEnglish() {
 }
 
 void MainWindow::switchLanguage(UiLanguage language) {
-  SetLanguage(language);  // the lists of the grid and the panel follow at once
-  applyLanguageCaptions();
+  SetLanguage(language);  // captions and lists of every window follow at once
   // Then the language-dependent cells of the channels in use.
   m_editor.table().SetGrid1Text(language);
   m_editor.notifyTableChanged();
@@ -197,9 +195,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   Q_EMIT shutDown();
 }
 
-void MainWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) applyLanguageCaptions();
-  QMainWindow::changeEvent(event);
-}
 
 }  // namespace qx210

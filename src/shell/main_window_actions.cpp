@@ -1,8 +1,6 @@
 // Menus, toolbar and captions of the main window.
 #include <QAction>
-#include <QApplication>
 #include <QKeySequence>
-#include <QLabel>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStyle>

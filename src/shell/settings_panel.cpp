@@ -73,10 +73,6 @@ void ModelFrame::retranslate() {
   m_label3->setText(tr("Range"));
 }
 
-void ModelFrame::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) retranslate();
-  QGroupBox::changeEvent(event);
-}
 
 void ModelFrame::showBand() {
   const QSignalBlocker blocker(m_combo1);
@@ -97,8 +93,8 @@ void ModelFrame::bandSelected(int position) {
     m_editor.notifyBandChanged();
     return;
   }
-  // Selecting BandIndex again runs this handler once more; it finds no change.
-  m_combo1->setCurrentIndex(RevertBand(band));
+  RevertBand(band);
+  showBand();
 }
 
 SettingsPanel::SettingsPanel(Editor& editor, QWidget* parent) : QGroupBox(parent), m_editor(editor) {
@@ -139,10 +135,6 @@ void SettingsPanel::retranslate() {
   for (std::size_t i = 0; i < kPanelRows.size(); ++i) m_rows[i].label->setText(tr(kPanelRows[i].caption));
 }
 
-void SettingsPanel::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) retranslate();
-  QGroupBox::changeEvent(event);
-}
 
 // Entries are rewritten in place, so each list keeps its position.
 void SettingsPanel::refillLists() {

@@ -33,7 +33,6 @@ class ModelFrame : public QGroupBox {
   QComboBox* bandList() const { return m_combo1; }
 
  protected:
-  void changeEvent(QEvent* event) override;
 
  private:
   void retranslate();
@@ -60,7 +59,6 @@ class SettingsPanel : public QGroupBox {
   void gestureCaptionClicked(int k);
 
  protected:
-  void changeEvent(QEvent* event) override;
 
  private:
   struct Row {

@@ -59,9 +59,9 @@ TEST_F(MessageBoxTest, AbortRetryIgnoreInEachCaptionSet) {
     list.sort();
     return list;
   };
-  EXPECT_EQ(sorted(show(0, 2).buttons), sorted({"放弃", "重试", "忽略"}));
-  EXPECT_EQ(sorted(show(1, 2).buttons), sorted({"Abort", "Retry", "Ignore"}));
-  EXPECT_EQ(sorted(show(2, 2).buttons), sorted({"放棄", "重試", "忽略"}));
+  EXPECT_EQ(sorted(show(0, 2, {}, MessageResult::kAbort).buttons), sorted({"放弃", "重试", "忽略"}));
+  EXPECT_EQ(sorted(show(1, 2, {}, MessageResult::kRetry).buttons), sorted({"Abort", "Retry", "Ignore"}));
+  EXPECT_EQ(sorted(show(2, 2, {}, MessageResult::kIgnore).buttons), sorted({"放棄", "重試", "忽略"}));
 }
 
 TEST_F(MessageBoxTest, StyleWordGivesIconAndDefaultButton) {
