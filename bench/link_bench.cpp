@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "editor/editor.h"
+#include "core/editor.h"
 #include "link/exchange_control.h"
 #include "link/serial_link.h"
 #include "pty_radio.h"

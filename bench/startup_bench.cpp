@@ -11,7 +11,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "shell/main_window.h"
+#include "gui/main_window.h"
 
 namespace {
 

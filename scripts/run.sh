@@ -5,4 +5,4 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQX210_BUILD_TESTS=OFF
 cmake --build "$root/build"
-exec "$root/build/src/qx210" "$@"
+exec "$root/build/src/app/qx210" "$@"

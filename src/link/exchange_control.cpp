@@ -2,8 +2,8 @@
 
 #include <QPointer>
 
-#include "editor/band_selection.h"
-#include "editor/editor.h"
+#include "core/band_selection.h"
+#include "core/editor.h"
 #include "link/serial_link.h"
 
 namespace qx210 {

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "link/clone_session.h"
+#include "core/clone_session.h"
 
 namespace qx210 {
 

@@ -4,9 +4,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "image/codec.h"
-#include "image/data_file.h"
-#include "link_rig.h"
+#include "core/codec.h"
+#include "core/data_file.h"
+#include "support/link_rig.h"
 
 namespace qx210 {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "editor/lists.h"
-#include "image/memory_image.h"
-#include "link_rig.h"
+#include "core/lists.h"
+#include "core/memory_image.h"
+#include "support/link_rig.h"
 
 namespace qx210 {
 namespace {

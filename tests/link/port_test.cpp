@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include "feigned_link.h"
+#include "support/feigned_link.h"
 #include "link/port_catalogue.h"
 #include "link/serial_link.h"
 #include "pty_radio.h"

@@ -13,11 +13,11 @@
 #include <unistd.h>
 #endif
 
-#include "editor/editor.h"
-#include "i18n/language.h"
-#include "image/data_file.h"
+#include "core/editor.h"
+#include "core/language.h"
+#include "core/data_file.h"
 #include "link/exchange_control.h"
-#include "link/link_texts.h"
+#include "core/link_texts.h"
 #include "link/serial_link.h"
 
 namespace {

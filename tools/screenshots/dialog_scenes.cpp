@@ -8,15 +8,15 @@
 #include <QTest>
 #include <cstdio>
 
-#include "dialogs/about_dialog.h"
-#include "dialogs/debug_parameters_dialog.h"
-#include "dialogs/dialog_set.h"
-#include "dialogs/embedded_message_dialog.h"
-#include "dialogs/key_assignment_dialog.h"
-#include "dialogs/optional_functions_dialog.h"
-#include "dialogs/test_frequency_dialog.h"
-#include "editor/editor.h"
-#include "i18n/language.h"
+#include "gui/about_dialog.h"
+#include "gui/debug_parameters_dialog.h"
+#include "gui/dialog_set.h"
+#include "gui/embedded_message_dialog.h"
+#include "gui/key_assignment_dialog.h"
+#include "gui/optional_functions_dialog.h"
+#include "gui/test_frequency_dialog.h"
+#include "core/editor.h"
+#include "core/language.h"
 
 using namespace qx210;
 

@@ -10,10 +10,10 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "editor/band_selection.h"
-#include "editor/frequency_entry.h"
-#include "editor/tone_entry.h"
-#include "shell/main_window.h"
+#include "core/band_selection.h"
+#include "core/frequency_entry.h"
+#include "core/tone_entry.h"
+#include "gui/main_window.h"
 
 using namespace qx210;
 

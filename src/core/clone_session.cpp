@@ -1,0 +1,294 @@
+#include "core/clone_session.h"
+
+#include "core/lists.h"
+#include "core/conversions.h"
+#include "core/memory_image.h"
+#include "core/link_texts.h"
+
+namespace qx210 {
+
+namespace {
+
+// Watchdog ticks after the last accepted reply that end the exchange.
+constexpr int kWatchdogLimit = 4;
+// Blink ticks of the finish countdown.
+constexpr int kFinishTicks = 12;
+// Retry ticks before the program request goes out once more.
+constexpr int kRetryTicks = 3;
+constexpr int kReadProgressStep = 25;
+constexpr int kWriteProgressStep = 10;
+
+const QString kAcknowledgeHex = QStringLiteral("06");
+
+// True when `hex` holds `needle` starting at a byte boundary.
+bool ContainsAtByteBoundary(const QString& hex, const QString& needle) {
+  for (qsizetype from = hex.indexOf(needle); from >= 0; from = hex.indexOf(needle, from + 1))
+    if (from % 2 == 0) return true;
+  return false;
+}
+
+// Write plan: the block addresses the program never writes are skipped here.
+int AdjustWriteAddress(int address, bool debugParametersUnlocked) {
+  if (address == 0x0180 && !debugParametersUnlocked) address = 0x01B0;
+  if (address == 0x0190) address = 0x01B0;
+  if (address == 0x01C0) address = 0x0280;
+  return address;
+}
+
+}  // namespace
+
+QString CloneSession::text(const Bilingual& texts) const { return texts.text(m_host.language()); }
+
+bool CloneSession::timerActive(CloneTimer timer) const { return m_timerActive[static_cast<int>(timer)]; }
+
+void CloneSession::setTimer(CloneTimer timer, bool active) {
+  m_timerActive[static_cast<int>(timer)] = active;
+  m_host.setTimerActive(timer, active);
+}
+
+void CloneSession::setStatusVisible(bool visible) {
+  m_statusVisible = visible;
+  m_host.setStatusVisible(visible);
+}
+
+void CloneSession::setBusy(bool busy) {
+  m_busy = busy;
+  m_host.setBusy(busy);
+}
+
+bool CloneSession::startExchange(CloneDirection direction) {
+  if (!m_host.isPortOpen()) {
+    m_host.showPortNotOpen();
+    return false;
+  }
+  // The window keeps the start commands disabled while busy; a caller that
+  // is not a window gets the same rule here.
+  if (m_busy) return false;
+  setBusy(true);
+  m_rxHex.clear();
+  m_direction = direction;
+  m_phase = ClonePhase::Handshake;
+  m_running = true;
+  m_handshakeAcknowledged = false;
+  m_awaitingReadReply = false;
+  m_questionOpen = false;
+  m_watchdogCount = 0;
+  m_host.prepareEditorForExchange();
+  TransmitMessage(clone_bytes::kProgramRequest);
+  m_host.setStatusText(text(link_texts::kStatusRunning));
+  // RetryCount is deliberately kept: ticks left from the last exchange bring
+  // the retry forward.
+  setTimer(CloneTimer::Blink, true);
+  setTimer(CloneTimer::Watchdog, true);
+  setTimer(CloneTimer::Retry, true);
+  return true;
+}
+
+void CloneSession::TransmitMessage(const QByteArray& message) {
+  m_rxHex.clear();
+  m_host.transmitBytes(message);
+}
+
+void CloneSession::HandleReceivedBytes(const QByteArray& bytes) {
+  if (bytes.isEmpty()) return;
+  m_rxHex += ToHexText(bytes);
+  if (!m_running) return;
+  if (m_phase == ClonePhase::Handshake) {
+    handshake();
+  } else if (m_phase == ClonePhase::Transfer) {
+    if (m_direction == CloneDirection::Write)
+      transferWrite();
+    else if (m_direction == CloneDirection::Read)
+      transferRead();
+  }
+}
+
+void CloneSession::handshake() {
+  static const QString uhf = ToHexText(clone_bytes::kModelUhf);
+  static const QString vhf = ToHexText(clone_bytes::kModelVhf);
+  // An identification: eight bytes with the model text in them. Its
+  // unexamined bytes may hold 06, so it is recognised before any
+  // acknowledgement, and a part of one is waited for.
+  const bool identification =
+      m_rxHex.size() == clone_bytes::kIdentificationLength * 2 && (m_rxHex.contains(uhf) || m_rxHex.contains(vhf));
+  const bool holdsModel = ContainsAtByteBoundary(m_rxHex, uhf) || ContainsAtByteBoundary(m_rxHex, vhf);
+  if (!identification && holdsModel) return;
+  if (identification) {
+    bool ok = false;
+    const int code = QStringView(m_rxHex).mid(clone_bytes::kBandCodeOffset * 2, 2).toInt(&ok, 16);
+    const int position = ok ? BandPositionForCode(static_cast<unsigned char>(code)) : -1;
+    if (position >= 0) m_radioBand = position;
+    m_phase = ClonePhase::Transfer;
+    m_blockAddress = kFirstBlockAddress;
+    m_writeImage = m_host.encodeImage();
+    m_readImage.clear();
+    m_progressValue = 0;
+    m_host.showProgress(kCloneProgressMaximum);
+    m_watchdogCount = 0;
+    TransmitMessage(QByteArray(1, clone_bytes::kAcknowledge));
+    return;
+  }
+
+  if (ContainsAtByteBoundary(m_rxHex, kAcknowledgeHex)) {
+    if (!m_handshakeAcknowledged) {
+      m_handshakeAcknowledged = true;
+      m_watchdogCount = 0;
+    }
+    setTimer(CloneTimer::Retry, false);
+    TransmitMessage(QByteArray(1, clone_bytes::kIdentifyRequest));
+  }
+}
+
+void CloneSession::advanceProgress(int step) {
+  if (m_progressValue >= kCloneProgressMaximum) return;
+  m_progressValue += step;
+  m_host.setProgressValue(m_progressValue);
+}
+
+void CloneSession::transferRead() {
+  if (!m_awaitingReadReply && m_rxHex == kAcknowledgeHex) {
+    advanceProgress(kReadProgressStep);
+    m_watchdogCount = 0;
+    if (m_blockAddress != kReadEndAddress) {
+      QByteArray request;
+      request.append(clone_bytes::kReadRequest);
+      request.append(static_cast<char>((m_blockAddress >> 8) & 0xFF));
+      request.append(static_cast<char>(m_blockAddress & 0xFF));
+      request.append(static_cast<char>(kReadBlockSize));
+      m_awaitingReadReply = true;
+      TransmitMessage(request);
+      m_blockAddress += kReadBlockSize;
+      return;
+    }
+    // The acknowledgement after the last block: the image is complete.
+    if (m_readImage.size() != kRadioImageSize || !m_host.decodeImage(m_readImage)) {
+      FailExchange();
+      return;
+    }
+    m_host.selectBandAfterRead(m_radioBand);
+    FinishExchange(text(link_texts::kStatusReadDone), ExchangeOutcome::ReadComplete);
+    return;
+  }
+
+  if (!m_awaitingReadReply || m_rxHex.size() != clone_bytes::kReadReplyLength * 2) return;
+  const int requested = m_blockAddress - kReadBlockSize;
+  const QString expected = QStringLiteral("57") + WordToHex(requested);
+  if (!m_rxHex.startsWith(expected)) return;
+  m_watchdogCount = 0;
+  m_readImage += QByteArray::fromHex(QStringView(m_rxHex).mid(8).toLatin1());
+  m_awaitingReadReply = false;
+  TransmitMessage(QByteArray(1, clone_bytes::kAcknowledge));
+}
+
+void CloneSession::transferWrite() {
+  if (m_rxHex != kAcknowledgeHex || m_questionOpen) return;
+  advanceProgress(kWriteProgressStep);
+  m_watchdogCount = 0;
+
+  // The band check runs on every acknowledgement, so a band changed during a
+  // write stops it at the next block.
+  const int selected = m_host.bandListPosition();
+  if (m_radioBand != selected) {
+    m_radioBand = selected;
+    if (m_host.bandOverrideEnabled()) {
+      m_questionOpen = true;
+      m_host.askBandQuestion(++m_questionId);
+      return;
+    }
+    FinishExchange(text(link_texts::kStatusBandRefused), ExchangeOutcome::BandRefused);
+    return;
+  }
+  continueWrite();
+}
+
+void CloneSession::answerBandQuestion(int questionId, bool yes) {
+  if (!m_questionOpen || questionId != m_questionId || !m_running) return;
+  m_questionOpen = false;
+  if (!yes) {
+    FinishExchange(text(link_texts::kBandQuestion), ExchangeOutcome::BandDeclined);
+    return;
+  }
+  continueWrite();
+}
+
+void CloneSession::continueWrite() {
+  if (m_blockAddress == kWriteEndAddress) {
+    FinishExchange(text(link_texts::kStatusWriteDone), ExchangeOutcome::WriteComplete);
+    return;
+  }
+  m_blockAddress = AdjustWriteAddress(m_blockAddress, m_host.debugParametersUnlocked());
+  QByteArray block;
+  block.append(clone_bytes::kWriteBlock);
+  block.append(static_cast<char>((m_blockAddress >> 8) & 0xFF));
+  block.append(static_cast<char>(m_blockAddress & 0xFF));
+  block.append(static_cast<char>(kWriteBlockSize));
+  QByteArray data = m_writeImage.mid(m_blockAddress - kFirstBlockAddress, kWriteBlockSize);
+  // An encoder that returned a short image leaves unused bytes blank.
+  if (data.size() < kWriteBlockSize) data.append(kWriteBlockSize - data.size(), '\xFF');
+  block += data;
+  TransmitMessage(block);
+  m_blockAddress += kWriteBlockSize;
+}
+
+void CloneSession::FinishExchange(const QString& statusText, ExchangeOutcome outcome) {
+  m_running = false;
+  m_questionOpen = false;
+  m_host.setStatusText(statusText);
+  m_exchangeDone = -1;
+  m_host.hideProgress();
+  setTimer(CloneTimer::Watchdog, false);
+  // Straight to the port: the last reply stays in RxHex.
+  m_host.transmitBytes(QByteArray(1, clone_bytes::kEnd));
+  m_host.exchangeEnded(outcome);
+}
+
+void CloneSession::FailExchange() {
+  if (!m_running) return;
+  m_watchdogCount = 0;
+  setTimer(CloneTimer::Watchdog, false);
+  setStatusVisible(false);
+  setTimer(CloneTimer::Blink, false);
+  // Marked aborted before the message: the message box runs a nested event
+  // loop, and nothing that arrives meanwhile may complete the exchange.
+  m_phase = ClonePhase::Aborted;
+  m_running = false;
+  m_questionOpen = false;
+  m_host.showCommunicationError();
+  m_host.hideProgress();
+  m_rxHex.clear();
+  m_host.transmitBytes(QByteArray(1, clone_bytes::kEnd));
+  setBusy(false);
+  m_host.exchangeEnded(ExchangeOutcome::CommunicationError);
+}
+
+void CloneSession::tickWatchdog() {
+  if (++m_watchdogCount < kWatchdogLimit) return;
+  if (!m_running) {
+    // A stray tick after the end only stops the timer.
+    m_watchdogCount = 0;
+    setTimer(CloneTimer::Watchdog, false);
+    return;
+  }
+  FailExchange();
+}
+
+void CloneSession::tickBlink() {
+  setStatusVisible(!m_statusVisible);
+  if (m_exchangeDone == -1) ++m_doneCount;
+  if (m_doneCount >= kFinishTicks) {
+    m_doneCount = 0;
+    m_exchangeDone = 0;
+    setStatusVisible(false);
+    setTimer(CloneTimer::Blink, false);
+    setBusy(false);
+  }
+}
+
+void CloneSession::tickRetry() {
+  if (++m_retryCount < kRetryTicks) return;
+  m_retryCount = 0;
+  TransmitMessage(clone_bytes::kProgramRequest);
+  setTimer(CloneTimer::Retry, false);
+}
+
+}  // namespace qx210

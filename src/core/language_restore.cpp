@@ -1,0 +1,45 @@
+#include "core/language_restore.h"
+
+#include <QSettings>
+#include <QtEndian>
+
+namespace qx210 {
+
+std::unique_ptr<QSettings> OpenLanguageHintStore(const QString& keyPath) {
+#ifdef Q_OS_WIN
+  return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + keyPath, QSettings::NativeFormat);
+#else
+  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, keyPath);
+#endif
+}
+
+QString LanguageHintText(const QVariant& value) {
+  switch (value.typeId()) {
+    case QMetaType::QString: {
+      const QString text = value.toString();
+      const qsizetype nul = text.indexOf(QChar(0));
+      return nul < 0 ? text : text.left(nul);
+    }
+    case QMetaType::QByteArray: {
+      const QByteArray data = value.toByteArray();
+      if (data.size() < 2) return {};
+      return QString::number(qFromLittleEndian<qint16>(data.constData()));
+    }
+    default:
+      return {};
+  }
+}
+
+UiLanguage RestoreLanguage(QSettings& hintStore, int storedValue) {
+  const QString hintName = QString::fromLatin1(kLanguageHintName);
+  const QString hint = LanguageHintText(hintStore.value(hintName));
+  if (!hint.isEmpty()) {
+    hintStore.remove(hintName);
+    hintStore.sync();
+    return hint == QStringLiteral("english") ? kEnglish : kChinese;
+  }
+  if (storedValue == kChinese || storedValue == kEnglish || storedValue == kTraditionalButtons) return storedValue;
+  return kEnglish;
+}
+
+}  // namespace qx210

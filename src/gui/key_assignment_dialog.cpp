@@ -1,0 +1,178 @@
+#include "gui/key_assignment_dialog.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/dialog_rules.h"
+#include "core/editor.h"
+#include "core/language.h"
+
+namespace qx210 {
+
+namespace {
+
+constexpr int kNoneFunction = 1;  // "OFF" / "None", shown for a value out of the list
+
+int ShownPosition(int held) { return held >= 0 && held < kKeyFunctionCount ? held : kNoneFunction; }
+
+}  // namespace
+
+KeyPicture::KeyPicture(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Image1"));
+  setMinimumSize(sizeHint());
+}
+
+void KeyPicture::setKey(int key) {
+  if (key == m_key) return;
+  m_key = key;
+  update();
+}
+
+QSize KeyPicture::sizeHint() const { return {130, 210}; }
+
+void KeyPicture::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  // A handheld radio seen from its left side: antenna, knob, body, display,
+  // speaker grille, PTT and the two programmable keys below it.
+  const qreal w = width();
+  const qreal h = height();
+  // Drawn on a 130 x 210 canvas, scaled to fit.
+  const qreal scale = std::min(w / 130.0, h / 210.0);
+  p.translate((w - 130 * scale) / 2 + 10 * scale, (h - 210 * scale) / 2);
+  p.scale(scale, scale);
+
+  const QColor body(60, 64, 72);
+  const QColor edge(30, 30, 34);
+  p.setPen(QPen(edge, 1.5));
+  p.setBrush(QColor(40, 40, 44));
+  p.drawRoundedRect(QRectF(72, 4, 8, 46), 3, 3);    // antenna
+  p.drawRoundedRect(QRectF(50, 30, 14, 22), 3, 3);  // channel knob
+  p.setBrush(body);
+  p.drawRoundedRect(QRectF(30, 48, 66, 156), 12, 12);
+  p.setBrush(QColor(150, 190, 160));
+  p.drawRoundedRect(QRectF(40, 60, 46, 26), 4, 4);  // display
+  p.setPen(QPen(QColor(110, 114, 122), 2));
+  for (int i = 0; i < 5; ++i) p.drawLine(QPointF(44, 100 + 10 * i), QPointF(82, 100 + 10 * i));  // grille
+
+  // Side keys on the left edge: PTT, PF1, PF2.
+  const struct {
+    QRectF rect;
+    const char* text;
+    int key;
+  } keys[] = {{QRectF(20, 70, 12, 36), "PTT", 0}, {QRectF(20, 114, 12, 18), "PF1", 1}, {QRectF(20, 138, 12, 18), "PF2", 2}};
+  QFont font = p.font();
+  font.setPixelSize(10);
+  font.setBold(true);
+  p.setFont(font);
+  for (const auto& k : keys) {
+    const bool lit = k.key == m_key;
+    p.setPen(QPen(edge, 1.2));
+    p.setBrush(lit ? QColor(255, 170, 0) : QColor(90, 94, 102));
+    p.drawRoundedRect(k.rect, 3, 3);
+    if (k.key != 0) {
+      p.setPen(lit ? QColor(200, 90, 0) : QColor(90, 90, 90));
+      p.drawText(QRectF(-10, k.rect.top(), 28, k.rect.height()), Qt::AlignCenter, QString::fromLatin1(k.text));
+    }
+  }
+}
+
+KeyAssignmentDialog::KeyAssignmentDialog(Editor& editor) : AuxDialog(editor) {
+  setObjectName(QStringLiteral("Form6"));
+  m_label1 = new QLabel(QStringLiteral("PF1"), this);
+  m_label1->setObjectName(QStringLiteral("Label1"));
+  m_label2 = new QLabel(QStringLiteral("PF2"), this);
+  m_label2->setObjectName(QStringLiteral("Label2"));
+  m_combo1 = new QComboBox(this);
+  m_combo1->setObjectName(QStringLiteral("Combo1"));
+  m_combo2 = new QComboBox(this);
+  m_combo2->setObjectName(QStringLiteral("Combo2"));
+  m_combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  m_combo2->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  m_image1 = new KeyPicture(this);
+  m_command1 = new QPushButton(this);
+  m_command1->setObjectName(QStringLiteral("Command1"));
+  m_command1->setDefault(true);
+  m_command2 = new QPushButton(this);
+  m_command2->setObjectName(QStringLiteral("Command2"));
+
+  auto* lists = new QGridLayout;
+  lists->addWidget(m_label1, 0, 0);
+  lists->addWidget(m_combo1, 0, 1);
+  lists->addWidget(m_label2, 1, 0);
+  lists->addWidget(m_combo2, 1, 1);
+  lists->setRowStretch(2, 1);
+  lists->setColumnStretch(1, 1);
+  auto* top = new QHBoxLayout;
+  top->addWidget(m_image1);
+  top->addLayout(lists, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(m_command1);
+  buttons->addWidget(m_command2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(buttons);
+
+  m_combo1->installEventFilter(this);
+  m_combo2->installEventFilter(this);
+  connect(m_command1, &QPushButton::clicked, this, &KeyAssignmentDialog::store);
+  connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
+
+  retranslate();
+  load();
+  setMinimumWidth(360);
+}
+
+bool KeyAssignmentDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    if (watched == m_combo1) m_image1->setKey(1);
+    if (watched == m_combo2) m_image1->setKey(2);
+  }
+  return AuxDialog::eventFilter(watched, event);
+}
+
+void KeyAssignmentDialog::retranslate() {
+  setWindowTitle(tr("Keys Set"));
+  m_command1->setText(tr("OK"));
+  m_command2->setText(tr("Cancel"));
+  const QStringList items = KeyFunctionItems(CurrentLanguage());
+  SetComboItems(m_combo1, items);
+  SetComboItems(m_combo2, items);
+  FitComboToItems(m_combo1);
+  FitComboToItems(m_combo2);
+}
+
+void KeyAssignmentDialog::load() {
+  const KeyAssignment& keys = editor().settings().keys;
+  m_combo1->setCurrentIndex(ShownPosition(keys.pf1));
+  m_combo2->setCurrentIndex(ShownPosition(keys.pf2));
+  m_loaded = keys;
+}
+
+bool KeyAssignmentDialog::heldValuesChanged() const { return editor().state().settings.keys != m_loaded; }
+
+void KeyAssignmentDialog::store() {
+  KeyAssignment keys = editor().settings().keys;
+  // A list still showing what was loaded keeps the held value, also one out
+  // of the list that is shown as "None".
+  if (m_combo1->currentIndex() != ShownPosition(m_loaded.pf1)) keys.pf1 = m_combo1->currentIndex();
+  if (m_combo2->currentIndex() != ShownPosition(m_loaded.pf2)) keys.pf2 = m_combo2->currentIndex();
+  m_loaded = keys;
+  if (editor().settings().keys != keys) {
+    editor().settings().keys = keys;
+    editor().notifySettingsChanged();
+  }
+  accept();
+}
+
+}  // namespace qx210

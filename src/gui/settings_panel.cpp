@@ -1,0 +1,167 @@
+#include "gui/settings_panel.h"
+
+#include <QComboBox>
+#include <QMouseEvent>
+
+#include "core/band_selection.h"
+#include "core/editor.h"
+#include "core/language.h"
+#include "gui/message_box.h"
+
+namespace qx210 {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+int& PanelValue(PanelSettings& panel, int list) {
+  switch (list) {
+    case kVoiceNotice: return panel.voiceNotice;
+    case kTimeoutTimer: return panel.timeoutTimer;
+    case kSquelchLevel: return panel.squelchLevel;
+    case kBatterySave: return panel.batterySave;
+    case kBeep: return panel.beep;
+    case kRadioSwitch: return panel.radioSwitch;
+    default: return panel.totPreAlert;
+  }
+}
+
+struct PanelRowSpec {
+  PanelList list;
+  const char* label;
+  const char* combo;
+  const char* caption;
+};
+
+// Top to bottom as the frame shows them; TOT Pre-Alert last and hidden.
+constexpr std::array<PanelRowSpec, 7> kPanelRows{{
+    {kVoiceNotice, "Label4", "Combo2", QT_TRANSLATE_NOOP("qx210::SettingsPanel", "Voice Notice:")},
+    {kTimeoutTimer, "Label5", "Combo3", QT_TRANSLATE_NOOP("qx210::SettingsPanel", "Time-out Timer:")},
+    {kSquelchLevel, "Label6", "Combo9", QT_TRANSLATE_NOOP("qx210::SettingsPanel", "Squelch Level:")},
+    {kBatterySave, "Label7", "Combo6", QT_TRANSLATE_NOOP("qx210::SettingsPanel", "Battery Save:")},
+    {kBeep, "Label8", "Combo7", QT_TRANSLATE_NOOP("qx210::SettingsPanel", "Beep:")},
+    {kRadioSwitch, "Label9", "Combo10", QT_TRANSLATE_NOOP("qx210::SettingsPanel", "Radio Switch:")},
+    {kTotPreAlert, "Label1", "Combo4", QT_TRANSLATE_NOOP("qx210::SettingsPanel", "TOT Pre-Alert:")},
+}};
+
+}  // namespace
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Q_EMIT clicked();
+}
+
+ModelFrame::ModelFrame(Editor& editor, QWidget* parent) : QGroupBox(parent), m_editor(editor) {
+  setObjectName(QStringLiteral("Frame1"));
+  m_label3 = new QLabel(this);
+  m_label3->setObjectName(QStringLiteral("Label3"));
+  m_label3->setGeometry(Px(75), Px(550) - 3, Px(1100), 20);
+  m_combo1 = new QComboBox(this);
+  m_combo1->setObjectName(QStringLiteral("Combo1"));
+  m_combo1->addItems(BandTexts());
+  m_combo1->setGeometry(Px(1200), Px(480) - 3, Px(1755), m_combo1->sizeHint().height());
+  showBand();
+  connect(m_combo1, &QComboBox::currentIndexChanged, this, &ModelFrame::bandSelected);
+  connect(&m_editor, &Editor::bandChanged, this, &ModelFrame::showBand);
+  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &ModelFrame::retranslate);
+  retranslate();
+}
+
+void ModelFrame::retranslate() {
+  setTitle(tr("Model"));
+  m_label3->setText(tr("Range"));
+}
+
+
+void ModelFrame::showBand() {
+  const QSignalBlocker blocker(m_combo1);
+  m_combo1->setCurrentIndex(m_editor.state().band.selected);
+}
+
+void ModelFrame::bandSelected(int position) {
+  BandState& band = m_editor.state().band;
+  if (!SelectBand(band, position)) return;
+  const UiLanguage language = CurrentLanguage();
+  const int answer = ShowLocalizedMessage(kBandChangeQuestion.text(language),
+                                          MessageStyle::kOkCancel | MessageStyle::kIconQuestion |
+                                              MessageStyle::kDefaultButton2 | MessageStyle::kSystemModal,
+                                          kBandChangeTitle.text(language));
+  if (answer == MessageResult::kOk) {
+    ConfirmBand(m_editor.state());
+    m_editor.notifyTableChanged();
+    m_editor.notifyBandChanged();
+    return;
+  }
+  RevertBand(band);
+  showBand();
+}
+
+SettingsPanel::SettingsPanel(Editor& editor, QWidget* parent) : QGroupBox(parent), m_editor(editor) {
+  setObjectName(QStringLiteral("Frame2"));
+  for (std::size_t i = 0; i < kPanelRows.size(); ++i) {
+    const PanelRowSpec& row = kPanelRows[i];
+    auto* label = new ClickableLabel(this);
+    label->setObjectName(QString::fromLatin1(row.label));
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(QString::fromLatin1(row.combo));
+    const int top = Px(360 + 480 * static_cast<int>(i));
+    combo->setGeometry(Px(1680), top, Px(1335), combo->sizeHint().height());
+    label->setGeometry(Px(45), top + combo->height() / 2 - Px(210) / 2 - 1, Px(1560), Px(210) + 4);
+    m_rows[i] = {row.list, label, combo};
+    if (row.list == kTotPreAlert) {
+      label->hide();
+      combo->hide();
+    }
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, list = row.list](int position) {
+      store(list, position);
+    });
+    for (std::size_t k = 0; k < kGestureCaptions.size(); ++k)
+      if (qstrcmp(row.label, kGestureCaptions[k]) == 0)
+        connect(label, &ClickableLabel::clicked, this, [this, k] { Q_EMIT gestureCaptionClicked(static_cast<int>(k)); });
+  }
+  refillLists();
+  showSettings();
+  retranslate();
+  connect(&m_editor, &Editor::settingsChanged, this, &SettingsPanel::showSettings);
+  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, [this] {
+    retranslate();
+    refillLists();
+  });
+}
+
+void SettingsPanel::retranslate() {
+  setTitle(tr("Functions Setting"));
+  for (std::size_t i = 0; i < kPanelRows.size(); ++i) m_rows[i].label->setText(tr(kPanelRows[i].caption));
+}
+
+
+// Entries are rewritten in place, so each list keeps its position.
+void SettingsPanel::refillLists() {
+  const UiLanguage language = CurrentLanguage();
+  m_showing = true;
+  for (const Row& row : m_rows) {
+    const QStringList entries = PanelListEntries(static_cast<PanelList>(row.list), language);
+    for (int i = 0; i < entries.size(); ++i) {
+      if (i < row.combo->count())
+        row.combo->setItemText(i, entries.at(i));
+      else
+        row.combo->addItem(entries.at(i));
+    }
+  }
+  m_showing = false;
+}
+
+void SettingsPanel::showSettings() {
+  m_showing = true;
+  PanelSettings& panel = m_editor.settings().panel;
+  for (const Row& row : m_rows) row.combo->setCurrentIndex(PanelValue(panel, row.list));
+  m_showing = false;
+}
+
+void SettingsPanel::store(int list, int position) {
+  if (m_showing) return;
+  PanelValue(m_editor.settings().panel, list) = position;
+}
+
+}  // namespace qx210

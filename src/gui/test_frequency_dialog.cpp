@@ -1,0 +1,130 @@
+#include "gui/test_frequency_dialog.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/editor.h"
+
+namespace qx210 {
+
+namespace {
+
+constexpr int kRows = 16;
+constexpr int kRxColumn = 1;
+constexpr int kTxColumn = 2;
+
+std::size_t At(int row) { return static_cast<std::size_t>(row); }
+
+}  // namespace
+
+TestFrequencyDialog::TestFrequencyDialog(Editor& editor) : AuxDialog(editor) {
+  setObjectName(QStringLiteral("Form4"));
+  m_mfgrid1 = new QTableWidget(kRows, 3, this);
+  m_mfgrid1->setObjectName(QStringLiteral("mfgrid1"));
+  m_mfgrid1->verticalHeader()->hide();
+  m_mfgrid1->verticalHeader()->setDefaultSectionSize(22);
+  m_mfgrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  m_mfgrid1->setColumnWidth(0, 64);
+  m_mfgrid1->setColumnWidth(kRxColumn, 110);
+  m_mfgrid1->setColumnWidth(kTxColumn, 110);
+  m_mfgrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  // A click opens the cell's editor at once.
+  m_mfgrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  for (int row = 0; row < kRows; ++row) {
+    auto* number = new QTableWidgetItem(QStringLiteral("%1").arg(row + 1, 2, 10, QLatin1Char('0')));
+    number->setFlags(Qt::ItemIsEnabled);
+    number->setTextAlignment(Qt::AlignCenter);
+    m_mfgrid1->setItem(row, 0, number);
+    for (int column : {kRxColumn, kTxColumn}) {
+      auto* cell = new QTableWidgetItem;
+      cell->setTextAlignment(Qt::AlignCenter);
+      m_mfgrid1->setItem(row, column, cell);
+    }
+  }
+
+  m_command1 = new QPushButton(this);
+  m_command1->setObjectName(QStringLiteral("Command1"));
+  m_command1->setAutoDefault(false);
+  m_command2 = new QPushButton(this);
+  m_command2->setObjectName(QStringLiteral("Command2"));
+  m_command2->setAutoDefault(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(m_command1);
+  buttons->addWidget(m_command2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(m_mfgrid1);
+  layout->addLayout(buttons);
+
+  connect(m_mfgrid1, &QTableWidget::itemChanged, this, &TestFrequencyDialog::onItemChanged);
+  connect(m_command1, &QPushButton::clicked, this, &TestFrequencyDialog::store);
+  connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
+
+  retranslate();
+  load();
+}
+
+// An open cell editor commits while the grid is torn down, after this
+// object's part is gone: no edit may reach onItemChanged then.
+TestFrequencyDialog::~TestFrequencyDialog() { m_mfgrid1->disconnect(this); }
+
+void TestFrequencyDialog::retranslate() {
+  setWindowTitle(tr("Test Frequency"));
+  m_mfgrid1->setHorizontalHeaderLabels({tr("Channel"), tr("RX Frequency"), tr("TX Frequency")});
+  m_command1->setText(tr("OK"));
+  m_command2->setText(tr("Cancel"));
+  // Room for all 16 rows under a header whose height depends on the language.
+  const int frame = 2 * m_mfgrid1->frameWidth();
+  m_mfgrid1->setMinimumSize(64 + 110 + 110 + frame, m_mfgrid1->horizontalHeader()->sizeHint().height() + kRows * 22 + frame);
+}
+
+void TestFrequencyDialog::load() {
+  m_loaded = editor().settings().testFrequencies;
+  for (int row = 0; row < kRows; ++row) {
+    m_rows.at(At(row)) = {m_loaded.rx.at(At(row)), m_loaded.tx.at(At(row))};
+    writeRow(row);
+  }
+}
+
+bool TestFrequencyDialog::heldValuesChanged() const { return editor().state().settings.testFrequencies != m_loaded; }
+
+void TestFrequencyDialog::writeRow(int row) {
+  const TestFrequencyRow& values = m_rows.at(At(row));
+  m_writing = true;
+  m_mfgrid1->item(row, kRxColumn)->setText(values.rx);
+  QTableWidgetItem* tx = m_mfgrid1->item(row, kTxColumn);
+  tx->setText(values.tx);
+  const Qt::ItemFlags fixed = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  tx->setFlags(CanEditTransmit(values) ? fixed | Qt::ItemIsEditable : fixed);
+  m_writing = false;
+}
+
+void TestFrequencyDialog::onItemChanged(QTableWidgetItem* item) {
+  if (m_writing || item->column() == 0) return;
+  const int row = item->row();
+  TestFrequencyRow edited = m_rows.at(At(row));
+  const bool accepted =
+      item->column() == kRxColumn ? ApplyReceiveEdit(edited, item->text()) : ApplyTransmitEdit(edited, item->text());
+  if (accepted) m_rows.at(At(row)) = edited;
+  // A refused entry gives the cell its previous text back.
+  writeRow(row);
+}
+
+void TestFrequencyDialog::store() {
+  TestFrequencies frequencies;
+  for (int row = 0; row < kRows; ++row) {
+    frequencies.rx.at(At(row)) = m_rows.at(At(row)).rx;
+    frequencies.tx.at(At(row)) = m_rows.at(At(row)).tx;
+  }
+  m_loaded = frequencies;
+  if (editor().settings().testFrequencies != frequencies) {
+    editor().settings().testFrequencies = frequencies;
+    editor().notifySettingsChanged();
+  }
+  accept();
+}
+
+}  // namespace qx210

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+
+#include "gui/aux_dialog.h"
+#include "core/dialog_rules.h"
+#include "core/radio_settings.h"
+
+class QPushButton;
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace qx210 {
+
+// Form4, test frequencies: the 16 x 2 grid mfgrid1 (column 0 the channel
+// number, 1 receive, 2 transmit, in MHz). An edited frequency is lowered onto
+// the 5 kHz or 6.25 kHz raster; a transmit cell opens only once its row has a
+// receive frequency. An entry that is not a number from 100 to 999.99999 is
+// refused and the cell keeps its text.
+class TestFrequencyDialog : public AuxDialog {
+  Q_OBJECT
+ public:
+  explicit TestFrequencyDialog(Editor& editor);
+  ~TestFrequencyDialog() override;
+
+  void load() override;
+
+ protected:
+  bool heldValuesChanged() const override;
+  void retranslate() override;
+
+ private:
+  void store();
+  void writeRow(int row);
+  void onItemChanged(QTableWidgetItem* item);
+
+  TestFrequencies m_loaded;
+  std::array<TestFrequencyRow, 16> m_rows;  // what the grid shows
+  bool m_writing = false;
+
+  QTableWidget* m_mfgrid1 = nullptr;
+  QPushButton* m_command1 = nullptr;
+  QPushButton* m_command2 = nullptr;
+};
+
+}  // namespace qx210

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+#include "link/exchange_control.h"
+#include "gui/form_com.h"
+#include "gui/message_box_prompts.h"
+#include "link/port_catalogue.h"
+#include "link/serial_link.h"
+
+class QAction;
+class QLabel;
+class QProgressBar;
+class QWidget;
+
+namespace qx210 {
+
+class Editor;
+
+// What the main window lends the radio link.
+struct WindowLinkParts {
+  QWidget* window = nullptr;        // owner of FormCOM
+  QAction* readCommand = nullptr;   // mnureadFre
+  QAction* writeCommand = nullptr;  // mnuwriteFre
+  QAction* readButton = nullptr;    // toolbar "read"
+  QAction* writeButton = nullptr;   // toolbar "write"
+  QAction* portCommand = nullptr;   // mnucom
+  QLabel* statusLabel = nullptr;    // Label
+  QProgressBar* progressBar = nullptr;  // ProgressBar1
+  std::function<void(bool busy)> setBusy;
+  std::function<void()> prepareEditor;  // model frame enabled, band list focused
+};
+
+// The radio link of the main window: the port (scanned when this is built,
+// as FormCOM loads), the port window, the exchange control and its message
+// boxes, wired to the window's commands, status label and progress bar.
+class WindowLink : public QObject {
+  Q_OBJECT
+ public:
+  WindowLink(Editor& editor, const WindowLinkParts& parts, int rememberedPort,
+             PortCatalogue catalogue = PortCatalogue::fromSystem(), QObject* parent = nullptr);
+  ~WindowLink() override;
+
+  SerialLink& serial() { return m_serial; }
+  ExchangeControl& control() { return m_control; }
+  FormCOM* form() const { return m_form; }
+
+  void showPortWindow();
+
+ private:
+  SerialLink m_serial;
+  MessageBoxPrompts m_prompts;
+  ExchangeControl m_control;
+  QPointer<FormCOM> m_form;
+};
+
+}  // namespace qx210

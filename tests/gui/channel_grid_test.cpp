@@ -1,0 +1,279 @@
+// The channel table's in-place editors, driven by clicks and keys.
+#include "support/main_window_fixture.h"
+
+namespace qx210::testing {
+namespace {
+
+class ChannelGridTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    start();
+    useBand(kVhfBandPosition);  // 136-174 MHz
+  }
+};
+
+TEST_F(ChannelGridTest, BandLimitsAcceptAndRefuseWithTheMessage) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("136"));
+  typeFrequency(2, kColRxFreq, QStringLiteral("174"));
+  EXPECT_EQ(cell(1, kColRxFreq), QStringLiteral("136.00000"));
+  EXPECT_EQ(cell(2, kColRxFreq), QStringLiteral("174.00000"));
+  EXPECT_TRUE(boxes.empty());
+
+  typeFrequency(3, kColRxFreq, QStringLiteral("135.99999"));
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, QStringLiteral("Beyond the frequency range"));
+  EXPECT_EQ(boxes[0].title, QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
+  EXPECT_EQ(boxes[0].buttons, QStringList{QStringLiteral("OK")});
+  typeFrequency(2, kColTxFreq, QStringLiteral("174.001"));
+  EXPECT_EQ(boxes.size(), 2u);
+  EXPECT_FALSE(table().inUse(3));
+  EXPECT_EQ(cell(2, kColTxFreq), QStringLiteral("174.00000"));
+  EXPECT_TRUE(grid()->hasFocus());
+}
+
+TEST_F(ChannelGridTest, TypedFrequenciesSnapToTheRaster) {
+  const std::pair<const char*, const char*> examples[] = {
+      {"145.0125", "145.01250"}, {"145.0126", "145.01250"}, {"145.0149", "145.01250"}, {"145.0174", "145.01500"}};
+  int row = 1;
+  for (const auto& [typed, shown] : examples) {
+    typeFrequency(row, kColRxFreq, QString::fromLatin1(typed));
+    EXPECT_EQ(cell(row, kColRxFreq), QString::fromLatin1(shown)) << typed;
+    ++row;
+  }
+  // The grid shows what the table holds.
+  EXPECT_EQ(grid()->model()->index(3, kColRxFreq).data().toString(), QStringLiteral("145.01500"));
+}
+
+TEST_F(ChannelGridTest, KeyFilterKeepsDigitsAndThePointOnly) {
+  clickCell(1, kColRxFreq);
+  QTest::keyClicks(text1(), QStringLiteral("1a4-5,.5x e"));
+  EXPECT_EQ(text1()->text(), QStringLiteral("145.5"));
+  QTest::keyClick(text1(), Qt::Key_Backspace);
+  EXPECT_EQ(text1()->text(), QStringLiteral("145."));
+  QTest::keyClick(text1(), Qt::Key_Return);
+  EXPECT_EQ(cell(1, kColRxFreq), QStringLiteral("145.00000"));
+}
+
+TEST_F(ChannelGridTest, FirstRxFrequencyCreatesTheDefaults) {
+  typeFrequency(7, kColRxFreq, QStringLiteral("146.52"));
+  const QStringList row{cell(7, 1), cell(7, 2), cell(7, 3), cell(7, 4), cell(7, 5), cell(7, 6), cell(7, 7), cell(7, 8)};
+  EXPECT_EQ(row, (QStringList{"146.52000", "Off", "146.52000", "Off", "High", "Off", "Wide", "Yes"}));
+  EXPECT_TRUE(table().toneOff(7, kColRxTone));
+  EXPECT_EQ(table().optionPosition(7, kColWn), 1);
+}
+
+TEST_F(ChannelGridTest, RxChangeOnARowWithATxFrequencyChangesOnlyRx) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  typeFrequency(1, kColTxFreq, QStringLiteral("155"));
+  typeTone(1, kColRxTone, QStringLiteral("88.5"));
+  const ChannelTable before = table();
+  typeFrequency(1, kColRxFreq, QStringLiteral("151"));
+  ChannelTable expected = before;
+  expected.setCell(1, kColRxFreq, QStringLiteral("151.00000"));
+  EXPECT_EQ(table(), expected);
+}
+
+TEST_F(ChannelGridTest, EmptyingRxDeletesTheChannelEmptyingTxDoesNot) {
+  typeFrequency(5, kColRxFreq, QStringLiteral("150"));
+  emptyFrequency(5, kColTxFreq);
+  EXPECT_EQ(cell(5, kColTxFreq), QStringLiteral("150.00000"));
+  emptyFrequency(5, kColRxFreq);
+  for (int c = kColRxFreq; c < kColumnCount; ++c) EXPECT_TRUE(cell(5, c).isEmpty()) << c;
+  EXPECT_EQ(table(), ChannelTable());
+}
+
+TEST_F(ChannelGridTest, ClickingAnotherCellEndsTheEditThere) {
+  clickCell(1, kColRxFreq);
+  QTest::keyClicks(text1(), QStringLiteral("150"));
+  clickCell(2, kColScanAdd);  // focus leaves Text1: it commits
+  EXPECT_EQ(cell(1, kColRxFreq), QStringLiteral("150.00000"));
+  // Row 2 is empty, so its RX cell opens instead of Scan Add.
+  EXPECT_TRUE(text1()->isVisible());
+  EXPECT_EQ(grid()->editRow(), 2);
+  EXPECT_EQ(grid()->editColumn(), kColRxFreq);
+  EXPECT_EQ(text1()->geometry().topLeft(), grid()->visualRect(grid()->model()->index(1, kColRxFreq)).topLeft());
+}
+
+TEST_F(ChannelGridTest, RightClickOpensNothing) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  clickCell(1, kColRxTone, Qt::RightButton);
+  clickCell(1, kColPower, Qt::RightButton);
+  EXPECT_FALSE(text1()->isVisible());
+  EXPECT_FALSE(combo8()->isVisible());
+  EXPECT_FALSE(combo5(kColPower)->isVisible());
+  EXPECT_TRUE(grid()->hasFocus());
+}
+
+TEST_F(ChannelGridTest, EnterOnTheGridOpensTheCurrentCell) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  grid()->setCurrentIndex(grid()->model()->index(0, kColTxTone));
+  QTest::keyClick(grid(), Qt::Key_Return);
+  EXPECT_TRUE(combo8()->isVisible());
+  EXPECT_EQ(combo8()->currentText(), QStringLiteral("Off"));
+  EXPECT_EQ(grid()->editColumn(), kColTxTone);
+  QTest::keyClick(combo8(), Qt::Key_Return);
+  EXPECT_FALSE(combo8()->isVisible());
+  EXPECT_EQ(cell(1, kColTxTone), QStringLiteral("Off"));
+}
+
+TEST_F(ChannelGridTest, TonePicksWriteTheEntry) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  auto pick = [this](int column, int position) {
+    clickCell(1, column);
+    ASSERT_TRUE(combo8()->isVisible());
+    // A key on the closed list moves to the entry and reports it as picked.
+    combo8()->setCurrentIndex(position == 0 ? 1 : position - 1);
+    QTest::keyClick(combo8(), position == 0 ? Qt::Key_Up : Qt::Key_Down);
+    EXPECT_FALSE(combo8()->isVisible());
+  };
+  pick(kColRxTone, 51);
+  EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("D023N"));
+  EXPECT_FALSE(table().toneOff(1, kColRxTone));
+  pick(kColTxTone, 9);
+  EXPECT_EQ(cell(1, kColTxTone), QStringLiteral("88.5"));
+  pick(kColRxTone, 0);
+  EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("Off"));
+  EXPECT_TRUE(table().toneOff(1, kColRxTone));
+  EXPECT_TRUE(grid()->hasFocus());
+}
+
+TEST_F(ChannelGridTest, TypedTonesFollowTheRules) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  const std::pair<const char*, const char*> cases[] = {
+      {"67", "67.0"},        {"254.1", "254.1"}, {"66.9", "254.1"},  // refused: keeps 254.1
+      {"d23n", "D023N"},     {"D999I", "D777I"}, {"D12", "D777I"},   // no polarity: unchanged
+      {"D0023N", "D023N"},   {"D08N", "D023N"},                      // not octal: unchanged
+      {"8x8", "88.0"},
+  };
+  for (const auto& [typed, shown] : cases) {
+    typeTone(1, kColRxTone, QString::fromLatin1(typed));
+    EXPECT_EQ(cell(1, kColRxTone), QString::fromLatin1(shown)) << typed;
+  }
+  EXPECT_FALSE(table().toneOff(1, kColRxTone));
+}
+
+TEST_F(ChannelGridTest, ToneKeysAreRaisedWhileTyping) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  clickCell(1, kColTxTone);
+  combo8()->lineEdit()->selectAll();
+  QTest::keyClicks(combo8(), QStringLiteral("d2x3;i"));
+  EXPECT_EQ(combo8()->currentText(), QStringLiteral("D23I"));
+  QTest::keyClick(combo8(), Qt::Key_Return);
+  EXPECT_EQ(cell(1, kColTxTone), QStringLiteral("D023I"));
+}
+
+TEST_F(ChannelGridTest, EmptiedToneTextLeavesTheCell) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  typeTone(1, kColRxTone, QString());
+  EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("Off"));
+  EXPECT_TRUE(table().toneOff(1, kColRxTone));
+}
+
+TEST_F(ChannelGridTest, OptionListOpensAtTheStoredPositionAndAPickWrites) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  window->editor().table().setOption(1, kColBclo, 1, kEnglish);
+  window->editor().notifyTableChanged();
+  clickCell(1, kColBclo);
+  OptionEditor* bclo = combo5(kColBclo);
+  ASSERT_TRUE(bclo->isVisible());
+  EXPECT_EQ(bclo->currentText(), QStringLiteral("Carrier"));
+  EXPECT_EQ(cell(1, kColBclo), QStringLiteral("Carrier"));  // opening alone writes nothing
+  QTest::keyClick(bclo, Qt::Key_Up);
+  EXPECT_FALSE(bclo->isVisible());
+  EXPECT_EQ(cell(1, kColBclo), QStringLiteral("Off"));
+  EXPECT_EQ(table().optionPosition(1, kColBclo), 0);
+}
+
+TEST_F(ChannelGridTest, LeavingAnOptionListWithoutAPickChangesNothing) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  const ChannelTable before = table();
+  clickCell(1, kColPower);
+  ASSERT_TRUE(combo5(kColPower)->isVisible());
+  clickCell(1, kColTxFreq);
+  EXPECT_FALSE(combo5(kColPower)->isVisible());
+  EXPECT_TRUE(text1()->isVisible());
+  QTest::keyClick(text1(), Qt::Key_Return);
+  EXPECT_EQ(table(), before);
+}
+
+TEST_F(ChannelGridTest, EditorsOfAnEmptyRowOpenOnlyAtRx) {
+  clickCell(4, kColPower);
+  EXPECT_TRUE(text1()->isVisible());
+  EXPECT_FALSE(combo5(kColPower)->isVisible());
+  EXPECT_EQ(grid()->editRow(), 4);
+  EXPECT_EQ(grid()->editColumn(), kColRxFreq);
+  EXPECT_EQ(grid()->currentIndex().column(), kColRxFreq);
+}
+
+TEST_F(ChannelGridTest, ChannelColumnAndLayout) {
+  for (int row = 1; row <= kChannelCount; ++row)
+    EXPECT_EQ(grid()->model()->index(row - 1, 0).data().toString(), QStringLiteral("%1").arg(row, 2, 10, QLatin1Char('0')));
+  clickCell(3, kColChannel);
+  EXPECT_FALSE(text1()->isVisible());
+  const int widths[] = {33, 89, 67, 89, 67, 53, 57, 67, 60};
+  for (int c = 0; c < kColumnCount; ++c) EXPECT_EQ(grid()->columnWidth(c), widths[c]) << c;
+  EXPECT_EQ(grid()->rowHeight(0), 20);
+  const QModelIndex even = grid()->model()->index(1, 0);
+  const QModelIndex odd = grid()->model()->index(0, 3);
+  EXPECT_EQ(even.data(Qt::BackgroundRole).value<QBrush>().color(), QColor(192, 192, 255));
+  EXPECT_FALSE(odd.data(Qt::BackgroundRole).isValid());
+  EXPECT_EQ(odd.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+  // All 16 rows fit without scrolling.
+  EXPECT_GE(grid()->viewport()->height(), 16 * 20);
+}
+
+TEST_F(ChannelGridTest, BandChangeAnsweredOkClearsAndCancelKeeps) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  QComboBox* combo1 = window->findChild<QComboBox*>(QStringLiteral("Combo1"));
+  ASSERT_NE(combo1, nullptr);
+
+  answers.push_back(MessageResult::kCancel);
+  combo1->setCurrentIndex(0);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, QStringLiteral("Change frequency channel list will remove, sure?"));
+  EXPECT_EQ(boxes[0].title, QStringLiteral("Attention!"));
+  EXPECT_EQ(boxes[0].buttons, (QStringList{"OK", "Cancel"}));
+  EXPECT_EQ(combo1->currentIndex(), kVhfBandPosition);
+  EXPECT_EQ(window->editor().state().band.selected, kVhfBandPosition);
+  EXPECT_TRUE(table().inUse(1));
+  EXPECT_EQ(boxes.size(), 1u);  // going back asked nothing
+
+  answers.push_back(MessageResult::kOk);
+  combo1->setCurrentIndex(1);
+  EXPECT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(window->editor().state().band.index, 1);
+  EXPECT_EQ(table(), ChannelTable());
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  EXPECT_EQ(boxes.size(), 3u);  // 150 MHz is outside 200-260
+  typeFrequency(1, kColRxFreq, QStringLiteral("230"));
+  EXPECT_EQ(cell(1, kColRxFreq), QStringLiteral("230.00000"));
+}
+
+TEST_F(ChannelGridTest, EditLockDisablesTheGridAndFrames) {
+  window->setEditLocked(true);
+  EXPECT_FALSE(grid()->isEnabled());
+  EXPECT_FALSE(window->findChild<QWidget*>(QStringLiteral("Frame1"))->isEnabled());
+  EXPECT_FALSE(window->findChild<QWidget*>(QStringLiteral("Frame2"))->isEnabled());
+  clickCell(1, kColRxFreq);
+  EXPECT_FALSE(text1()->isVisible());
+  window->setEditLocked(false);
+  EXPECT_TRUE(grid()->isEnabled());
+}
+
+TEST_F(ChannelGridTest, ToneListDropsDownAndTypingGoesToTheText) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  grid()->setDropDownLists(true);
+  clickCell(1, kColRxTone);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return combo8()->view()->isVisible(); }, 2000));
+  QTest::keyClicks(combo8()->view(), QStringLiteral("7"));
+  EXPECT_FALSE(combo8()->view()->isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([this] { return combo8()->hasFocus(); }, 2000));
+  QTest::keyClicks(combo8(), QStringLiteral("1.9"));
+  EXPECT_EQ(combo8()->currentText(), QStringLiteral("71.9"));
+  QTest::keyClick(combo8(), Qt::Key_Return);
+  EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("71.9"));
+}
+
+}  // namespace
+}  // namespace qx210::testing

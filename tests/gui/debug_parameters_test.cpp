@@ -1,0 +1,149 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+
+#include "support/dialog_test_util.h"
+#include "gui/debug_parameters_dialog.h"
+
+namespace qx210 {
+namespace {
+
+using testing::Child;
+
+class DebugParameters : public testing::DialogFixture {
+ protected:
+  void SetUp() override {
+    DialogFixture::SetUp();
+    m_dialogs->gestures().setClock([this] { return m_now; });
+  }
+  DebugParametersDialog& open() {
+    m_dialogs->showDebugParameters();
+    return m_dialogs->debugParameters();
+  }
+  // A click on gesture caption Label3 or Label8 at `ms` on the gesture clock.
+  void clickAt(qint64 ms, const char* caption) {
+    m_now = ms;
+    QTest::mouseClick(Child<QLabel>(m_dialogs->debugParameters(), caption), Qt::LeftButton);
+  }
+  bool slidersEnabled() {
+    auto& d = m_dialogs->debugParameters();
+    const bool high = Child<QSlider>(d, "Slider1")->isEnabled();
+    EXPECT_EQ(high, Child<QSlider>(d, "Slider3")->isEnabled());
+    return high;
+  }
+  qint64 m_now = 50'000;
+};
+
+TEST_F(DebugParameters, ShowsTheHeldLevelsLocked) {
+  auto& d = open();
+  EXPECT_EQ(Child<QSlider>(d, "Slider1")->value(), 63);
+  EXPECT_EQ(Child<QLabel>(d, "Lblpower1")->text(), QStringLiteral("63"));
+  EXPECT_EQ(Child<QSlider>(d, "Slider3")->value(), 0);
+  EXPECT_EQ(Child<QLabel>(d, "Lblpower3")->text(), QStringLiteral("0"));
+  EXPECT_FALSE(slidersEnabled());
+  EXPECT_EQ(Child<QSlider>(d, "Slider1")->maximum(), 63);
+  EXPECT_EQ(Child<QSlider>(d, "Slider1")->pageStep(), 5);
+}
+
+TEST_F(DebugParameters, GestureWithinFiveSecondsUnlocks) {
+  QSignalSpy unlocked(m_editor.get(), &Editor::debugParametersUnlockedChanged);
+  open();
+  clickAt(50'000, "Label3");
+  EXPECT_FALSE(slidersEnabled());
+  clickAt(53'000, "Label8");
+  EXPECT_TRUE(slidersEnabled());
+  EXPECT_TRUE(m_editor->debugParametersUnlocked());
+  ASSERT_EQ(unlocked.count(), 1);
+  EXPECT_TRUE(unlocked.at(0).at(0).toBool());
+}
+
+TEST_F(DebugParameters, GestureBeyondFiveSecondsDoesNotUnlock) {
+  open();
+  clickAt(50'000, "Label8");
+  clickAt(57'000, "Label3");
+  EXPECT_FALSE(slidersEnabled());
+  EXPECT_FALSE(m_editor->debugParametersUnlocked());
+  // The late click started a new attempt: its partner within 5 s unlocks.
+  clickAt(61'000, "Label8");
+  EXPECT_TRUE(slidersEnabled());
+  EXPECT_TRUE(m_editor->debugParametersUnlocked());
+}
+
+TEST_F(DebugParameters, SameCaptionTwiceDoesNotUnlock) {
+  open();
+  clickAt(50'000, "Label3");
+  clickAt(51'000, "Label3");
+  EXPECT_FALSE(slidersEnabled());
+  // Other captions are no gesture captions.
+  clickAt(52'000, "Label6");
+  clickAt(52'500, "Label7");
+  EXPECT_FALSE(slidersEnabled());
+}
+
+TEST_F(DebugParameters, LeavingTheModeLocksAndClearsTheFlags) {
+  open();
+  clickAt(50'000, "Label3");
+  clickAt(50'500, "Label8");
+  ASSERT_TRUE(slidersEnabled());
+  // What toolbar button 7 does when it leaves the mode.
+  m_dialogs->gestures().clear();
+  m_editor->setDebugParametersUnlocked(false);
+  EXPECT_FALSE(slidersEnabled());
+  EXPECT_FALSE(m_editor->debugParametersUnlocked());
+  EXPECT_FALSE(m_dialogs->gestures().anyFlag());
+  // One click is not enough any more.
+  clickAt(51'000, "Label8");
+  EXPECT_FALSE(slidersEnabled());
+}
+
+TEST_F(DebugParameters, DecodeClearingTheFlagLocksTheSliders) {
+  open();
+  m_editor->setDebugParametersUnlocked(true);
+  EXPECT_TRUE(slidersEnabled());
+  m_editor->setDebugParametersUnlocked(false);
+  EXPECT_FALSE(slidersEnabled());
+}
+
+TEST_F(DebugParameters, SliderUpdatesItsLabelAndOkStores) {
+  m_editor->setDebugParametersUnlocked(true);
+  auto& d = open();
+  auto* high = Child<QSlider>(d, "Slider1");
+  QTest::keyClick(high, Qt::Key_PageDown);
+  EXPECT_EQ(high->value(), 58);
+  EXPECT_EQ(Child<QLabel>(d, "Lblpower1")->text(), QStringLiteral("58"));
+  EXPECT_EQ(settings().debug.txHighPower, 63);  // only OK stores
+  Child<QSlider>(d, "Slider3")->setValue(17);
+  QTest::mouseClick(Child<QPushButton>(d, "Command1"), Qt::LeftButton);
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(settings().debug.txHighPower, 58);
+  EXPECT_EQ(settings().debug.txLowPower, 17);
+}
+
+TEST_F(DebugParameters, CloseBoxDiscards) {
+  m_editor->setDebugParametersUnlocked(true);
+  auto& d = open();
+  Child<QSlider>(d, "Slider1")->setValue(5);
+  d.close();
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(settings().debug.txHighPower, 63);
+}
+
+TEST_F(DebugParameters, LevelOutOfRangeIsKeptUnlessItsSliderMoves) {
+  settings().debug = {200, 99};
+  auto& d = open();
+  EXPECT_EQ(Child<QSlider>(d, "Slider1")->value(), 63);
+  EXPECT_EQ(Child<QLabel>(d, "Lblpower1")->text(), QStringLiteral("200"));
+  QTest::mouseClick(Child<QPushButton>(d, "Command1"), Qt::LeftButton);
+  EXPECT_EQ(settings().debug, (qx210::DebugParameters{200, 99}));
+
+  m_editor->setDebugParametersUnlocked(true);
+  open();
+  Child<QSlider>(d, "Slider3")->setValue(40);
+  QTest::mouseClick(Child<QPushButton>(d, "Command1"), Qt::LeftButton);
+  EXPECT_EQ(settings().debug, (qx210::DebugParameters{200, 40}));
+}
+
+}  // namespace
+}  // namespace qx210

@@ -1,0 +1,189 @@
+// New, Open and Save through the real file dialog.
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "support/main_window_fixture.h"
+#include "gui/file_commands.h"
+
+namespace qx210::testing {
+namespace {
+
+// Answers the file dialogs that open, one path each; an empty path cancels.
+class FileDialogAnswers : public QObject {
+ public:
+  explicit FileDialogAnswers(QStringList paths) : m_paths(std::move(paths)) {
+    connect(&m_timer, &QTimer::timeout, this, &FileDialogAnswers::poll);
+    m_timer.start(10);
+  }
+  int seen() const { return m_seen; }
+  QStringList filters() const { return m_filters; }
+
+ private:
+  void poll() {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible() || dialog == m_last) return;
+    m_last = dialog;
+    ++m_seen;
+    m_filters = dialog->nameFilters();
+    const QString path = m_paths.isEmpty() ? QString() : m_paths.takeFirst();
+    if (path.isEmpty()) {
+      dialog->reject();
+      return;
+    }
+    // Typed into the name field, as a user would.
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!name) {
+      ADD_FAILURE() << "file dialog without a name field";
+      dialog->reject();
+      return;
+    }
+    name->setText(path);
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() checks the name
+  }
+
+  QTimer m_timer;
+  QStringList m_paths;
+  QPointer<QFileDialog> m_last;
+  int m_seen = 0;
+  QStringList m_filters;
+};
+
+class FileCommandsTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    start();
+    window->fileCommands().setDialogOptions(QFileDialog::DontUseNativeDialog);
+  }
+  QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+  void save(const QStringList& answers) {
+    FileDialogAnswers files(answers);
+    window->fileCommands().save();
+    dialogs = files.seen();
+    filters = files.filters();
+  }
+  void open(const QStringList& answers) {
+    FileDialogAnswers files(answers);
+    window->fileCommands().open();
+    dialogs = files.seen();
+  }
+  static QByteArray contents(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  void fillEditor() {
+    useBand(kVhfBandPosition);
+    typeFrequency(1, kColRxFreq, QStringLiteral("145.0125"));
+    typeTone(1, kColRxTone, QStringLiteral("88.5"));
+    typeTone(1, kColTxTone, QStringLiteral("D023N"));
+    typeFrequency(3, kColRxFreq, QStringLiteral("150.025"));
+    typeFrequency(3, kColTxFreq, QStringLiteral("155.5"));
+    window->findChild<QComboBox*>(QStringLiteral("Combo9"))->setCurrentIndex(7);
+    window->findChild<QComboBox*>(QStringLiteral("Combo3"))->setCurrentIndex(11);
+  }
+
+  int dialogs = 0;
+  QStringList filters;
+};
+
+TEST_F(FileCommandsTest, SaveThenOpenGivesTheSameEditor) {
+  fillEditor();
+  const EditorState saved = window->editor().state();
+  save({path("radio.DAT")});
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_EQ(filters, QStringList{QStringLiteral("ZERATH QX-210 Radio Software V1.80 (*.DAT)")});
+  const QByteArray bytes = contents(path("radio.DAT"));
+  ASSERT_EQ(bytes.size(), 848);
+  EXPECT_TRUE(boxes.empty());
+
+  // Change everything, then open the file again.
+  answers.push_back(MessageResult::kOk);
+  window->fileCommands().newChannels();
+  useBand(0);
+  window->findChild<QComboBox*>(QStringLiteral("Combo9"))->setCurrentIndex(1);
+  open({path("radio.DAT")});
+  EXPECT_EQ(window->editor().state().table, saved.table);
+  EXPECT_EQ(window->editor().state().band, saved.band);
+  EXPECT_EQ(window->editor().state().settings, saved.settings);
+  EXPECT_EQ(window->findChild<QComboBox*>(QStringLiteral("Combo1"))->currentIndex(), kVhfBandPosition);
+  EXPECT_EQ(window->findChild<QComboBox*>(QStringLiteral("Combo9"))->currentIndex(), 7);
+  EXPECT_EQ(grid()->model()->index(0, kColTxTone).data().toString(), QStringLiteral("D023N"));
+}
+
+TEST_F(FileCommandsTest, OverwriteAnsweredNoReopensTheDialog) {
+  fillEditor();
+  {
+    QFile old(path("old.DAT"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("previous");
+  }
+  answers.push_back(MessageResult::kNo);
+  save({path("old.DAT"), path("new.DAT")});
+  EXPECT_EQ(dialogs, 2);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, QStringLiteral("This file already exists, whether to cover?"));
+  EXPECT_EQ(boxes[0].title, QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
+  EXPECT_EQ(boxes[0].buttons, (QStringList{"Yes", "No"}));
+  EXPECT_EQ(contents(path("old.DAT")), QByteArray("previous"));
+  EXPECT_EQ(contents(path("new.DAT")).size(), 848);
+
+  answers.push_back(MessageResult::kYes);
+  save({path("old.DAT")});
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_EQ(contents(path("old.DAT")), contents(path("new.DAT")));
+}
+
+TEST_F(FileCommandsTest, CancelledDialogsDoNothing) {
+  fillEditor();
+  const EditorState before = window->editor().state();
+  save({QString()});
+  open({QString()});
+  EXPECT_EQ(window->editor().state(), before);
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*.DAT")}).isEmpty());
+}
+
+TEST_F(FileCommandsTest, ShortFileIsRefusedWithAMessage) {
+  fillEditor();
+  const EditorState before = window->editor().state();
+  {
+    QFile shortFile(path("short.DAT"));
+    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write(QByteArray(847, '\x00'));
+  }
+  open({path("short.DAT")});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("short.DAT"))) << boxes[0].text.toStdString();
+  EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("848"))) << boxes[0].text.toStdString();
+  EXPECT_EQ(window->editor().state(), before);
+}
+
+TEST_F(FileCommandsTest, FailedSaveSaysSo) {
+  fillEditor();
+  save({QStringLiteral("/proc/qx210-cannot-be-here.DAT")});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("cannot be saved"))) << boxes[0].text.toStdString();
+}
+
+TEST_F(FileCommandsTest, MessagesFollowTheLanguage) {
+  window->chooseChinese();
+  answers.push_back(MessageResult::kCancel);
+  window->fileCommands().newChannels();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, QStringLiteral("所有信道的数据将被清除！"));
+  EXPECT_EQ(boxes[0].title, QStringLiteral("警告"));
+  EXPECT_EQ(boxes[0].buttons, (QStringList{"确定", "取消"}));
+  {
+    QFile shortFile(path("tiny.DAT"));
+    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write("x");
+  }
+  open({path("tiny.DAT")});
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_TRUE(boxes[1].text.startsWith(QStringLiteral("文件“"))) << boxes[1].text.toStdString();
+}
+
+}  // namespace
+}  // namespace qx210::testing

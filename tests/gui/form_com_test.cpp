@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "support/feigned_link.h"
+#include "core/language.h"
+#include "gui/message_box.h"
+#include "gui/form_com.h"
+#include "gui/message_box_prompts.h"
+#include "link/serial_link.h"
+#include "pty_radio.h"
+
+namespace qx210 {
+namespace {
+
+class FormComTest : public ::testing::Test {
+ protected:
+  void addRadio(int slot) {
+    auto radio = std::make_unique<sim::PtyRadio>(sim::RadioProtocol(), sim::LineOptions{});
+    ASSERT_TRUE(radio->open());
+    m_catalogue.setSlotPath(slot, radio->slavePath());
+    m_radios.push_back(std::move(radio));
+  }
+  PortCatalogue m_catalogue;
+  std::vector<std::unique_ptr<sim::PtyRadio>> m_radios;
+};
+
+TEST_F(FormComTest, TwentyOptionsWithTheirDevices) {
+  addRadio(3);
+  m_catalogue.setSlotPath(5, QStringLiteral("/nonexistent/ttyUSB9"));
+  SerialLink link(m_catalogue);
+  FormCOM form(link);
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Com"));
+  EXPECT_FALSE(form.isVisible());
+  for (int i = 0; i < 20; ++i) {
+    QRadioButton* option = form.findChild<QRadioButton*>(QStringLiteral("OptionCOM%1").arg(i));
+    ASSERT_NE(option, nullptr) << i;
+    EXPECT_EQ(option->text(), QStringLiteral("COM%1").arg(i + 1));
+    EXPECT_EQ(option->isEnabled(), i == 2) << i;
+    EXPECT_FALSE(option->isChecked()) << i;
+  }
+  EXPECT_EQ(form.deviceLabel(2)->text(), m_catalogue.slotPath(3));
+  EXPECT_EQ(form.deviceLabel(4)->text(), QStringLiteral("/nonexistent/ttyUSB9"));
+  // The only openable port is opened and remembered, without a mark.
+  EXPECT_TRUE(link.isOpen());
+  EXPECT_EQ(link.comPortNumber(), 3);
+}
+
+TEST_F(FormComTest, SizeOfTheWindow) {
+  SerialLink link(m_catalogue);
+  FormCOM form(link);
+  // 5145 x 3000 twips; the window grows only where its device column needs it.
+  EXPECT_GE(form.width(), form.sizeHint().width());  // nothing clipped
+  EXPECT_GE(form.height(), form.sizeHint().height());
+  EXPECT_GE(form.height(), 200);
+  EXPECT_EQ(form.width(), 343);
+}
+
+TEST_F(FormComTest, CaptionAndHintInChinese) {
+  m_catalogue.setSlotPath(2, QStringLiteral("/dev/ttyLOCKED"));
+  test::FeignedLink link(m_catalogue);
+  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
+  FormCOM form(link);
+  SetLanguage(kChinese);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  const QString title = form.windowTitle();
+  const QString tip = form.option(1)->toolTip();
+  SetLanguage(kEnglish);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  EXPECT_EQ(title, QStringLiteral("Com"));
+  EXPECT_TRUE(tip.contains(QString::fromUtf8("无权打开此端口"))) << tip.toStdString();
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Com"));
+  EXPECT_TRUE(form.option(1)->toolTip().contains(QStringLiteral("Permission denied")));
+}
+
+TEST_F(FormComTest, RememberedPortIsMarkedAndClickOpensAnother) {
+  addRadio(1);
+  addRadio(6);
+  SerialLink link(m_catalogue);
+  link.setComPortNumber(6);
+  FormCOM form(link);
+  EXPECT_TRUE(form.option(5)->isChecked());
+  EXPECT_EQ(link.comPortNumber(), 6);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  QTest::mouseClick(form.option(0), Qt::LeftButton);
+  EXPECT_EQ(link.comPortNumber(), 1);
+  EXPECT_TRUE(link.isOpen());
+}
+
+TEST_F(FormComTest, CloseBoxHidesAndKeepsTheScan) {
+  addRadio(2);
+  SerialLink link(m_catalogue);
+  FormCOM form(link);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  EXPECT_FALSE(form.close());  // the close is refused: the window only hides
+  EXPECT_FALSE(form.isVisible());
+  m_radios.clear();  // the device goes away; no new scan is made
+  form.show();
+  EXPECT_TRUE(form.option(1)->isEnabled());
+  form.hide();
+}
+
+TEST_F(FormComTest, PermissionDeniedNamesTheFix) {
+  addRadio(1);
+  m_catalogue.setSlotPath(4, QStringLiteral("/dev/ttyLOCKED"));
+  m_catalogue.setSlotPath(6, QStringLiteral("/dev/ttyBUSY"));
+  test::FeignedLink link(m_catalogue);
+  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
+  link.feigned.insert(QStringLiteral("/dev/ttyBUSY"), PortAvailability::Unavailable);
+  FormCOM form(link);
+  EXPECT_FALSE(form.option(3)->isEnabled());
+  EXPECT_TRUE(form.deviceLabel(3)->isEnabled());
+  EXPECT_TRUE(form.deviceLabel(3)->text().startsWith(QStringLiteral("/dev/ttyLOCKED")));
+  EXPECT_TRUE(form.option(3)->toolTip().contains(QStringLiteral("dialout"))) << form.option(3)->toolTip().toStdString();
+  EXPECT_TRUE(form.deviceLabel(3)->toolTip().contains(QStringLiteral("usermod")));
+  // A port that is only busy names the reason, not the group.
+  EXPECT_FALSE(form.option(5)->isEnabled());
+  EXPECT_FALSE(form.option(5)->toolTip().contains(QStringLiteral("dialout")));
+  EXPECT_TRUE(form.option(5)->toolTip().contains(QStringLiteral("feigned failure")));
+  EXPECT_EQ(form.deviceLabel(5)->text(), QStringLiteral("/dev/ttyBUSY"));
+  EXPECT_TRUE(form.option(0)->isEnabled());
+}
+
+// The same through the operating system, for a user who is not root.
+TEST_F(FormComTest, UnreadableDeviceIsDeniedByTheSystem) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root opens every device";
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("ttyLOCKED"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  QFile::setPermissions(path, QFileDevice::Permissions());
+  m_catalogue.setSlotPath(4, path);
+  SerialLink link(m_catalogue);
+  FormCOM form(link);
+  EXPECT_EQ(link.availability(4), PortAvailability::PermissionDenied);
+  EXPECT_FALSE(form.option(3)->isEnabled());
+  EXPECT_TRUE(form.option(3)->toolTip().contains(QStringLiteral("dialout")));
+}
+
+// --- Message boxes of an exchange --------------------------------------------
+
+class PromptsTest : public ::testing::Test {
+ protected:
+  void TearDown() override { SetMessageBoxHook({}); }
+  struct Seen {
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+  };
+  void answer(int result) {
+    SetMessageBoxHook([this, result](QMessageBox& box) {
+      Seen s{box.text(), box.windowTitle(), box.icon(), {}};
+      for (QAbstractButton* b : box.buttons()) s.buttons << b->text();
+      m_seen << s;
+      return result;
+    });
+  }
+  QList<Seen> m_seen;
+  MessageBoxPrompts m_prompts;
+};
+
+TEST_F(PromptsTest, PortNotOpenAndCommunicationError) {
+  answer(MessageResult::kOk);
+  m_prompts.showPortNotOpen(kEnglish);
+  m_prompts.showCommunicationError(kChinese);
+  ASSERT_EQ(m_seen.size(), 2);
+  EXPECT_EQ(m_seen[0].text, QStringLiteral("Communication port not open, please first selection menu "
+                                           "'communication port' to open its serial ports!"));
+  EXPECT_EQ(m_seen[0].title, QStringLiteral("Prompt"));
+  EXPECT_EQ(m_seen[0].icon, QMessageBox::Information);
+  EXPECT_EQ(m_seen[1].text, QString::fromUtf8("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"));
+  EXPECT_EQ(m_seen[1].icon, QMessageBox::Critical);
+  // Style 16 with an empty title: the application's title.
+  EXPECT_EQ(m_seen[1].title, ApplicationTitle());
+  EXPECT_FALSE(m_seen[1].title.isEmpty());
+  EXPECT_EQ(m_seen[1].buttons.size(), 1);
+  EXPECT_EQ(m_seen[0].buttons.size(), 1);
+}
+
+TEST_F(PromptsTest, BandQuestionAnswers) {
+  for (const int result : {MessageResult::kYes, MessageResult::kNo}) {
+    answer(result);
+    int answered = -1;
+    m_prompts.askBandQuestion(kChinese, [&answered](bool yes) { answered = yes; });
+    EXPECT_EQ(answered, result == MessageResult::kYes ? 1 : 0);
+  }
+  ASSERT_EQ(m_seen.size(), 2);
+  EXPECT_EQ(m_seen[0].text, QString::fromUtf8("频段不符，是否继续？"));
+  EXPECT_EQ(m_seen[0].title, QString::fromUtf8("提示"));
+  EXPECT_EQ(m_seen[0].buttons.size(), 2);
+  EXPECT_EQ(m_seen[0].icon, QMessageBox::Information);  // style 68: Yes/No, information
+}
+
+}  // namespace
+}  // namespace qx210
