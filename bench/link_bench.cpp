@@ -7,7 +7,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "core/editor.h"
+#include "core/codec.h"
+#include "core/editor_state.h"
 #include "link/exchange_control.h"
 #include "link/serial_link.h"
 #include "pty_radio.h"
@@ -73,9 +74,10 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "link_bench: cannot open %s\n", qPrintable(radio.slavePath()));
     return 1;
   }
-  Editor editor;
   NoPrompts prompts;
-  ExchangeControl control(editor, link, prompts);
+  ExchangeControl control(link, prompts);
+  const QByteArray image = EncodeImage(EditorState{}, kEnglish);
+  control.setImageSource([&image] { return image; });
 
   double worst = 0;
   bool allOk = true;

@@ -161,11 +161,11 @@ void CloneSession::transferRead() {
       return;
     }
     // The acknowledgement after the last block: the image is complete.
-    if (m_readImage.size() != kRadioImageSize || !m_host.decodeImage(m_readImage)) {
+    if (m_readImage.size() != kRadioImageSize) {
       FailExchange();
       return;
     }
-    m_host.selectBandAfterRead(m_radioBand);
+    m_host.deliverReadImage(m_readImage, m_radioBand);
     FinishExchange(text(link_texts::kStatusReadDone), ExchangeOutcome::ReadComplete);
     return;
   }

@@ -82,12 +82,14 @@ class CloneHost {
   virtual UiLanguage language() const = 0;
   virtual bool bandOverrideEnabled() const = 0;
   virtual bool debugParametersUnlocked() const = 0;
+  // The band the image to write is for; the radio's must match it.
   virtual int bandListPosition() const = 0;
-  // After a read: BandIndex first, then the band list, so nothing is asked.
-  virtual void selectBandAfterRead(int position) = 0;
-  virtual QByteArray encodeImage() = 0;  // 848 bytes, address 0x0010 first
-  // The complete 1024-byte read image; false when it was not taken over.
-  virtual bool decodeImage(const QByteArray& image) = 0;
+  // The image a write sends, asked for when the radio has identified itself:
+  // 848 bytes, address 0x0010 first.
+  virtual QByteArray encodeImage() = 0;
+  // A read is complete: the 1024 bytes from address 0x0010 and the band
+  // position the radio reported (its last known one when the code was unknown).
+  virtual void deliverReadImage(const QByteArray& image, int radioBand) = 0;
 
   virtual void showPortNotOpen() = 0;
   // May run a nested event loop; the exchange is already marked aborted.

@@ -4,14 +4,30 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include "core/band_selection.h"
+#include "core/editor.h"
+#include "core/language.h"
 #include "gui/form_com.h"
 
 namespace qx210 {
 
 WindowLink::WindowLink(Editor& editor, const WindowLinkParts& parts, int rememberedPort, PortCatalogue catalogue,
                        QObject* parent)
-    : QObject(parent), m_serial(std::move(catalogue)), m_control(editor, m_serial, m_prompts) {
+    : QObject(parent), m_serial(std::move(catalogue)), m_control(m_serial, m_prompts) {
   m_serial.setComPortNumber(rememberedPort);
+  m_control.setImageSource([&editor] { return editor.encode(); });
+  m_control.setBandSource([&editor] { return editor.state().band.selected; });
+  m_control.setCalibrationIncluded(editor.debugParametersUnlocked());
+  connect(&editor, &Editor::debugParametersUnlockedChanged, &m_control, &ExchangeControl::setCalibrationIncluded);
+  m_control.setLanguage(CurrentLanguage());
+  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, &m_control,
+          [this](int language) { m_control.setLanguage(language); });
+  connect(&m_control, &ExchangeControl::readCompleted, &editor, [&editor](const QByteArray& image, int radioBand) {
+    editor.decode(image);
+    // The band the radio reported, taken without the band-change question.
+    SelectBandByProgram(editor.state().band, radioBand);
+    editor.notifyBandChanged();
+  });
   m_form = new FormCOM(m_serial, parts.window);
   m_form->hide();
 

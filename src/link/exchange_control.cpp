@@ -2,14 +2,12 @@
 
 #include <QPointer>
 
-#include "core/band_selection.h"
-#include "core/editor.h"
 #include "link/serial_link.h"
 
 namespace qx210 {
 
-ExchangeControl::ExchangeControl(Editor& editor, SerialLink& link, ExchangePrompts& prompts, QObject* parent)
-    : QObject(parent), m_editor(editor), m_link(link), m_prompts(prompts) {
+ExchangeControl::ExchangeControl(SerialLink& link, ExchangePrompts& prompts, QObject* parent)
+    : QObject(parent), m_link(link), m_prompts(prompts) {
   m_watchdog.setInterval(kWatchdogIntervalMs);
   m_blink.setInterval(kBlinkIntervalMs);
   m_retry.setInterval(kRetryIntervalMs);
@@ -73,18 +71,14 @@ void ExchangeControl::setStatusVisible(bool visible) { Q_EMIT statusVisibleChang
 void ExchangeControl::setBusy(bool busy) { Q_EMIT busyChanged(busy); }
 void ExchangeControl::prepareEditorForExchange() { Q_EMIT editorCommitRequested(); }
 
-bool ExchangeControl::debugParametersUnlocked() const { return m_editor.debugParametersUnlocked(); }
-int ExchangeControl::bandListPosition() const { return m_editor.state().band.selected; }
+bool ExchangeControl::debugParametersUnlocked() const { return m_calibrationIncluded; }
+int ExchangeControl::bandListPosition() const { return m_bandSource ? m_bandSource() : 0; }
+UiLanguage ExchangeControl::language() const { return m_language; }
+QByteArray ExchangeControl::encodeImage() { return m_imageSource ? m_imageSource() : QByteArray(); }
 
-void ExchangeControl::selectBandAfterRead(int position) {
-  SelectBandByProgram(m_editor.state().band, position);
-  m_editor.notifyBandChanged();
+void ExchangeControl::deliverReadImage(const QByteArray& image, int radioBand) {
+  Q_EMIT readCompleted(image, radioBand);
 }
-
-UiLanguage ExchangeControl::language() const { return m_editor.language(); }
-
-QByteArray ExchangeControl::encodeImage() { return m_editor.encode(); }
-bool ExchangeControl::decodeImage(const QByteArray& image) { return m_editor.decode(image); }
 
 void ExchangeControl::showPortNotOpen() { m_prompts.showPortNotOpen(language()); }
 void ExchangeControl::showCommunicationError() { m_prompts.showCommunicationError(language()); }

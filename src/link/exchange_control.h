@@ -8,7 +8,6 @@
 
 namespace qx210 {
 
-class Editor;
 class SerialLink;
 
 // The questions and messages of an exchange. The window shows them as
@@ -23,18 +22,30 @@ class ExchangePrompts {
   virtual void askBandQuestion(UiLanguage language, std::function<void(bool yes)> answer) = 0;
 };
 
-// Runs read and write exchanges over a SerialLink for an Editor: the three
-// timers, the clone protocol, and signals for the status label, the progress
-// bar and the busy state of the window.
+// Runs read and write exchanges over one SerialLink: the three timers, the
+// clone protocol, and signals for the status label, the progress bar and the
+// busy state of a window. Each instance is a whole exchange of its own, so
+// several can run at once on different ports.
 class ExchangeControl : public QObject, private CloneHost {
   Q_OBJECT
  public:
-  ExchangeControl(Editor& editor, SerialLink& link, ExchangePrompts& prompts, QObject* parent = nullptr);
+  ExchangeControl(SerialLink& link, ExchangePrompts& prompts, QObject* parent = nullptr);
   ~ExchangeControl() override;
 
   // StartReadExchange and StartWriteExchange.
   bool startRead();
   bool startWrite();
+
+  // What a write sends: asked for when the radio has identified itself, so
+  // it is the state of that moment (848 bytes, address 0x0010 first).
+  void setImageSource(std::function<QByteArray()> source) { m_imageSource = std::move(source); }
+  // The band the image is for, checked against the radio's on every
+  // acknowledgement of a write.
+  void setBandSource(std::function<int()> source) { m_bandSource = std::move(source); }
+  // A write also sends the transmitter power calibration block.
+  void setCalibrationIncluded(bool included) { m_calibrationIncluded = included; }
+  // The language of the status texts and prompts.
+  void setLanguage(UiLanguage language) { m_language = language; }
 
   bool isBusy() const { return m_session.isBusy(); }
   const CloneSession& session() const { return m_session; }
@@ -55,6 +66,9 @@ class ExchangeControl : public QObject, private CloneHost {
   void progressHidden();
   // An open in-place editor should commit before the exchange starts.
   void editorCommitRequested();
+  // A read is complete: the 1024 bytes from address 0x0010 and the band
+  // position the radio reported. Emitted before finished().
+  void readCompleted(const QByteArray& image, int radioBand);
   void finished(qx210::ExchangeOutcome outcome);
 
  private:
@@ -72,9 +86,8 @@ class ExchangeControl : public QObject, private CloneHost {
   UiLanguage language() const override;
   bool debugParametersUnlocked() const override;
   int bandListPosition() const override;
-  void selectBandAfterRead(int position) override;
   QByteArray encodeImage() override;
-  bool decodeImage(const QByteArray& image) override;
+  void deliverReadImage(const QByteArray& image, int radioBand) override;
   void showPortNotOpen() override;
   void showCommunicationError() override;
   void askBandQuestion(int questionId) override;
@@ -84,13 +97,16 @@ class ExchangeControl : public QObject, private CloneHost {
   void onPortLost();
   QTimer& timer(CloneTimer which);
 
-  Editor& m_editor;
   SerialLink& m_link;
   ExchangePrompts& m_prompts;
   CloneSession m_session{*this};
   QTimer m_watchdog;
   QTimer m_blink;
   QTimer m_retry;
+  std::function<QByteArray()> m_imageSource;
+  std::function<int()> m_bandSource;
+  bool m_calibrationIncluded = false;
+  UiLanguage m_language = kEnglish;
   bool m_bandOverride = false;
   qint64 m_bytesSent = 0;
   qint64 m_bytesReceived = 0;

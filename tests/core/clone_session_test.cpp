@@ -275,16 +275,6 @@ TEST_F(CloneSessionTest, IncompleteReadLeavesTheEditorAlone) {
   EXPECT_EQ(host.outcomes, QList<ExchangeOutcome>{ExchangeOutcome::CommunicationError});
 }
 
-TEST_F(CloneSessionTest, ImageTheDecoderRefusesEndsWithTheCommunicationError) {
-  sim::RadioProtocol radio;
-  host.decodeSucceeds = false;
-  ASSERT_TRUE(session.startReadExchange());
-  Pump(host, session, radio);
-  EXPECT_EQ(host.communicationErrors, 1);
-  EXPECT_TRUE(host.bandsSelected.isEmpty());
-  EXPECT_EQ(host.lastSent(), kEnd);
-}
-
 // --- Write -------------------------------------------------------------------
 
 QList<int> ExpectedWritePlan(bool unlocked) {

@@ -66,7 +66,7 @@ TEST(ExchangePty, WriteChangesTheWrittenRegionsOnly) {
 TEST(ExchangePty, WriteWithCalibrationIncludesBlock0180) {
   LinkRig rig(Radio(QByteArray(1024, '\xA5')));
   ASSERT_TRUE(rig.editor.decode(SampleImage()));
-  rig.editor.setDebugParametersUnlocked(true);
+  rig.control->setCalibrationIncluded(true);
   ASSERT_TRUE(rig.control->startWrite());
   EXPECT_EQ(rig.waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
   EXPECT_EQ(rig.radio.writtenAddresses().size(), 39);

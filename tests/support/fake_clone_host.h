@@ -24,7 +24,6 @@ class FakeCloneHost : public CloneHost {
   bool bandOverride = false;
   bool debugUnlocked = false;
   int bandPosition = 0;
-  bool decodeSucceeds = true;
   QByteArray image = DefaultImage();
   // Answers the band question at once when set; otherwise it stays open.
   std::optional<bool> autoAnswer;
@@ -79,14 +78,11 @@ class FakeCloneHost : public CloneHost {
   bool bandOverrideEnabled() const override { return bandOverride; }
   bool debugParametersUnlocked() const override { return debugUnlocked; }
   int bandListPosition() const override { return bandPosition; }
-  void selectBandAfterRead(int position) override {
-    bandsSelected << position;
-    bandPosition = position;
-  }
   QByteArray encodeImage() override { return image; }
-  bool decodeImage(const QByteArray& bytes) override {
+  void deliverReadImage(const QByteArray& bytes, int radioBand) override {
     decoded << bytes;
-    return decodeSucceeds;
+    bandsSelected << radioBand;
+    bandPosition = radioBand;
   }
   void showPortNotOpen() override { ++portNotOpenPrompts; }
   void showCommunicationError() override {

@@ -9,6 +9,7 @@
 
 #include "core/editor.h"
 #include "core/language.h"
+#include "core/band_selection.h"
 #include "core/codec.h"
 #include "link/exchange_control.h"
 #include "link/serial_link.h"
@@ -55,7 +56,15 @@ struct LinkRig {
     link = std::make_unique<SerialLink>(catalogue);
     EXPECT_TRUE(link->choosePort(1)) << link->errorString().toStdString();
     SetLanguage(kEnglish);
-    control = std::make_unique<ExchangeControl>(editor, *link, prompts);
+    control = std::make_unique<ExchangeControl>(*link, prompts);
+    control->setLanguage(kEnglish);
+    control->setImageSource([this] { return editor.encode(); });
+    control->setBandSource([this] { return editor.state().band.selected; });
+    QObject::connect(control.get(), &ExchangeControl::readCompleted, control.get(),
+                     [this](const QByteArray& image, int radioBand) {
+                       editor.decode(image);
+                       SelectBandByProgram(editor.state().band, radioBand);
+                     });
   }
   ~LinkRig() {
     control.reset();

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include "link/port_catalogue.h"
+
+// Pieces shared by the verbs of qx210-cli.
+namespace qx210::cli {
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitCommunication = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitBand = 3;
+inline constexpr int kExitFile = 4;
+
+// One verb: its name, a line of what it does and one example.
+struct Verb {
+  const char* name;
+  const char* summary;
+  const char* example;
+  int (*run)(const QStringList& arguments);
+};
+
+// Lines to standard error and standard output.
+void Err(const QString& line);
+void Out(const QString& line);
+
+// Prints "qx210-cli <verb>: <problem> (see qx210-cli <verb> --help)" and
+// returns the usage status.
+int UsageError(const QString& verb, const QString& problem);
+
+// Parses `arguments` (the verb first) with `parser`, which already holds the
+// verb's options; adds --help. Prints the verb's help and returns kExitOk
+// through `status` when asked, or a usage error. True when the verb goes on.
+bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& arguments, const Verb& verb, int& status);
+
+// Slot 1 of a private catalogue stands for the port named on the command
+// line: COMn from the machine's catalogue, or any device path.
+PortCatalogue CatalogueFor(const QString& port);
+
+// Whether standard error is a terminal (progress is drawn only there).
+bool StandardErrorIsTerminal();
+
+}  // namespace qx210::cli
