@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "core/codec.h"
-#include "core/editor_state.h"
+#include "core/radio_state.h"
 #include "link/exchange_control.h"
 #include "link/serial_link.h"
 #include "pty_radio.h"
@@ -76,7 +76,7 @@ int main(int argc, char* argv[]) {
   }
   NoPrompts prompts;
   ExchangeControl control(link, prompts);
-  const QByteArray image = EncodeImage(EditorState{}, kEnglish);
+  const QByteArray image = EncodeImage(RadioState{});
   control.setImageSource([&image] { return image; });
 
   double worst = 0;

@@ -1,31 +1,19 @@
 #include "core/band_selection.h"
 
+#include "core/bands.h"
+
 namespace qx210 {
 
-namespace {
-bool IsBandPosition(int position) { return position >= 0 && position < static_cast<int>(kBands.size()); }
-}  // namespace
-
-bool SelectBand(BandState& band, int position) {
-  if (!IsBandPosition(position)) return false;
-  band.selected = position;
-  return position != band.index;
+RadioState WithConfirmedBand(const RadioState& state, int position) {
+  if (!IsBandPosition(position)) return state;
+  RadioState next = state;
+  next.band = position;
+  next.channels.fill(Channel{});
+  return next;
 }
 
-void ConfirmBand(EditorState& state) {
-  state.band.index = state.band.selected;
-  state.table.ClearGrid();
-}
-
-int RevertBand(BandState& band) {
-  band.selected = band.index;
-  return band.index;
-}
-
-void SelectBandByProgram(BandState& band, int position) {
-  if (!IsBandPosition(position)) return;
-  band.index = position;
-  band.selected = position;
+void TakeReportedBand(RadioState& state, int radioBand) {
+  if (IsBandPosition(radioBand)) state.band = radioBand;
 }
 
 }  // namespace qx210

@@ -1,27 +1,24 @@
 #pragma once
 
-#include "core/editor_state.h"
+#include "core/radio_state.h"
+#include "core/ui_language.h"
 
-// The band list Combo1. The limits always follow the selected entry; a user's
-// pick of another band than BandIndex must be confirmed, because confirming
-// empties all 16 channels.
+// Choosing the band. The user's choice of another band clears all 16
+// channels, so the band list asks first; a band that comes with an image (a
+// file opened, a radio read) is taken as it is, without a question and
+// without clearing anything.
 namespace qx210 {
 
 inline constexpr Bilingual kBandChangeQuestion{"改变频段将清除频道列表，确定吗？",
                                                "Change frequency channel list will remove, sure?"};
 inline constexpr Bilingual kBandChangeTitle{"注意！", "Attention!"};
 
-// The selection event: the selected position (and so the limits) changes.
-// True when the change needs the user's confirmation.
-bool SelectBand(BandState& band, int position);
+// The state after the user confirmed band `position`: that band, every
+// channel cleared, the settings kept. A position outside the list changes nothing.
+RadioState WithConfirmedBand(const RadioState& state, int position);
 
-// The user agreed: the selection becomes BandIndex and every channel is cleared.
-void ConfirmBand(EditorState& state);
-
-// The user declined: the list goes back to BandIndex. Returns that position.
-int RevertBand(BandState& band);
-
-// A program step (the decoder) sets BandIndex first, so nothing is asked or cleared.
-void SelectBandByProgram(BandState& band, int position);
+// After a read: the band the radio reported in its identification, or the
+// band as it was when the radio's band code was unknown (-1).
+void TakeReportedBand(RadioState& state, int radioBand);
 
 }  // namespace qx210

@@ -1,6 +1,6 @@
 #include "core/clone_session.h"
 
-#include "core/lists.h"
+#include "core/bands.h"
 #include "core/conversions.h"
 #include "core/memory_image.h"
 #include "core/link_texts.h"

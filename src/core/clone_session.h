@@ -50,8 +50,8 @@ inline constexpr char kEnd = 0x45;  // "E"
 inline constexpr char kReadRequest = 0x52;  // "R"
 inline constexpr char kWriteBlock = 0x57;   // "W", also the first byte of a read reply
 inline const QByteArray kProgramRequest = QByteArrayLiteral("PROGRAM");
-inline const QByteArray kModelUhf(layout::kModelUhf);
-inline const QByteArray kModelVhf(layout::kModelVhf);
+inline const QByteArray kModelUhf = ToByteArray(layout::kModelUhf);
+inline const QByteArray kModelVhf = ToByteArray(layout::kModelVhf);
 inline constexpr int kIdentificationLength = 8;
 inline constexpr int kBandCodeOffset = 5;  // byte 6 of the identification
 inline constexpr int kReadReplyLength = 4 + kReadBlockSize;

@@ -1,11 +1,8 @@
 #include "core/codec.h"
 
-#include <array>
-#include <cmath>
 #include <type_traits>
 
-#include "core/band_selection.h"
-#include "core/conversions.h"
+#include "core/bands.h"
 #include "core/layout.h"
 #include "core/memory_image.h"
 
@@ -28,7 +25,9 @@ struct PositionSetting {
 template <auto Group, auto Field>
 constexpr PositionSetting Position(int address, int limit) {
   return {address, limit, [](const RadioSettings& s) { return static_cast<int>(s.*Group.*Field); },
-          [](RadioSettings& s, int v) { (s.*Group).*Field = static_cast<std::remove_reference_t<decltype(s.*Group.*Field)>>(v); }};
+          [](RadioSettings& s, int v) {
+            (s.*Group).*Field = static_cast<std::remove_reference_t<decltype(s.*Group.*Field)>>(v);
+          }};
 }
 
 constexpr auto kO = &RadioSettings::optional;
@@ -60,24 +59,16 @@ const std::array<PositionSetting, 22> kPositionSettings{{
     Position<kO, &OptionalFunctions::revertChannel>(kRevertChannel, 4),
 }};
 
-// Typed access to an image by radio address.
+// Typed reads of an image by radio address.
 class ImageReader {
  public:
   explicit ImageReader(const QByteArray& bytes) : m_bytes(bytes) {}
   int byte(int address) const { return static_cast<unsigned char>(m_bytes[address - kImageBase]); }
   int word(int address) const { return byte(address) | (byte(address + 1) << 8); }
-  bool allFF(int address, int count) const {
-    for (int i = 0; i < count; ++i)
-      if (byte(address + i) != 0xFF) return false;
-    return true;
-  }
-  // BCD frequency, least significant byte first, as the nine-character text
-  // "DDD.DDDDD". The digits are copied as they stand, whatever their values.
-  QString frequency(int address) const {
-    const QString b3 = ByteToHex(byte(address + 3));
-    const QString b2 = ByteToHex(byte(address + 2));
-    return b3 + b2.left(1) + QLatin1Char('.') + b2.mid(1) + ByteToHex(byte(address + 1)) +
-           ByteToHex(byte(address));
+  Frequency frequency(int address) const {
+    Frequency::Bytes bytes{};
+    for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<quint8>(byte(address + i));
+    return Frequency::fromBytes(bytes);
   }
   // Text field: each byte other than 0xFF adds the character with that code.
   // A DTMF code stores "0" as 0x3A; a stray 0x30 there reads as ":" so that
@@ -106,19 +97,10 @@ class ImageWriter {
     setByte(address, value);
     setByte(address + 1, value >> 8);
   }
-  void setAscii(int address, const char* text) {
-    for (int i = 0; text[i] != '\0'; ++i) setByte(address + i, text[i]);
+  void setBytes(int address, std::span<const unsigned char> bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) setByte(address + static_cast<int>(i), bytes[i]);
   }
-  // An empty text leaves FF FF FF FF.
-  void setFrequency(int address, const QString& text) {
-    if (text.isEmpty()) return;
-    const QString t = NineCharacterForm(text);
-    auto pair = [&t](int hi, int lo) { return HexDigit(t.at(hi)) * 16 + HexDigit(t.at(lo)); };
-    setByte(address, pair(7, 8));
-    setByte(address + 1, pair(5, 6));
-    setByte(address + 2, pair(2, 4));
-    setByte(address + 3, pair(0, 1));
-  }
+  void setFrequency(int address, const Frequency& frequency) { setBytes(address, frequency.bytes()); }
   // One byte per character; positions past the text stay 0xFF. A character
   // without a one-byte code is written as "?".
   void setText(int address, int size, const QString& text, bool dtmf = false) {
@@ -133,85 +115,31 @@ class ImageWriter {
   QByteArray bytes() const { return m_bytes; }
 
  private:
-  static int HexDigit(QChar c) {
-    const int v = QString(c).toInt(nullptr, 16);
-    return v;
-  }
-  // Texts the decoder produced or the editors accepted are already "DDD.DDDDD";
-  // anything else numeric is brought into that form.
-  static QString NineCharacterForm(const QString& text) {
-    if (text.size() == 9 && text.at(3) == QLatin1Char('.')) return text;
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    QString formatted = ok ? QString::number(v, 'f', 5) : QStringLiteral("000.00000");
-    while (formatted.size() < 9) formatted.prepend(QLatin1Char('0'));
-    return formatted.right(9);
-  }
   QByteArray m_bytes;
 };
 
-// Tone word of a tone cell text; 0xFFFF for an empty cell or Off.
-int ToneWord(const QString& text) {
-  if (text.isEmpty() || IsToneOffText(text)) return 0xFFFF;
-  const bool normal = text.endsWith(QLatin1Char('N'));
-  if (text.startsWith(QLatin1Char('D')) && (normal || text.endsWith(QLatin1Char('I')))) {
-    auto digit = [&text](int i) { return i < text.size() ? text.at(i).digitValue() : 0; };
-    const int code = (64 * digit(1) + 8 * digit(2) + digit(3)) & 0x1FF;
-    return (normal ? 0x2800 : 0xA800) | code;
-  }
-  return static_cast<int>(std::lround(text.toDouble() * 10.0)) & 0xFFFF;
+Channel DecodeChannel(const ImageReader& image, int base) {
+  const Frequency rx = image.frequency(base);
+  // An RX frequency of FF FF FF FF marks the whole record as unused.
+  if (rx.isEmpty()) return Channel{};
+  Channel channel;
+  channel.rx = rx;
+  channel.tx = image.frequency(base + 4);
+  channel.rxTone = Tone::fromWord(static_cast<quint16>(image.word(base + 8)));
+  channel.txTone = Tone::fromWord(static_cast<quint16>(image.word(base + 10)));
+  channel.bclo = (image.byte(base + 12) >> 3) & 1;
+  channel.wide = (image.byte(base + 13) >> 4) & 1;
+  channel.highPower = (image.byte(base + 13) >> 5) & 1;
+  return channel;
 }
 
-// Text of a tone word; the word is not 0xFFFF.
-QString ToneText(int word) {
-  const int kind = word >> 12;
-  if (kind == 0x2 || kind == 0xA) {
-    // DQT: the three low octal digits, always three of them.
-    return QStringLiteral("D%1%2")
-        .arg(word & 0x1FF, 3, 8, QLatin1Char('0'))
-        .arg(kind == 0x2 ? QLatin1Char('N') : QLatin1Char('I'));
-  }
-  const QString digits = QString::number(word);
-  return digits.left(digits.size() - 1) + QLatin1Char('.') + digits.right(1);
-}
-
-bool IsOptionEntryZero(int column, const QString& text) { return OptionEntry(column, 0).matches(text); }
-
-void DecodeTone(const ImageReader& image, int address, ChannelTable& table, int row, int toneColumn,
-                int frequencyColumn, UiLanguage language) {
-  const int word = image.word(address);
-  if (word == 0xFFFF) {
-    if (table.cell(row, frequencyColumn).isEmpty())
-      table.setCell(row, toneColumn, QString());
-    else
-      table.setToneOffCell(row, toneColumn, language);
-    return;
-  }
-  table.setToneText(row, toneColumn, ToneText(word));
-}
-
-void DecodeChannels(const ImageReader& image, ChannelTable& table, UiLanguage language) {
+void DecodeChannels(const ImageReader& image, RadioState& state) {
   for (int n = 1; n <= kChannelCount; ++n) {
-    const int base = kChannels + kChannelRecordSize * (n - 1);
-    if (image.allFF(base, 4)) {
-      for (int c = kColRxFreq; c < kColumnCount; ++c) table.setCell(n, c, QString());
-      continue;
-    }
-    table.setCell(n, kColRxFreq, image.frequency(base));
-    table.setCell(n, kColTxFreq, image.allFF(base + 4, 4) ? QString() : image.frequency(base + 4));
-    DecodeTone(image, base + 8, table, n, kColRxTone, kColRxFreq, language);
-    DecodeTone(image, base + 10, table, n, kColTxTone, kColTxFreq, language);
-    table.setOption(n, kColBclo, (image.byte(base + 12) >> 3) & 1, language);
-    table.setOption(n, kColWn, (image.byte(base + 13) >> 4) & 1, language);
-    table.setOption(n, kColPower, (image.byte(base + 13) >> 5) & 1, language);
-  }
-  for (int n = 1; n <= kChannelCount; ++n) {
-    if (!table.inUse(n)) {
-      table.setCell(n, kColScanAdd, QString());
-      continue;
-    }
+    Channel& channel = state.channel(n);
+    channel = DecodeChannel(image, kChannels + kChannelRecordSize * (n - 1));
+    if (!channel.inUse()) continue;
     const int bits = image.byte(n <= 8 ? kScanAddLow : kScanAddHigh);
-    table.setOption(n, kColScanAdd, (bits >> ((n - 1) % 8)) & 1, language);
+    channel.scanAdd = (bits >> ((n - 1) % 8)) & 1;
   }
 }
 
@@ -241,40 +169,41 @@ void DecodeSettings(const ImageReader& image, RadioSettings& s) {
   if (const int v = image.word(kTxDwellTime); v < 301) o.txDwellTime = v;
   s.debug.txHighPower = image.byte(kTxHighPower);
   s.debug.txLowPower = image.byte(kTxLowPower);
-  for (int k = 0; k < 8; ++k) o.autoDial[static_cast<std::size_t>(k)] = image.text(kAutoDial + 16 * k, 16, true);
-  for (int k = 0; k < 16; ++k) {
-    const int base = kTestFrequencies + 8 * k;
-    const auto i = static_cast<std::size_t>(k);
-    s.testFrequencies.rx[i] = image.allFF(base, 4) ? QString() : image.frequency(base);
-    s.testFrequencies.tx[i] = image.allFF(base + 4, 4) ? QString() : image.frequency(base + 4);
+  for (std::size_t k = 0; k < o.autoDial.size(); ++k)
+    o.autoDial[k] = image.text(kAutoDial + 16 * static_cast<int>(k), 16, true);
+  for (std::size_t k = 0; k < s.testFrequencies.rx.size(); ++k) {
+    const int base = kTestFrequencies + 8 * static_cast<int>(k);
+    s.testFrequencies.rx[k] = image.frequency(base);
+    s.testFrequencies.tx[k] = image.frequency(base + 4);
   }
   s.message.line1 = image.text(kMessageLine1, kMessageLineSize);
   s.message.line2 = image.text(kMessageLine2, kMessageLineSize);
 }
 
-void EncodeChannels(const ChannelTable& table, ImageWriter& image) {
-  int scanLow = 0;
-  int scanHigh = 0;
+void EncodeChannels(const RadioState& state, ImageWriter& image) {
+  int scanBits[2] = {0, 0};
   for (int n = 1; n <= kChannelCount; ++n) {
     const int base = kChannels + kChannelRecordSize * (n - 1);
-    image.setFrequency(base, table.cell(n, kColRxFreq));
-    image.setFrequency(base + 4, table.cell(n, kColTxFreq));
-    image.setWord(base + 8, ToneWord(table.cell(n, kColRxTone)));
-    image.setWord(base + 10, ToneWord(table.cell(n, kColTxTone)));
-    // An empty option cell counts as the second entry of its list.
-    auto bit = [&table, n](int column) {
-      const QString text = table.cell(n, column);
-      return text.isEmpty() || !IsOptionEntryZero(column, text) ? 1 : 0;
-    };
-    image.setByte(base + 12, 0xF0 | (bit(kColBclo) << 3));
-    image.setByte(base + 13, 0xC0 | (bit(kColPower) << 5) | (bit(kColWn) << 4));
+    const Channel& channel = state.channel(n);
+    if (channel.inUse()) {
+      image.setFrequency(base, channel.rx);
+      image.setFrequency(base + 4, channel.tx);
+      image.setWord(base + 8, channel.rxTone.word());
+      image.setWord(base + 10, channel.txTone.word());
+      image.setByte(base + 12, 0xF0 | (int(channel.bclo) << 3));
+      image.setByte(base + 13, 0xC0 | (int(channel.highPower) << 5) | (int(channel.wide) << 4));
+      if (channel.scanAdd) scanBits[(n - 1) / 8] |= 1 << ((n - 1) % 8);
+    } else {
+      // An unused record: all blank but the option bytes, which read as
+      // Carrier, High and Wide.
+      image.setByte(base + 12, 0xF8);
+      image.setByte(base + 13, 0xF0);
+    }
     image.setByte(base + 14, 0xFC);
     image.setByte(base + 15, 0xFF);
-    const QString scan = table.cell(n, kColScanAdd);
-    if (!scan.isEmpty() && !IsOptionEntryZero(kColScanAdd, scan)) (n <= 8 ? scanLow : scanHigh) |= 1 << ((n - 1) % 8);
   }
-  image.setByte(kScanAddLow, scanLow);
-  image.setByte(kScanAddHigh, scanHigh);
+  image.setByte(kScanAddLow, scanBits[0]);
+  image.setByte(kScanAddHigh, scanBits[1]);
 }
 
 void EncodeSettings(const RadioSettings& s, ImageWriter& image) {
@@ -295,48 +224,52 @@ void EncodeSettings(const RadioSettings& s, ImageWriter& image) {
   image.setWord(kTxDwellTime, o.txDwellTime);
   image.setByte(kTxHighPower, s.debug.txHighPower);
   image.setByte(kTxLowPower, s.debug.txLowPower);
-  for (int k = 0; k < 8; ++k) image.setText(kAutoDial + 16 * k, 16, o.autoDial[static_cast<std::size_t>(k)], true);
-  for (int k = 0; k < 16; ++k) {
-    const auto i = static_cast<std::size_t>(k);
-    image.setFrequency(kTestFrequencies + 8 * k, s.testFrequencies.rx[i]);
-    image.setFrequency(kTestFrequencies + 8 * k + 4, s.testFrequencies.tx[i]);
+  for (std::size_t k = 0; k < o.autoDial.size(); ++k)
+    image.setText(kAutoDial + 16 * static_cast<int>(k), 16, o.autoDial[k], true);
+  for (std::size_t k = 0; k < s.testFrequencies.rx.size(); ++k) {
+    const int base = kTestFrequencies + 8 * static_cast<int>(k);
+    image.setFrequency(base, s.testFrequencies.rx[k]);
+    image.setFrequency(base + 4, s.testFrequencies.tx[k]);
   }
   image.setText(kMessageLine1, kMessageLineSize, s.message.line1);
   image.setText(kMessageLine2, kMessageLineSize, s.message.line2);
 }
 
-void EncodeIdentification(const BandState& band, ImageWriter& image) {
-  const bool vhf = band.selected == kVhfBandPosition;
-  const int code = kBands.at(static_cast<std::size_t>(band.selected)).code;
-  image.setAscii(kModelId, vhf ? kModelVhf : kModelUhf);
+void EncodeIdentification(int band, ImageWriter& image) {
+  const bool vhf = band == kVhfBandPosition;
+  const int code = BandAt(band).code;
+  image.setBytes(kModelId, vhf ? std::span<const unsigned char>(kModelVhf) : kModelUhf);
   image.setByte(kBandCode, code);
   image.setByte(kBandCode + 1, 0xF8);
-  image.setAscii(kSecondModelId, vhf ? kSecondModelVhf : kSecondModelUhf);
+  image.setBytes(kSecondModelId, vhf ? std::span<const unsigned char>(kSecondModelVhf) : kSecondModelUhf);
   image.setByte(kSecondBandCode, code);
-  image.setAscii(kSerialDigits, kSerialDigitText);
+  image.setBytes(kSerialDigits, kSerialDigitBytes);
   for (int i = 0; i < 8; ++i) image.setByte(kTail + i, 0x88);
 }
 
 }  // namespace
 
-bool DecodeImage(const QByteArray& image, EditorState& state, UiLanguage language) {
+bool DecodeImage(const QByteArray& image, RadioState& state) {
   if (image.size() < kEncodedImageSize) return false;
   const ImageReader reader(image);
-  state.debugParametersUnlocked = false;
-  DecodeChannels(reader, state.table, language);
+  DecodeChannels(reader, state);
   DecodeSettings(reader, state.settings);
   // An unknown code leaves the band as it was.
-  SelectBandByProgram(state.band, BandPositionForCode(static_cast<unsigned char>(reader.byte(kBandCode))));
+  if (const int band = BandOfImage(image); band >= 0) state.band = band;
   return true;
 }
 
-QByteArray EncodeImage(const EditorState& state, UiLanguage language) {
-  Q_UNUSED(language);  // option and Off texts are recognised in either language
+QByteArray EncodeImage(const RadioState& state) {
   ImageWriter image;
-  EncodeChannels(state.table, image);
+  EncodeChannels(state, image);
   EncodeSettings(state.settings, image);
   EncodeIdentification(state.band, image);
   return image.bytes();
+}
+
+int BandOfImage(const QByteArray& image) {
+  if (image.size() <= kBandCode - kImageBase) return -1;
+  return BandPositionForCode(static_cast<unsigned char>(image.at(kBandCode - kImageBase)));
 }
 
 }  // namespace qx210

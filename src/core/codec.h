@@ -2,18 +2,22 @@
 
 #include <QByteArray>
 
-#include "core/editor_state.h"
-#include "core/ui_language.h"
+#include "core/radio_state.h"
 
+// The memory image and the radio state, one into the other. Byte 0 of an image
+// is radio address 0x0010; see layout.h for the addresses.
 namespace qx210 {
 
-// Fills the channel table, the band and every radio setting from `image`
-// (byte 0 = address 0x0010). Values out of their accepted range leave the
-// setting as it was. Returns false and changes nothing when the image is
-// shorter than 848 bytes. Language-dependent cell texts are written in `language`.
-bool DecodeImage(const QByteArray& image, EditorState& state, UiLanguage language);
+// Takes every field of `image` into `state`. A setting whose byte lies
+// outside its accepted range keeps the value `state` held; so does the band
+// when the image's band code is unknown. Returns false, and leaves `state`
+// untouched, when the image is shorter than 848 bytes.
+bool DecodeImage(const QByteArray& image, RadioState& state);
 
-// Builds the 848-byte image (addresses 0x0010..0x035F) from the editor.
-QByteArray EncodeImage(const EditorState& state, UiLanguage language);
+// The 848-byte image (addresses 0x0010..0x035F) of `state`.
+QByteArray EncodeImage(const RadioState& state);
+
+// The band list position of the band code an image carries at 0x01BD, or -1.
+int BandOfImage(const QByteArray& image);
 
 }  // namespace qx210

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/lists.h"
+#include "core/channel.h"
 #include "core/conversions.h"
 
 namespace qx210 {

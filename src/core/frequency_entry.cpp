@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "core/bands.h"
 #include "core/conversions.h"
 
 namespace qx210 {
@@ -24,28 +25,28 @@ QString SnappedFrequencyText(double megahertz) {
   return FormatFiveDecimals(SnapToChannelStep(FormatFiveDecimals(megahertz)));
 }
 
-FrequencyOutcome CommitFrequencyEntry(ChannelTable& table, const BandState& band, int row, int column,
-                                      const QString& text, UiLanguage language) {
+FrequencyOutcome CommitFrequencyEntry(Channel& channel, int band, int column, const QString& text) {
   if (text.isEmpty()) {
     // Emptying the RX frequency is the one way to delete a channel; an
-    // emptied TX cell keeps its old text.
+    // emptied TX frequency keeps its old value.
     if (column == kColRxFreq) {
-      table.ClearNO(row);
+      channel = Channel{};
       return FrequencyOutcome::ChannelDeleted;
     }
     return FrequencyOutcome::Unchanged;
   }
   const std::optional<double> value = ParseFrequency(text);
   if (!value) return FrequencyOutcome::Unchanged;
-  // Every band lies within 100..999 MHz, so an accepted value always gives a
-  // nine-character cell text.
-  if (*value < band.low() || *value > band.high()) return FrequencyOutcome::OutOfBand;
+  if (*value < BandAt(band).low || *value > BandAt(band).high) return FrequencyOutcome::OutOfBand;
 
-  const QString cellText = SnappedFrequencyText(*value);
-  table.setCell(row, column, cellText);
-  // The defaults belong to an empty TX cell, not to an empty row.
-  if (column == kColRxFreq && table.cell(row, kColTxFreq).isEmpty())
-    table.applyNewChannelDefaults(row, cellText, language);
+  // Every band lies within 100..999 MHz, so the text has the nine-character form.
+  const std::optional<Frequency> frequency = Frequency::fromText(SnappedFrequencyText(*value));
+  if (!frequency) return FrequencyOutcome::Unchanged;
+  // The defaults belong to an empty TX frequency, not to an unused channel.
+  if (column == kColRxFreq && channel.tx.isEmpty())
+    channel = NewChannel(*frequency);
+  else
+    FrequencyOf(channel, column) = *frequency;
   return FrequencyOutcome::Written;
 }
 

@@ -3,10 +3,11 @@
 #include <QString>
 #include <optional>
 
-#include "core/editor_state.h"
+#include "core/channel.h"
+#include "core/ui_language.h"
 
 // The rules of the frequency editor Text1: which characters it takes, and what
-// leaving it writes into the RX (column 1) or TX (column 3) cell.
+// leaving it does to the RX (column 1) or TX (column 3) frequency of a channel.
 namespace qx210 {
 
 inline constexpr Bilingual kOutOfBandMessage{"超出频段范围", "Beyond the frequency range"};
@@ -23,17 +24,16 @@ std::optional<double> ParseFrequency(const QString& text);
 QString SnappedFrequencyText(double megahertz);
 
 enum class FrequencyOutcome {
-  Written,         // the cell holds the snapped frequency (and a new channel its defaults)
-  ChannelDeleted,  // an emptied RX cell removed the whole channel
-  Unchanged,       // empty TX text or not a number: the cell keeps its text
-  OutOfBand,       // outside the selected band: the cell keeps its text, tell the user
+  Written,         // the frequency is set (and a new channel has its defaults)
+  ChannelDeleted,  // an emptied RX frequency removed the whole channel
+  Unchanged,       // empty TX text or not a number: the channel keeps its value
+  OutOfBand,       // outside the selected band: unchanged, tell the user
 };
 
-// Leaving Text1 with `text` over cell (row, column), column 1 or 3. The band
-// check uses the value as typed, before rounding and snapping. A first RX
-// frequency, or any RX frequency of a row whose TX cell is empty, gives the
-// channel the defaults of a new channel.
-FrequencyOutcome CommitFrequencyEntry(ChannelTable& table, const BandState& band, int row, int column,
-                                      const QString& text, UiLanguage language);
+// Leaving Text1 with `text` over column 1 or 3 of `channel`, with band
+// position `band` selected. The band check uses the value as typed, before
+// rounding and snapping. An RX frequency given to a channel without a TX
+// frequency (a new one among them) gives it the defaults of a new channel.
+FrequencyOutcome CommitFrequencyEntry(Channel& channel, int band, int column, const QString& text);
 
 }  // namespace qx210

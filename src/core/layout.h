@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 // Radio memory addresses of the image fields. Byte i of an image is address
 // 0x0010 + i.
 namespace qx210::layout {
@@ -59,11 +61,12 @@ inline constexpr int kSecondBandCode = 0x034C;
 inline constexpr int kSerialDigits = 0x0350;  // 8 ASCII digits
 inline constexpr int kTail = 0x0358;          // eight bytes 0x88
 
-// Model texts: P2207 for the 136-174 MHz band, P3207 for every other band.
-inline constexpr char kModelVhf[] = "P2207";
-inline constexpr char kModelUhf[] = "P3207";
-inline constexpr char kSecondModelVhf[] = "TK-2207";
-inline constexpr char kSecondModelUhf[] = "TK-3207";
-inline constexpr char kSerialDigitText[] = "47312058";
+// Model identifiers: P2207 for the 136-174 MHz band, P3207 for every other band.
+inline constexpr std::array<unsigned char, 5> kModelVhf{0x50, 0x32, 0x32, 0x30, 0x37};
+inline constexpr std::array<unsigned char, 5> kModelUhf{0x50, 0x33, 0x32, 0x30, 0x37};
+inline constexpr std::array<unsigned char, 7> kSecondModelVhf{0x54, 0x4B, 0x2D, 0x32, 0x32, 0x30, 0x37};
+inline constexpr std::array<unsigned char, 7> kSecondModelUhf{0x54, 0x4B, 0x2D, 0x33, 0x32, 0x30, 0x37};
+// The fixed digit string at 0x0350.
+inline constexpr std::array<unsigned char, 8> kSerialDigitBytes{0x34, 0x37, 0x33, 0x31, 0x32, 0x30, 0x35, 0x38};
 
 }  // namespace qx210::layout

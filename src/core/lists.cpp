@@ -32,7 +32,7 @@ constexpr std::array<std::array<Bilingual, 2>, 4> kOptionLists{{
 
 int BandPositionForCode(unsigned char code) {
   for (int i = 0; i < static_cast<int>(kBands.size()); ++i)
-    if (kBands[i].code == code) return i;
+    if (kBands[static_cast<std::size_t>(i)].code == code) return i;
   return -1;
 }
 
@@ -44,7 +44,30 @@ QStringList BandTexts() {
 
 QString ToneOffText(UiLanguage language) { return kToneOff.text(language); }
 
-bool IsToneOffText(const QString& text) { return kToneOff.matches(text); }
+Tone ToneAtListPosition(int position) {
+  constexpr int kQtCount = static_cast<int>(kQtTones.size());
+  constexpr int kDqtCount = static_cast<int>(kDqtCodes.size());
+  if (position >= 1 && position <= kQtCount) {
+    const QString text = QString::fromLatin1(kQtTones[static_cast<std::size_t>(position - 1)]);
+    return *Tone::qt(qRound(text.toDouble() * 10));
+  }
+  const int dqt = position - 1 - kQtCount;
+  if (dqt >= 0 && dqt < 2 * kDqtCount) {
+    const int code = QString::fromLatin1(kDqtCodes[static_cast<std::size_t>(dqt % kDqtCount)]).toInt(nullptr, 8);
+    return *Tone::dqt(code, dqt >= kDqtCount);
+  }
+  return Tone();
+}
+
+int ListPositionOfTone(const Tone& tone) {
+  for (int position = 0; position < kToneListSize; ++position)
+    if (ToneAtListPosition(position) == tone) return position;
+  return -1;
+}
+
+QString ToneCaption(const Tone& tone, UiLanguage language) {
+  return tone.isOff() ? ToneOffText(language) : tone.text();
+}
 
 QStringList ToneList(UiLanguage language) {
   QStringList list;
@@ -57,7 +80,7 @@ QStringList ToneList(UiLanguage language) {
 }
 
 Bilingual OptionEntry(int column, int position) {
-  return kOptionLists.at(column - kColPower).at(position == 0 ? 0 : 1);
+  return kOptionLists.at(static_cast<std::size_t>(column - kColPower)).at(position == 0 ? 0 : 1);
 }
 
 QString OptionText(int column, int position, UiLanguage language) {

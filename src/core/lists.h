@@ -4,61 +4,27 @@
 #include <QStringList>
 #include <array>
 
+#include "core/bands.h"
+#include "core/channel.h"
 #include "core/ui_language.h"
 
-// The fixed lists of the main window: bands, tones, the option lists of the
-// channel table and the lists of the function settings panel. Settings are
-// stored as list positions; these texts are presentation and follow the
-// language.
+// The fixed lists of the main window: tones, the option lists of the channel
+// table and the lists of the function settings panel, in both languages.
+// Settings are held as values and list positions; these texts are what the
+// views show for them.
 namespace qx210 {
-
-struct Band {
-  const char* text;  // the same in both languages
-  int low;           // MHz, inclusive
-  int high;          // MHz, inclusive
-  unsigned char code;
-};
-
-inline constexpr std::array<Band, 7> kBands{{
-    {"400-480MHz", 400, 480, 0x33},
-    {"200-260MHz", 200, 260, 0x21},
-    {"400-430MHz", 400, 430, 0x43},
-    {"370-390MHz", 370, 390, 0x63},
-    {"350-370MHz", 350, 370, 0x53},
-    {"136-174MHz", 136, 174, 0x01},
-    {"400-520MHz", 400, 520, 0x73},
-}};
-inline constexpr int kVhfBandPosition = 5;  // "136-174MHz", the only band of model P2207
-
-// Band list position for a band code byte, or -1 when the code is unknown.
-int BandPositionForCode(unsigned char code);
-QStringList BandTexts();
 
 // Tone list Combo8: 261 entries; position 0 is the Off entry.
 inline constexpr Bilingual kToneOff{"关闭", "Off"};
 inline constexpr int kToneListSize = 261;
 QStringList ToneList(UiLanguage language);
 QString ToneOffText(UiLanguage language);
-bool IsToneOffText(const QString& text);  // in either language
-
-// Channel table columns.
-enum Column : int {
-  kColChannel = 0,
-  kColRxFreq = 1,
-  kColRxTone = 2,
-  kColTxFreq = 3,
-  kColTxTone = 4,
-  kColPower = 5,
-  kColBclo = 6,
-  kColWn = 7,
-  kColScanAdd = 8,
-};
-inline constexpr int kColumnCount = 9;
-inline constexpr int kChannelCount = 16;
-
-inline bool IsOptionColumn(int column) { return column >= kColPower && column <= kColScanAdd; }
-inline bool IsToneColumn(int column) { return column == kColRxTone || column == kColTxTone; }
-inline bool IsFrequencyColumn(int column) { return column == kColRxFreq || column == kColTxFreq; }
+// The tone that list entry `position` stands for (0 is Off).
+Tone ToneAtListPosition(int position);
+// The list position of `tone`, or -1 when the list does not offer it.
+int ListPositionOfTone(const Tone& tone);
+// What a tone cell shows: the Off entry or the tone's own text.
+QString ToneCaption(const Tone& tone, UiLanguage language);
 
 // Option list Combo5(column) for columns 5..8: entry at position 0 or 1.
 Bilingual OptionEntry(int column, int position);

@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 
+#include "core/frequency.h"
+
 namespace qx210 {
 
 // Positions of the seven lists of the function settings panel (Frame2).
@@ -80,14 +82,15 @@ struct DebugParameters {
   bool operator==(const DebugParameters&) const = default;
 };
 
-// Test frequencies (Form4): 16 pairs of frequency texts, empty = none.
+// Test frequencies (Form4): 16 pairs, empty = none.
 struct TestFrequencies {
-  std::array<QString, 16> rx;
-  std::array<QString, 16> tx;
+  std::array<Frequency, 16> rx;
+  std::array<Frequency, 16> tx;
   bool operator==(const TestFrequencies&) const = default;
 };
 
-// Every radio-wide value besides the channels and the band.
+// Every radio-wide value besides the channels and the band. Held as the
+// radio stores them: list positions, flags, numbers and one-byte texts.
 struct RadioSettings {
   PanelSettings panel;
   OptionalFunctions optional;

@@ -1,7 +1,5 @@
 #include "core/tone_entry.h"
 
-#include <QRegularExpression>
-
 #include "core/frequency_entry.h"
 
 namespace qx210 {
@@ -10,7 +8,7 @@ namespace {
 
 constexpr double kLowestTone = 67.0;
 constexpr double kHighestTone = 254.1;
-constexpr int kHighestCode = 777;
+constexpr int kHighestCodeTyped = 777;
 
 bool IsOctal(const QString& digits) {
   for (QChar c : digits)
@@ -18,22 +16,25 @@ bool IsOctal(const QString& digits) {
   return !digits.isEmpty();
 }
 
-std::optional<QString> CheckQtTone(const QString& text) {
+std::optional<Tone> CheckQtTone(const QString& text) {
   const std::optional<double> value = ParseFrequency(text);
   if (!value || *value < kLowestTone || *value > kHighestTone) return std::nullopt;
-  return QString::number(*value, 'f', 1);
+  // Kept as shown: one decimal ("88" is 88.0 Hz).
+  return Tone::qt(QString::number(*value, 'f', 1).remove(QLatin1Char('.')).toInt());
 }
 
-std::optional<QString> CheckDqtCode(const QString& text) {
+std::optional<Tone> CheckDqtCode(const QString& text) {
   if (text.size() < 3 || !text.startsWith(QLatin1Char('D'))) return std::nullopt;
   const QChar polarity = text.back();
   if (polarity != QLatin1Char('N') && polarity != QLatin1Char('I')) return std::nullopt;
+  const bool inverted = polarity == QLatin1Char('I');
   const QString code = text.mid(1, text.size() - 2);
   const std::optional<double> value = ParseFrequency(code);
   if (!value) return std::nullopt;
-  if (*value > kHighestCode) return QStringLiteral("D777") + polarity;
+  if (*value > kHighestCodeTyped) return Tone::dqt(Tone::kHighestCode, inverted);
+  // The radio stores three octal digits.
   if (!IsOctal(code)) return std::nullopt;
-  return QStringLiteral("D%1").arg(code.toInt(), 3, 10, QLatin1Char('0')) + polarity;
+  return Tone::dqt(code.toInt(nullptr, 8), inverted);
 }
 
 }  // namespace
@@ -49,26 +50,9 @@ QChar FilterToneCharacter(QChar c) {
   }
 }
 
-std::optional<QString> CheckToneEntry(const QString& text, int selection) {
+std::optional<Tone> CheckToneEntry(const QString& text, int selection) {
   if (!text.startsWith(QLatin1Char('D')) && selection != 0) return CheckQtTone(text);
   return CheckDqtCode(text);
-}
-
-void PickTone(ChannelTable& table, int row, int column, int position, UiLanguage language) {
-  if (position == 0) {
-    table.setToneOffCell(row, column, language);
-    return;
-  }
-  const QStringList list = ToneList(language);
-  if (position > 0 && position < list.size()) table.setToneText(row, column, list.at(position));
-}
-
-bool CommitToneEntry(ChannelTable& table, int row, int column, const QString& text, int selection) {
-  const std::optional<QString> tone = CheckToneEntry(text, selection);
-  if (!tone) return false;
-  const bool changed = table.cell(row, column) != *tone || table.toneOff(row, column);
-  table.setToneText(row, column, *tone);
-  return changed;
 }
 
 }  // namespace qx210

@@ -63,9 +63,9 @@ TEST_F(CliTest, ReadWritesTheEncodedImageOfTheRadio) {
   EXPECT_TRUE(run.err.contains(QStringLiteral("Read frequency success!")));
   QByteArray file;
   ASSERT_TRUE(ReadDataFile(path("radio.DAT"), file).ok);
-  EditorState state;
-  ASSERT_TRUE(DecodeImage(SampleImage(), state, kEnglish));
-  EXPECT_EQ(file, EncodeImage(state, kEnglish));
+  RadioState state;
+  ASSERT_TRUE(DecodeImage(SampleImage(), state));
+  EXPECT_EQ(file, EncodeImage(state));
   EXPECT_EQ(m_radio->endsReceived(), 1);
 }
 
@@ -88,9 +88,9 @@ TEST_F(CliTest, WriteChangesTheWrittenRegionsOnly) {
                              path("in.DAT")});
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(QStringLiteral("Write frequency success!")));
-  EditorState state;
-  ASSERT_TRUE(DecodeImage(SampleImage(), state, kEnglish));
-  const QByteArray image = EncodeImage(state, kEnglish);
+  RadioState state;
+  ASSERT_TRUE(DecodeImage(SampleImage(), state));
+  const QByteArray image = EncodeImage(state);
   const QByteArray memory = m_radio->memory();
   for (int address = 0x10; address < 0x410; ++address) {
     const int block = address & ~0xF;

@@ -29,15 +29,15 @@ bool InWritePlan(int address, bool unlocked) {
 
 TEST(ExchangePty, ReadFillsTheEditorWithTheRadiosImage) {
   LinkRig rig(Radio(SampleImage()));
-  EditorState expected;
-  ASSERT_TRUE(DecodeImage(SampleImage(), expected, kEnglish));
+  RadioState expected;
+  ASSERT_TRUE(DecodeImage(SampleImage(), expected));
   QSignalSpy busy(rig.control.get(), &ExchangeControl::busyChanged);
   QSignalSpy progress(rig.control.get(), &ExchangeControl::progressChanged);
   ASSERT_TRUE(rig.control->startRead());
   EXPECT_EQ(rig.waitForOutcome(10000), static_cast<int>(ExchangeOutcome::ReadComplete));
-  EXPECT_EQ(rig.editor.state(), expected);
-  EXPECT_EQ(rig.editor.table().cell(1, kColRxFreq), QStringLiteral("145.12500"));
-  EXPECT_EQ(rig.editor.state().band.index, kVhfBandPosition);
+  EXPECT_EQ(rig.document.state(), expected);
+  EXPECT_EQ(rig.document.state().channel(1).rx.text(), QStringLiteral("145.12500"));
+  EXPECT_EQ(rig.document.state().band, kVhfBandPosition);
   EXPECT_EQ(rig.radio.readRequests(), 16);
   EXPECT_EQ(progress.last().first().toInt(), 425);
   EXPECT_TRUE(QTest::qWaitFor([&] { return rig.radio.endsReceived() == 1; }, 2000));
@@ -51,8 +51,8 @@ TEST(ExchangePty, ReadFillsTheEditorWithTheRadiosImage) {
 TEST(ExchangePty, WriteChangesTheWrittenRegionsOnly) {
   const QByteArray before(1024, '\xA5');
   LinkRig rig(Radio(before));
-  ASSERT_TRUE(rig.editor.decode(SampleImage()));
-  const QByteArray image = rig.editor.encode();
+  ASSERT_TRUE(rig.document.loadImage(SampleImage(), EditKind::OpenFile));
+  const QByteArray image = rig.document.image();
   ASSERT_TRUE(rig.control->startWrite());
   EXPECT_EQ(rig.waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
   EXPECT_TRUE(QTest::qWaitFor([&] { return rig.radio.endsReceived() == 1; }, 2000));
@@ -65,7 +65,7 @@ TEST(ExchangePty, WriteChangesTheWrittenRegionsOnly) {
 
 TEST(ExchangePty, WriteWithCalibrationIncludesBlock0180) {
   LinkRig rig(Radio(QByteArray(1024, '\xA5')));
-  ASSERT_TRUE(rig.editor.decode(SampleImage()));
+  ASSERT_TRUE(rig.document.loadImage(SampleImage(), EditKind::OpenFile));
   rig.control->setCalibrationIncluded(true);
   ASSERT_TRUE(rig.control->startWrite());
   EXPECT_EQ(rig.waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
@@ -75,8 +75,10 @@ TEST(ExchangePty, WriteWithCalibrationIncludesBlock0180) {
 
 TEST(ExchangePty, WriteToAnotherBandIsRefused) {
   LinkRig rig(Radio(QByteArray(1024, '\xA5')));
-  ASSERT_TRUE(rig.editor.decode(SampleImage()));
-  rig.editor.state().band = {0, 0};
+  ASSERT_TRUE(rig.document.loadImage(SampleImage(), EditKind::OpenFile));
+  RadioState other = rig.document.state();
+  other.band = 0;
+  rig.document.apply(other, EditKind::Band);
   QSignalSpy status(rig.control.get(), &ExchangeControl::statusTextChanged);
   ASSERT_TRUE(rig.control->startWrite());
   EXPECT_EQ(rig.waitForOutcome(10000), static_cast<int>(ExchangeOutcome::BandRefused));
@@ -98,17 +100,17 @@ TEST(ExchangePty, RepliesInPiecesAndRetryAfterAnIgnoredRequest) {
   EXPECT_GE(clock.elapsed(), 1400);
 }
 
-// A failed exchange leaves the editor as it was and sends End.
-void ExpectCommunicationError(LinkRig& rig, const EditorState& before) {
+// A failed exchange leaves the document as it was and sends End.
+void ExpectCommunicationError(LinkRig& rig, const RadioState& before) {
   EXPECT_EQ(rig.prompts.communicationErrors, 1);
-  EXPECT_EQ(rig.editor.state(), before);
+  EXPECT_EQ(rig.document.state(), before);
   EXPECT_FALSE(rig.control->isBusy());
   EXPECT_EQ(rig.control->session().phase(), ClonePhase::Aborted);
 }
 
 TEST(ExchangePty, SilenceEndsWithTheCommunicationErrorThreeToFourSecondsLater) {
   LinkRig rig(Radio(SampleImage(), {.silenceAfter = 8}));
-  const EditorState before = rig.editor.state();
+  const RadioState before = rig.document.state();
   QElapsedTimer sinceLastReply;
   sinceLastReply.start();
   QObject::connect(rig.control.get(), &ExchangeControl::progressChanged, rig.control.get(),
@@ -123,7 +125,7 @@ TEST(ExchangePty, SilenceEndsWithTheCommunicationErrorThreeToFourSecondsLater) {
 
 TEST(ExchangePty, CorruptedReplyEndsWithTheCommunicationError) {
   LinkRig rig(Radio(SampleImage(), {.corruptReply = 6}));
-  const EditorState before = rig.editor.state();
+  const RadioState before = rig.document.state();
   ASSERT_TRUE(rig.control->startRead());
   EXPECT_EQ(rig.waitForOutcome(8000), static_cast<int>(ExchangeOutcome::CommunicationError));
   ExpectCommunicationError(rig, before);
@@ -131,8 +133,8 @@ TEST(ExchangePty, CorruptedReplyEndsWithTheCommunicationError) {
 
 TEST(ExchangePty, DoubledAcknowledgementEndsWithTheCommunicationError) {
   LinkRig rig(Radio(QByteArray(1024, '\xA5'), {.doubleAck = 5}));
-  ASSERT_TRUE(rig.editor.decode(SampleImage()));
-  const EditorState before = rig.editor.state();
+  ASSERT_TRUE(rig.document.loadImage(SampleImage(), EditKind::OpenFile));
+  const RadioState before = rig.document.state();
   ASSERT_TRUE(rig.control->startWrite());
   EXPECT_EQ(rig.waitForOutcome(8000), static_cast<int>(ExchangeOutcome::CommunicationError));
   ExpectCommunicationError(rig, before);
@@ -143,7 +145,7 @@ TEST(ExchangePty, PulledCableEndsAtOnce) {
   sim::LineOptions line;
   line.paced = true;
   LinkRig rig(Radio(SampleImage()), line);
-  const EditorState before = rig.editor.state();
+  const RadioState before = rig.document.state();
   bool pulled = false;
   QElapsedTimer sincePull;
   QObject::connect(rig.control.get(), &ExchangeControl::progressChanged, rig.control.get(), [&](int value) {

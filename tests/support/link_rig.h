@@ -7,9 +7,9 @@
 #include <QTest>
 #include <memory>
 
-#include "core/editor.h"
+#include "core/document.h"
 #include "core/language.h"
-#include "core/band_selection.h"
+#include "core/bands.h"
 #include "core/codec.h"
 #include "link/exchange_control.h"
 #include "link/serial_link.h"
@@ -20,9 +20,9 @@ namespace qx210::test {
 // A memory image with something in it: the encoder's defaults, channel 1 at
 // 145.12500 MHz, and the band code of 136-174 MHz.
 inline QByteArray SampleImage() {
-  EditorState state;
-  state.band = {kVhfBandPosition, kVhfBandPosition};
-  QByteArray image = EncodeImage(state, kEnglish);
+  RadioState state;
+  state.band = kVhfBandPosition;
+  QByteArray image = EncodeImage(state);
   image.replace(0, 16, QByteArray::fromHex("0025511400255114FFFFFFFFF8F0FCFF"));
   image.append(QByteArray(1024 - image.size(), '\xFF'));
   return image;
@@ -58,12 +58,13 @@ struct LinkRig {
     SetLanguage(kEnglish);
     control = std::make_unique<ExchangeControl>(*link, prompts);
     control->setLanguage(kEnglish);
-    control->setImageSource([this] { return editor.encode(); });
-    control->setBandSource([this] { return editor.state().band.selected; });
+    control->setImageSource([this] { return document.image(); });
+    control->setBandSource([this] { return document.state().band; });
+    QObject::connect(&document, &Document::debugParametersUnlockedChanged, control.get(),
+                     &ExchangeControl::setCalibrationIncluded);
     QObject::connect(control.get(), &ExchangeControl::readCompleted, control.get(),
                      [this](const QByteArray& image, int radioBand) {
-                       editor.decode(image);
-                       SelectBandByProgram(editor.state().band, radioBand);
+                       document.loadImage(image, EditKind::ReadRadio, radioBand);
                      });
   }
   ~LinkRig() {
@@ -85,7 +86,7 @@ struct LinkRig {
 
   sim::PtyRadio radio;
   bool opened = false;
-  Editor editor;
+  Document document;
   RecordingPrompts prompts;
   std::unique_ptr<SerialLink> link;
   std::unique_ptr<ExchangeControl> control;

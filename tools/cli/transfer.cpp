@@ -5,7 +5,7 @@
 #include "cli.h"
 #include "core/codec.h"
 #include "core/data_file.h"
-#include "core/editor_state.h"
+#include "core/band_selection.h"
 #include "core/link_texts.h"
 #include "link/exchange_control.h"
 #include "link/serial_link.h"
@@ -84,10 +84,10 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
       return kExitFile;
     }
     // What is sent is the image of the file's values, as the window would send it.
-    EditorState state;
-    DecodeImage(file, state, language);
-    image = EncodeImage(state, language);
-    band = state.band.selected;
+    RadioState state;
+    DecodeImage(file, state);
+    image = EncodeImage(state);
+    band = state.band;
   }
 
   const QString port = parser.value(QStringLiteral("port"));
@@ -128,10 +128,10 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
                        readImage = bytes;
                        return;
                      }
-                     EditorState state;
-                     DecodeImage(bytes, state, language);
-                     state.band = {radioBand, radioBand};
-                     readImage = EncodeImage(state, language);
+                     RadioState state;
+                     DecodeImage(bytes, state);
+                     TakeReportedBand(state, radioBand);
+                     readImage = EncodeImage(state);
                    });
 
   status = kExitCommunication;
