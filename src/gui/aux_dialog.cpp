@@ -8,31 +8,22 @@
 #include <QSignalBlocker>
 
 #include "core/dialog_rules.h"
-#include "core/editor.h"
 #include "core/language.h"
 
 namespace qx210 {
 
-AuxDialog::AuxDialog(Editor& editor) : QDialog(nullptr), m_editor(editor) {
+AuxDialog::AuxDialog() : QDialog(nullptr) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setModal(false);
-  connect(&m_editor, &Editor::settingsChanged, this, &AuxDialog::onSettingsChanged);
   // Every switch of UiLanguage is announced here, after the catalogues have
   // been exchanged, so tr() captions and table-built lists follow together.
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, [this] { retranslate(); });
 }
 
 void AuxDialog::present() {
-  if (!isVisible()) load();
   show();
   raise();
   activateWindow();
-}
-
-void AuxDialog::onSettingsChanged() {
-  // Only a change of this dialog's own values reloads it, so an edit in
-  // progress survives changes made elsewhere (the panel, another dialog).
-  if (isVisible() && heldValuesChanged()) load();
 }
 
 void SetComboItems(QComboBox* combo, const QStringList& items) {

@@ -7,37 +7,22 @@ class QComboBox;
 
 namespace qx210 {
 
-class Editor;
-
 // Common behaviour of the auxiliary dialogs: a modeless top-level window
 // without an owner, created once and only hidden afterwards (OK, Cancel and
-// the close box all hide it). Each time it is shown it loads the values the
-// editor holds; while it is open, a change of those values (a decode, a file
-// opened) loads them again. Captions follow a language switch while open.
+// the close box all hide it). A dialog is given the values it edits
+// (setValues) and hands new ones out on OK (valuesAccepted); it holds no
+// shared settings of its own. Captions follow a language switch while open.
 class AuxDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit AuxDialog(Editor& editor);
+  AuxDialog();
 
-  // Shows the dialog, loading the held values unless it is already open.
+  // Shows the dialog and brings it to the front.
   void present();
 
  protected:
-  // Controls := the values held by the editor.
-  virtual void load() = 0;
-
-  // True when the held values differ from what the controls were loaded with.
-  virtual bool heldValuesChanged() const = 0;
   // Writes every caption and list text in the current language.
   virtual void retranslate() = 0;
-
-  Editor& editor() { return m_editor; }
-  const Editor& editor() const { return m_editor; }
-
- private:
-  void onSettingsChanged();
-
-  Editor& m_editor;
 };
 
 // Replaces the items of a list, keeping the selected position.

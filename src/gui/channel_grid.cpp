@@ -5,19 +5,20 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "core/document.h"
+#include "core/frequency_entry.h"
+#include "core/language.h"
+#include "core/lists.h"
+#include "core/tone_entry.h"
 #include "gui/cell_editors.h"
 #include "gui/channel_table_model.h"
-#include "core/editor.h"
-#include "core/frequency_entry.h"
-#include "core/tone_entry.h"
-#include "core/language.h"
 #include "gui/message_box.h"
 
 namespace qx210 {
 
-ChannelGrid::ChannelGrid(Editor& editor, QWidget* parent) : QTableView(parent), m_editor(editor) {
+ChannelGrid::ChannelGrid(Document& document, QWidget* parent) : QTableView(parent), m_document(document) {
   setObjectName(QStringLiteral("Grid1"));
-  m_model = new ChannelTableModel(editor, this);
+  m_model = new ChannelTableModel(document, this);
   setModel(m_model);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -33,36 +34,37 @@ ChannelGrid::ChannelGrid(Editor& editor, QWidget* parent) : QTableView(parent), 
   horizontalHeader()->setHighlightSections(false);
   for (int c = 0; c < kColumnCount; ++c) setColumnWidth(c, ChannelTableModel::columnWidth(c));
 
-  m_text1 = new FrequencyEditor(viewport());
-  m_text1->setObjectName(QStringLiteral("Text1"));
-  m_combo8 = new ToneEditor(viewport());
-  m_combo8->setObjectName(QStringLiteral("Combo8"));
-  m_combo8->addItems(ToneList(CurrentLanguage()));
+  m_frequencyEditor = new FrequencyEditor(viewport());
+  m_frequencyEditor->setObjectName(QStringLiteral("Text1"));
+  m_toneEditor = new ToneEditor(viewport());
+  m_toneEditor->setObjectName(QStringLiteral("Combo8"));
+  m_toneEditor->addItems(ToneList(CurrentLanguage()));
   for (int c = kColPower; c <= kColScanAdd; ++c) {
     auto* combo = new OptionEditor(viewport());
     combo->setObjectName(QStringLiteral("Combo5_%1").arg(c));
     combo->addItems(OptionList(c, CurrentLanguage()));
-    m_combo5[static_cast<std::size_t>(c - kColPower)] = combo;
+    m_optionEditors[static_cast<std::size_t>(c - kColPower)] = combo;
     connect(combo, &QComboBox::activated, this, [this, c](int position) { pickOption(c, position); });
     connect(combo, &OptionEditor::editingLeft, combo, &QWidget::hide);
     combo->hide();
   }
-  m_text1->hide();
-  m_combo8->hide();
+  m_frequencyEditor->hide();
+  m_toneEditor->hide();
 
-  connect(m_text1, &FrequencyEditor::enterPressed, this, [this] { setFocus(Qt::OtherFocusReason); });
-  connect(m_text1, &FrequencyEditor::editingLeft, this, &ChannelGrid::commitFrequency);
-  connect(m_combo8, &ToneEditor::enterPressed, this, [this] { setFocus(Qt::OtherFocusReason); });
-  connect(m_combo8, &ToneEditor::editingLeft, this, &ChannelGrid::commitTone);
-  connect(m_combo8, &QComboBox::activated, this, &ChannelGrid::pickTone);
+  connect(m_frequencyEditor, &FrequencyEditor::enterPressed, this, [this] { setFocus(Qt::OtherFocusReason); });
+  connect(m_frequencyEditor, &FrequencyEditor::editingLeft, this, &ChannelGrid::commitFrequency);
+  connect(m_toneEditor, &ToneEditor::enterPressed, this, [this] { setFocus(Qt::OtherFocusReason); });
+  connect(m_toneEditor, &ToneEditor::editingLeft, this, &ChannelGrid::commitTone);
+  connect(m_toneEditor, &QComboBox::activated, this, &ChannelGrid::pickTone);
 
-  connect(&m_editor, &Editor::tableChanged, this, &ChannelGrid::tableChangedElsewhere);
+  connect(&m_document, &Document::changed, this,
+          [this](const Changes& changes) { documentChanged(changes.channels); });
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &ChannelGrid::refillLists);
 }
 
 OptionEditor* ChannelGrid::optionEditor(int column) const {
   if (!IsOptionColumn(column)) return nullptr;
-  return m_combo5[static_cast<std::size_t>(column - kColPower)];
+  return m_optionEditors[static_cast<std::size_t>(column - kColPower)];
 }
 
 void ChannelGrid::placeOver(QWidget* editor, int row, int column, bool ownHeight) {
@@ -83,37 +85,37 @@ void ChannelGrid::dropDownOpenList() {
 }
 
 std::array<QComboBox*, 5> ChannelGrid::openLists() const {
-  return {m_combo8, m_combo5[0], m_combo5[1], m_combo5[2], m_combo5[3]};
+  return {m_toneEditor, m_optionEditors[0], m_optionEditors[1], m_optionEditors[2], m_optionEditors[3]};
 }
 
 void ChannelGrid::openEditorAt(int row, int column) {
   if (row < 1 || row > kChannelCount || column < kColRxFreq || column >= kColumnCount) return;
   // Leaving an open editor ends its edit first.
   if (!hasFocus()) setFocus(Qt::OtherFocusReason);
-  const ChannelTable& table = m_editor.state().table;
-  if (!table.inUse(row)) column = kColRxFreq;
+  const Channel& channel = m_document.state().channel(row);
+  if (!channel.inUse()) column = kColRxFreq;
   setCurrentIndex(m_model->index(row - 1, column));
   m_editRow = row;
   m_editColumn = column;
 
-  const QString text = table.cell(row, column);
+  const QString text = ChannelTableModel::cellText(channel, row, column, CurrentLanguage());
   QWidget* editor = nullptr;
   if (IsFrequencyColumn(column)) {
-    placeOver(m_text1, row, column, false);
-    m_text1->setText(text);
-    m_text1->selectAll();  // typing replaces the old value
-    editor = m_text1;
+    placeOver(m_frequencyEditor, row, column, false);
+    m_frequencyEditor->setText(text);
+    m_frequencyEditor->selectAll();  // typing replaces the old value
+    editor = m_frequencyEditor;
   } else if (IsToneColumn(column)) {
-    placeOver(m_combo8, row, column, true);
-    m_combo8->setCurrentIndex(m_combo8->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    m_combo8->setEditText(text);
-    m_combo8->lineEdit()->selectAll();
-    editor = m_combo8;
+    placeOver(m_toneEditor, row, column, true);
+    m_toneEditor->setCurrentIndex(text.isEmpty() ? -1 : ListPositionOfTone(ToneOf(channel, column)));
+    m_toneEditor->setEditText(text);
+    m_toneEditor->lineEdit()->selectAll();
+    editor = m_toneEditor;
   } else {
     OptionEditor* combo = optionEditor(column);
     placeOver(combo, row, column, true);
     // Selected while still hidden, so it is not taken for a pick.
-    combo->setCurrentIndex(table.optionPosition(row, column));
+    combo->setCurrentIndex(OptionPosition(channel, column));
     editor = combo;
   }
   editor->show();
@@ -121,36 +123,60 @@ void ChannelGrid::openEditorAt(int row, int column) {
   editor->setFocus(Qt::OtherFocusReason);
 }
 
+bool ChannelGrid::isEditing() const {
+  return m_frequencyEditor->isVisible() || m_toneEditor->isVisible() ||
+         std::any_of(m_optionEditors.begin(), m_optionEditors.end(), [](QWidget* w) { return w->isVisible(); });
+}
+
 void ChannelGrid::closeEditors() {
-  if (m_text1->isVisible() || m_combo8->isVisible() ||
-      std::any_of(m_combo5.begin(), m_combo5.end(), [](QWidget* w) { return w->isVisible(); })) {
-    // Hidden editors no longer report focus loss, so nothing is written.
-    QWidget* focus = focusWidget();
-    m_text1->hide();
-    m_combo8->hide();
-    for (OptionEditor* combo : m_combo5) combo->hide();
-    if (focus && focus != this) setFocus(Qt::OtherFocusReason);
+  if (!isEditing()) return;
+  // Hidden editors no longer report focus loss, so nothing is written.
+  QWidget* focus = focusWidget();
+  m_frequencyEditor->hide();
+  m_toneEditor->hide();
+  for (OptionEditor* combo : m_optionEditors) combo->hide();
+  if (focus && focus != this) setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelGrid::commitPendingEdit() {
+  const bool hadFocus = m_frequencyEditor->hasFocus() || m_toneEditor->hasFocus() ||
+                        std::any_of(m_optionEditors.begin(), m_optionEditors.end(), [](QWidget* w) { return w->hasFocus(); });
+  if (m_frequencyEditor->isVisible()) commitFrequency();
+  if (m_toneEditor->isVisible()) {
+    m_toneEditor->hidePopup();
+    commitTone();
   }
+  // An option list writes only when picked; leaving it open changes nothing.
+  for (OptionEditor* combo : m_optionEditors) {
+    combo->hidePopup();
+    combo->hide();
+  }
+  if (hadFocus) setFocus(Qt::OtherFocusReason);
 }
 
-void ChannelGrid::announceTableChange() {
-  m_writing = true;
-  m_editor.notifyTableChanged();
-  m_writing = false;
+void ChannelGrid::applyChannel(const Channel& channel) {
+  RadioState next = m_document.state();
+  next.channel(m_editRow) = channel;
+  m_applying = true;
+  m_document.apply(next, EditKind::Channel);
+  m_applying = false;
 }
 
-void ChannelGrid::tableChangedElsewhere() {
-  m_model->refresh();
-  if (!m_writing && !m_committing) closeEditors();
+void ChannelGrid::documentChanged(quint16 channels) {
+  m_model->refresh(channels);
+  // Channels replaced from elsewhere (a file, a read, an undo): an open
+  // editor would write over them with what it was showing.
+  if (!m_applying && !m_committing && (channels >> (m_editRow - 1)) & 1) closeEditors();
 }
 
 void ChannelGrid::commitFrequency() {
   if (m_committing) return;
   m_committing = true;
-  const FrequencyOutcome outcome = CommitFrequencyEntry(m_editor.table(), m_editor.state().band, m_editRow,
-                                                        m_editColumn, m_text1->text(), m_editor.language());
-  m_text1->hide();
-  if (outcome == FrequencyOutcome::Written || outcome == FrequencyOutcome::ChannelDeleted) announceTableChange();
+  Channel channel = m_document.state().channel(m_editRow);
+  const FrequencyOutcome outcome =
+      CommitFrequencyEntry(channel, m_document.state().band, m_editColumn, m_frequencyEditor->text());
+  m_frequencyEditor->hide();
+  if (outcome == FrequencyOutcome::Written || outcome == FrequencyOutcome::ChannelDeleted) applyChannel(channel);
   if (outcome == FrequencyOutcome::OutOfBand) {
     ShowLocalizedMessage(kOutOfBandMessage.text(CurrentLanguage()), MessageStyle::kOk);
     setFocus(Qt::OtherFocusReason);
@@ -161,27 +187,31 @@ void ChannelGrid::commitFrequency() {
 void ChannelGrid::commitTone() {
   if (m_committing) return;
   m_committing = true;
-  if (CommitToneEntry(m_editor.table(), m_editRow, m_editColumn, m_combo8->currentText(),
-                      m_combo8->matchingPosition()))
-    announceTableChange();
-  m_combo8->hide();
+  if (const std::optional<Tone> tone = CheckToneEntry(m_toneEditor->currentText(), m_toneEditor->matchingPosition())) {
+    Channel channel = m_document.state().channel(m_editRow);
+    ToneOf(channel, m_editColumn) = *tone;
+    applyChannel(channel);
+  }
+  m_toneEditor->hide();
   m_committing = false;
 }
 
 void ChannelGrid::pickTone(int position) {
-  if (!m_combo8->isVisible()) return;
-  PickTone(m_editor.table(), m_editRow, m_editColumn, position, m_editor.language());
-  announceTableChange();
+  if (!m_toneEditor->isVisible()) return;
+  Channel channel = m_document.state().channel(m_editRow);
+  ToneOf(channel, m_editColumn) = ToneAtListPosition(position);
+  applyChannel(channel);
   // Hidden first, so the focus change does not check the picked text again.
-  m_combo8->hide();
+  m_toneEditor->hide();
   setFocus(Qt::OtherFocusReason);
 }
 
 void ChannelGrid::pickOption(int column, int position) {
   OptionEditor* combo = optionEditor(column);
   if (!combo->isVisible() || column != m_editColumn) return;
-  m_editor.table().setOption(m_editRow, m_editColumn, position, m_editor.language());
-  announceTableChange();
+  Channel channel = m_document.state().channel(m_editRow);
+  SetOptionPosition(channel, column, position);
+  applyChannel(channel);
   setFocus(Qt::OtherFocusReason);
   combo->hide();
 }
@@ -223,10 +253,11 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
 
 void ChannelGrid::refillLists() {
   const UiLanguage language = CurrentLanguage();
-  m_combo8->setItemText(0, ToneOffText(language));
+  m_toneEditor->setItemText(0, ToneOffText(language));
   for (int c = kColPower; c <= kColScanAdd; ++c)
     for (int p = 0; p < 2; ++p) optionEditor(c)->setItemText(p, OptionText(c, p, language));
   m_model->retranslate();
+  m_model->refresh();
 }
 
 }  // namespace qx210

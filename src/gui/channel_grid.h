@@ -3,30 +3,33 @@
 #include <QTableView>
 #include <array>
 
+#include "core/channel.h"
+
 class QComboBox;
 
 namespace qx210 {
 
-class Editor;
+class Document;
 class ChannelTableModel;
 class FrequencyEditor;
 class ToneEditor;
 class OptionEditor;
 
-// Grid1: the 16 channels with their in-place editors. A left click, or Enter
+// The channel table (Grid1) with its in-place editors. A left click, or Enter
 // on the current cell, opens the editor of that cell right over it: Text1 for
 // the frequency columns, Combo8 for the tone columns, Combo5(column) for the
 // option columns. The edit ends when the editor loses the focus (Enter, a
-// click elsewhere); what it writes follows the frequency and tone rules. A
-// right click only focuses the grid. An empty channel can only be started at
-// its RX frequency.
+// click elsewhere) or when a command commits it first; what it writes follows
+// the frequency and tone rules and goes to the document as one edit. A right
+// click only focuses the grid. An unused channel can only be started at its
+// RX frequency.
 class ChannelGrid : public QTableView {
   Q_OBJECT
  public:
-  explicit ChannelGrid(Editor& editor, QWidget* parent = nullptr);
+  explicit ChannelGrid(Document& document, QWidget* parent = nullptr);
 
-  FrequencyEditor* frequencyEditor() const { return m_text1; }
-  ToneEditor* toneEditor() const { return m_combo8; }
+  FrequencyEditor* frequencyEditor() const { return m_frequencyEditor; }
+  ToneEditor* toneEditor() const { return m_toneEditor; }
   OptionEditor* optionEditor(int column) const;
 
   int editRow() const { return m_editRow; }
@@ -34,7 +37,12 @@ class ChannelGrid : public QTableView {
 
   // Opens the editor of channel `row` (1..16), column 1..8.
   void openEditor(int row, int column);
-  // Hides every editor without writing anything (the table was replaced).
+  // Ends the edit that is still open as if the editor had lost the focus, so
+  // that what was typed is not lost to the command that follows. A value out
+  // of the band is reported as usual.
+  void commitPendingEdit();
+  bool isEditing() const;
+  // Hides every editor without writing anything (the channels were replaced).
   void closeEditors();
 
   // Whether the tone and option lists drop down when they open (on by default).
@@ -54,20 +62,20 @@ class ChannelGrid : public QTableView {
   void pickTone(int position);
   void pickOption(int column, int position);
   void refillLists();
-  void tableChangedElsewhere();
+  void documentChanged(quint16 channels);
   void placeOver(QWidget* editor, int row, int column, bool ownHeight);
-  // Writes went to the table: tell every view.
-  void announceTableChange();
+  // The edited channel, changed, goes to the document as one edit.
+  void applyChannel(const Channel& channel);
 
-  Editor& m_editor;
+  Document& m_document;
   ChannelTableModel* m_model = nullptr;
-  FrequencyEditor* m_text1 = nullptr;
-  ToneEditor* m_combo8 = nullptr;
-  std::array<OptionEditor*, 4> m_combo5{};  // columns 5..8
+  FrequencyEditor* m_frequencyEditor = nullptr;
+  ToneEditor* m_toneEditor = nullptr;
+  std::array<OptionEditor*, 4> m_optionEditors{};  // columns 5..8
   int m_editRow = 1;     // EditRow
   int m_editColumn = 1;  // EditColumn
   bool m_committing = false;
-  bool m_writing = false;
+  bool m_applying = false;
   bool m_dropDown = true;
   bool m_dropDownOnRelease = false;
 };

@@ -4,7 +4,9 @@
 #include <QColor>
 #include <array>
 
-#include "core/editor.h"
+#include "core/document.h"
+#include "core/language.h"
+#include "core/lists.h"
 
 namespace qx210 {
 
@@ -30,8 +32,8 @@ const QColor kEvenRowColour(0xC0, 0xC0, 0xFF);
 
 }  // namespace
 
-ChannelTableModel::ChannelTableModel(Editor& editor, QObject* parent)
-    : QAbstractTableModel(parent), m_editor(editor) {}
+ChannelTableModel::ChannelTableModel(Document& document, QObject* parent)
+    : QAbstractTableModel(parent), m_document(document) {}
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kChannelCount; }
 
@@ -41,7 +43,8 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const int channel = index.row() + 1;
   switch (role) {
-    case Qt::DisplayRole: return m_editor.state().table.cell(channel, index.column());
+    case Qt::DisplayRole:
+      return cellText(m_document.state().channel(channel), channel, index.column(), CurrentLanguage());
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
       if (channel % 2 == 0) return QBrush(kEvenRowColour);
@@ -67,13 +70,33 @@ QString ChannelTableModel::columnCaption(int column) {
   return tr(kCaptions.at(static_cast<std::size_t>(column)));
 }
 
+QString ChannelTableModel::cellText(const Channel& channel, int number, int column, UiLanguage language) {
+  if (column == kColChannel) return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+  if (!channel.inUse()) return {};
+  switch (column) {
+    case kColRxFreq:
+    case kColTxFreq:
+      return FrequencyOf(channel, column).text();
+    case kColRxTone:
+    case kColTxTone: {
+      // A channel without a TX frequency shows no TX tone unless it has one.
+      const Tone& tone = ToneOf(channel, column);
+      if (FrequencyOf(channel, column).isEmpty() && tone.isOff()) return {};
+      return ToneCaption(tone, language);
+    }
+    default:
+      return OptionText(column, OptionPosition(channel, column), language);
+  }
+}
+
 int ChannelTableModel::columnWidth(int column) {
   const int twips = kWidthTwips.at(static_cast<std::size_t>(column));
   return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-void ChannelTableModel::refresh() {
-  Q_EMIT dataChanged(index(0, 0), index(kChannelCount - 1, kColumnCount - 1), {Qt::DisplayRole});
+void ChannelTableModel::refresh(quint16 channels) {
+  for (int row = 0; row < kChannelCount; ++row)
+    if ((channels >> row) & 1) Q_EMIT dataChanged(index(row, 1), index(row, kColumnCount - 1), {Qt::DisplayRole});
 }
 
 void ChannelTableModel::retranslate() { Q_EMIT headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1); }

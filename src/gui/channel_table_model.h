@@ -2,17 +2,22 @@
 
 #include <QAbstractTableModel>
 
+#include "core/channel.h"
+#include "core/ui_language.h"
+
 namespace qx210 {
 
-class Editor;
+class Document;
 
-// The channel table Grid1 as a table model over the editor's ChannelTable:
-// 16 channel rows, 9 columns, the column captions as the header row. Column 0
-// holds the channel numbers and can be neither selected nor edited.
+// The channel table Grid1 as a table model over the document's channels: 16
+// rows, 9 columns, the column captions as the header row. Column 0 holds the
+// channel numbers and can be neither selected nor edited. The texts are made
+// from the channels' values in the current language; a channel not in use
+// shows nothing.
 class ChannelTableModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  explicit ChannelTableModel(Editor& editor, QObject* parent = nullptr);
+  explicit ChannelTableModel(Document& document, QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -22,16 +27,18 @@ class ChannelTableModel : public QAbstractTableModel {
 
   // The header caption of `column` in the installed language.
   static QString columnCaption(int column);
+  // What cell (channel, column) shows for `channel` in `language`.
+  static QString cellText(const Channel& channel, int number, int column, UiLanguage language);
   // Column widths in pixels (the layout gives twips, 15 to a pixel).
   static int columnWidth(int column);
   static constexpr int kRowHeight = 20;  // 300 twips
 
   // Announce new cell texts or new captions to the view.
-  void refresh();
+  void refresh(quint16 channels = 0xFFFF);
   void retranslate();
 
  private:
-  Editor& m_editor;
+  Document& m_document;
 };
 
 }  // namespace qx210

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "core/unlock_gesture.h"
-#include "core/editor.h"
 
 namespace qx210 {
 
@@ -55,8 +54,7 @@ QGroupBox* NewGroup(QWidget* parent, const char* name, QSlider* slider, QLabel* 
 
 }  // namespace
 
-DebugParametersDialog::DebugParametersDialog(Editor& editor, GestureState& gestures)
-    : AuxDialog(editor), m_gestures(gestures) {
+DebugParametersDialog::DebugParametersDialog(GestureState& gestures) : m_gestures(gestures) {
   setObjectName(QStringLiteral("Form2"));
   m_slider1 = NewSlider(this, "Slider1");
   m_slider3 = NewSlider(this, "Slider3");
@@ -82,14 +80,19 @@ DebugParametersDialog::DebugParametersDialog(Editor& editor, GestureState& gestu
 
   connect(m_slider1, &QSlider::valueChanged, m_lblpower1, qOverload<int>(&QLabel::setNum));
   connect(m_slider3, &QSlider::valueChanged, m_lblpower3, qOverload<int>(&QLabel::setNum));
-  connect(m_command1, &QPushButton::clicked, this, &DebugParametersDialog::store);
-  connect(&editor, &Editor::debugParametersUnlockedChanged, this, &DebugParametersDialog::setSlidersEnabled);
+  // Only the user's own moves count, not positions set by setValues().
+  connect(m_slider1, &QSlider::actionTriggered, this, [this] { m_highMoved = true; });
+  connect(m_slider3, &QSlider::actionTriggered, this, [this] { m_lowMoved = true; });
+  connect(m_command1, &QPushButton::clicked, this, [this] {
+    Q_EMIT valuesAccepted(values());
+    accept();
+  });
   m_label3->installEventFilter(this);
   m_label8->installEventFilter(this);
 
   retranslate();
-  load();
-  setSlidersEnabled(editor.debugParametersUnlocked());
+  setValues(m_loaded);
+  setSlidersEnabled(false);
 }
 
 void DebugParametersDialog::retranslate() {
@@ -103,35 +106,29 @@ void DebugParametersDialog::retranslate() {
   m_command1->setText(tr("OK"));
 }
 
-void DebugParametersDialog::load() {
-  const DebugParameters& levels = editor().settings().debug;
+void DebugParametersDialog::setValues(const DebugParameters& levels) {
   m_slider1->setValue(std::clamp(levels.txHighPower, 0, kLevelMaximum));
   m_slider3->setValue(std::clamp(levels.txLowPower, 0, kLevelMaximum));
   // The labels tell the level held, also one the slider cannot reach.
   m_lblpower1->setNum(levels.txHighPower);
   m_lblpower3->setNum(levels.txLowPower);
   m_loaded = levels;
+  m_highMoved = false;
+  m_lowMoved = false;
 }
-
-bool DebugParametersDialog::heldValuesChanged() const { return editor().state().settings.debug != m_loaded; }
 
 void DebugParametersDialog::setSlidersEnabled(bool enabled) {
   m_slider1->setEnabled(enabled);
   m_slider3->setEnabled(enabled);
 }
 
-void DebugParametersDialog::store() {
-  DebugParameters levels = editor().settings().debug;
-  // A slider still where loading put it shows the held level (or the nearest
-  // end of its range for a level it cannot reach): keep the held level then.
-  if (m_slider1->value() != std::clamp(m_loaded.txHighPower, 0, kLevelMaximum)) levels.txHighPower = m_slider1->value();
-  if (m_slider3->value() != std::clamp(m_loaded.txLowPower, 0, kLevelMaximum)) levels.txLowPower = m_slider3->value();
-  m_loaded = levels;
-  if (editor().settings().debug != levels) {
-    editor().settings().debug = levels;
-    editor().notifySettingsChanged();
-  }
-  accept();
+DebugParameters DebugParametersDialog::values() const {
+  // A slider the user did not move shows the level given (or the nearest end
+  // of its range for a level it cannot reach): the level given stays then.
+  DebugParameters levels = m_loaded;
+  if (m_highMoved) levels.txHighPower = m_slider1->value();
+  if (m_lowMoved) levels.txLowPower = m_slider3->value();
+  return levels;
 }
 
 bool DebugParametersDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -143,8 +140,8 @@ bool DebugParametersDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DebugParametersDialog::onGestureClick(int caption) {
-  // The editor's flag enables the sliders and shows toolbar button 7.
-  if (m_gestures.clickDebugUnlock(caption)) editor().setDebugParametersUnlocked(true);
+  // The document's flag enables the sliders and shows toolbar button 7.
+  if (m_gestures.clickDebugUnlock(caption)) Q_EMIT unlockGestureMade();
 }
 
 }  // namespace qx210

@@ -19,28 +19,35 @@ class GestureState;
 // either order within five seconds.
 //
 // A level held outside 0..63 (read from a radio) is shown in its value label
-// and kept at OK unless its slider is moved.
+// and kept at OK unless the user moves its slider; a slider the user moved
+// gives its position, even when it was moved back to where it started.
 class DebugParametersDialog : public AuxDialog {
   Q_OBJECT
  public:
-  DebugParametersDialog(Editor& editor, GestureState& gestures);
+  explicit DebugParametersDialog(GestureState& gestures);
 
-  void load() override;
+  void setValues(const DebugParameters& values);
+  DebugParameters values() const;
 
   // The sliders follow DebugParametersUnlocked.
   void setSlidersEnabled(bool enabled);
 
+ Q_SIGNALS:
+  void valuesAccepted(const qx210::DebugParameters& values);
+  // The unlock gesture was completed on this dialog.
+  void unlockGestureMade();
+
  protected:
-  bool heldValuesChanged() const override;
   void retranslate() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void store();
   void onGestureClick(int caption);
 
   GestureState& m_gestures;
   DebugParameters m_loaded;
+  bool m_highMoved = false;
+  bool m_lowMoved = false;
 
   QGroupBox* m_frame1 = nullptr;
   QGroupBox* m_frame2 = nullptr;

@@ -8,7 +8,7 @@
 #include "gui/key_assignment_dialog.h"
 #include "gui/optional_functions_dialog.h"
 #include "gui/test_frequency_dialog.h"
-#include "core/editor.h"
+#include "core/document.h"
 
 namespace qx210 {
 
@@ -20,25 +20,117 @@ T& Ensure(std::unique_ptr<T>& dialog, Args&&... args) {
   return *dialog;
 }
 
+// The part of the radio state a dialog edits, and the kind of edit its OK is.
+template <auto Part, EditKind Kind, typename Values>
+void Accept(Document& document, const std::function<bool()>& allowed, const Values& values) {
+  if (allowed && !allowed()) return;
+  RadioState next = document.state();
+  next.settings.*Part = values;
+  document.apply(next, Kind);
+}
+
 }  // namespace
 
-DialogSet::DialogSet(Editor& editor) : QObject(nullptr), m_editor(editor) {}
+DialogSet::DialogSet(Document& document) : QObject(nullptr), m_document(document) {
+  connect(&m_document, &Document::changed, this, [this](const Changes& changes) { documentChanged(changes, false); });
+  connect(&m_document, &Document::imageLoaded, this, [this] { documentChanged(Changes{}, true); });
+}
 
 DialogSet::~DialogSet() = default;
 
-OptionalFunctionsDialog& DialogSet::optionalFunctions() { return Ensure(m_optionalFunctions, m_editor); }
-KeyAssignmentDialog& DialogSet::keyAssignment() { return Ensure(m_keyAssignment, m_editor); }
-EmbeddedMessageDialog& DialogSet::embeddedMessage() { return Ensure(m_embeddedMessage, m_editor); }
-DebugParametersDialog& DialogSet::debugParameters() { return Ensure(m_debugParameters, m_editor, m_gestures); }
-TestFrequencyDialog& DialogSet::testFrequencies() { return Ensure(m_testFrequencies, m_editor); }
+OptionalFunctionsDialog& DialogSet::optionalFunctions() {
+  if (!m_optionalFunctions) {
+    Ensure(m_optionalFunctions);
+    connect(m_optionalFunctions.get(), &OptionalFunctionsDialog::valuesAccepted, this,
+            [this](const OptionalFunctions& values) {
+              Accept<&RadioSettings::optional, EditKind::OptionalFunctions>(m_document, m_editsAllowed, values);
+            });
+  }
+  return *m_optionalFunctions;
+}
+
+KeyAssignmentDialog& DialogSet::keyAssignment() {
+  if (!m_keyAssignment) {
+    Ensure(m_keyAssignment);
+    connect(m_keyAssignment.get(), &KeyAssignmentDialog::valuesAccepted, this, [this](const KeyAssignment& values) {
+      Accept<&RadioSettings::keys, EditKind::KeyAssignment>(m_document, m_editsAllowed, values);
+    });
+  }
+  return *m_keyAssignment;
+}
+
+EmbeddedMessageDialog& DialogSet::embeddedMessage() {
+  if (!m_embeddedMessage) {
+    Ensure(m_embeddedMessage);
+    connect(m_embeddedMessage.get(), &EmbeddedMessageDialog::valuesAccepted, this,
+            [this](const EmbeddedMessage& values) {
+              Accept<&RadioSettings::message, EditKind::EmbeddedMessage>(m_document, m_editsAllowed, values);
+            });
+  }
+  return *m_embeddedMessage;
+}
+
+DebugParametersDialog& DialogSet::debugParameters() {
+  if (!m_debugParameters) {
+    Ensure(m_debugParameters, m_gestures);
+    DebugParametersDialog* dialog = m_debugParameters.get();
+    connect(dialog, &DebugParametersDialog::valuesAccepted, this, [this](const DebugParameters& values) {
+      Accept<&RadioSettings::debug, EditKind::DebugParameters>(m_document, m_editsAllowed, values);
+    });
+    connect(dialog, &DebugParametersDialog::unlockGestureMade, this,
+            [this] { m_document.setDebugParametersUnlocked(true); });
+    connect(&m_document, &Document::debugParametersUnlockedChanged, dialog,
+            &DebugParametersDialog::setSlidersEnabled);
+    dialog->setSlidersEnabled(m_document.debugParametersUnlocked());
+  }
+  return *m_debugParameters;
+}
+
+TestFrequencyDialog& DialogSet::testFrequencies() {
+  if (!m_testFrequencies) {
+    Ensure(m_testFrequencies);
+    connect(m_testFrequencies.get(), &TestFrequencyDialog::valuesAccepted, this,
+            [this](const TestFrequencies& values) {
+              Accept<&RadioSettings::testFrequencies, EditKind::TestFrequencies>(m_document, m_editsAllowed, values);
+            });
+  }
+  return *m_testFrequencies;
+}
+
 AboutDialog& DialogSet::about() { return Ensure(m_about); }
 
-void DialogSet::showOptionalFunctions() { optionalFunctions().present(); }
-void DialogSet::showKeyAssignment() { keyAssignment().present(); }
-void DialogSet::showEmbeddedMessage() { embeddedMessage().present(); }
-void DialogSet::showDebugParameters() { debugParameters().present(); }
-void DialogSet::showTestFrequencies() { testFrequencies().present(); }
-void DialogSet::showAbout() { about().present(); }
+template <typename Dialog, typename Values>
+void DialogSet::present(Dialog& dialog, const Values& values) {
+  if (m_beforeShow) m_beforeShow();
+  // An open dialog keeps what is being edited in it.
+  if (!dialog.isVisible()) dialog.setValues(values);
+  dialog.present();
+}
+
+void DialogSet::showOptionalFunctions() { present(optionalFunctions(), m_document.state().settings.optional); }
+void DialogSet::showKeyAssignment() { present(keyAssignment(), m_document.state().settings.keys); }
+void DialogSet::showEmbeddedMessage() { present(embeddedMessage(), m_document.state().settings.message); }
+void DialogSet::showDebugParameters() { present(debugParameters(), m_document.state().settings.debug); }
+void DialogSet::showTestFrequencies() { present(testFrequencies(), m_document.state().settings.testFrequencies); }
+void DialogSet::showAbout() {
+  if (m_beforeShow) m_beforeShow();
+  about().present();
+}
+
+// An image loaded shows in every open dialog, whether or not its values
+// differ; other changes (an undo, the dialog's own OK) only in the dialogs
+// whose values they touch.
+void DialogSet::documentChanged(const Changes& changes, bool imageLoaded) {
+  const RadioSettings& settings = m_document.state().settings;
+  auto reload = [imageLoaded](auto& dialog, bool touched, const auto& values) {
+    if (dialog && dialog->isVisible() && (imageLoaded || touched)) dialog->setValues(values);
+  };
+  reload(m_optionalFunctions, changes.optionalFunctions, settings.optional);
+  reload(m_keyAssignment, changes.keys, settings.keys);
+  reload(m_embeddedMessage, changes.message, settings.message);
+  reload(m_debugParameters, changes.debug, settings.debug);
+  reload(m_testFrequencies, changes.testFrequencies, settings.testFrequencies);
+}
 
 QString DialogSet::helpFolder() const {
   return m_helpFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_helpFolder;

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "gui/help.h"
@@ -10,7 +11,8 @@
 
 namespace qx210 {
 
-class Editor;
+class Document;
+struct Changes;
 class AboutDialog;
 class DebugParametersDialog;
 class EmbeddedMessageDialog;
@@ -21,11 +23,14 @@ class TestFrequencyDialog;
 // The auxiliary windows of the main window: Optional functions (Form5), Key
 // assignment (Form6), Embedded message (Form7), Debug parameters (Form2), Test
 // frequencies (Form4), About (frmAbout) and the help file. Each dialog is
-// created once, shown modeless and only hidden afterwards.
+// created once, shown modeless and only hidden afterwards. A dialog is shown
+// with the document's values and its OK applies the new ones to the document
+// as one edit; while it is open, an image loaded into the document or a
+// change of its own values (an undo) is shown in it at once.
 class DialogSet : public QObject {
   Q_OBJECT
  public:
-  explicit DialogSet(Editor& editor);
+  explicit DialogSet(Document& document);
   ~DialogSet() override;
 
   void showOptionalFunctions();  // mnudtmf
@@ -48,6 +53,11 @@ class DialogSet : public QObject {
   TestFrequencyDialog& testFrequencies();
   AboutDialog& about();
 
+  // Whether a dialog's OK may change the document now (not during an exchange).
+  void setEditsAllowed(std::function<bool()> allowed) { m_editsAllowed = std::move(allowed); }
+  // Called before a dialog opens, so an edit still open elsewhere is committed.
+  void setBeforeShow(std::function<void()> beforeShow) { m_beforeShow = std::move(beforeShow); }
+
   // Where the help file is looked for (the executable's folder by default),
   // and how it is opened (the system's browser by default).
   void setHelpFolder(const QString& folder) { m_helpFolder = folder; }
@@ -55,7 +65,13 @@ class DialogSet : public QObject {
   void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
 
  private:
-  Editor& m_editor;
+  void documentChanged(const Changes& changes, bool imageLoaded);
+  template <typename Dialog, typename Values>
+  void present(Dialog& dialog, const Values& values);
+
+  Document& m_document;
+  std::function<bool()> m_editsAllowed;
+  std::function<void()> m_beforeShow;
   GestureState m_gestures;
   QString m_helpFolder;
   UrlOpener m_urlOpener;

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "core/dialog_rules.h"
-#include "core/editor.h"
 
 namespace qx210 {
 
@@ -39,7 +38,7 @@ QLineEdit* NewLine(QWidget* parent, const char* name) {
 
 }  // namespace
 
-EmbeddedMessageDialog::EmbeddedMessageDialog(Editor& editor) : AuxDialog(editor) {
+EmbeddedMessageDialog::EmbeddedMessageDialog() {
   setObjectName(QStringLiteral("Form7"));
   m_text1 = NewLine(this, "Text1");
   m_text2 = NewLine(this, "Text2");
@@ -58,11 +57,14 @@ EmbeddedMessageDialog::EmbeddedMessageDialog(Editor& editor) : AuxDialog(editor)
   layout->addWidget(m_text2);
   layout->addLayout(buttons);
 
-  connect(m_command1, &QPushButton::clicked, this, &EmbeddedMessageDialog::store);
+  connect(m_command1, &QPushButton::clicked, this, [this] {
+    Q_EMIT valuesAccepted(values());
+    accept();
+  });
   connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
 
   retranslate();
-  load();
+  setValues(m_loaded);
 }
 
 void EmbeddedMessageDialog::retranslate() {
@@ -71,27 +73,18 @@ void EmbeddedMessageDialog::retranslate() {
   m_command2->setText(tr("Cancel"));
 }
 
-void EmbeddedMessageDialog::load() {
-  m_loaded = editor().settings().message;
+void EmbeddedMessageDialog::setValues(const EmbeddedMessage& message) {
+  m_loaded = message;
   m_text1->setText(m_loaded.line1);
   m_text2->setText(m_loaded.line2);
   m_shown = {m_text1->text(), m_text2->text()};
 }
 
-bool EmbeddedMessageDialog::heldValuesChanged() const { return editor().state().settings.message != m_loaded; }
-
-void EmbeddedMessageDialog::store() {
-  // A line the boxes could not show in full (longer than 32 characters) is
-  // kept unless it was edited.
-  EmbeddedMessage message = editor().settings().message;
+EmbeddedMessage EmbeddedMessageDialog::values() const {
+  EmbeddedMessage message = m_loaded;
   if (m_text1->text() != m_shown.line1) message.line1 = m_text1->text();
   if (m_text2->text() != m_shown.line2) message.line2 = m_text2->text();
-  m_loaded = message;
-  if (editor().settings().message != message) {
-    editor().settings().message = message;
-    editor().notifySettingsChanged();
-  }
-  accept();
+  return message;
 }
 
 }  // namespace qx210

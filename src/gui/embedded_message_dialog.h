@@ -15,17 +15,20 @@ namespace qx210 {
 class EmbeddedMessageDialog : public AuxDialog {
   Q_OBJECT
  public:
-  explicit EmbeddedMessageDialog(Editor& editor);
+  EmbeddedMessageDialog();
 
-  void load() override;
+  void setValues(const EmbeddedMessage& values);
+  // A line the boxes could not show in full (longer than 32 characters) is
+  // kept unless it was edited.
+  EmbeddedMessage values() const;
+
+ Q_SIGNALS:
+  void valuesAccepted(const qx210::EmbeddedMessage& values);
 
  protected:
-  bool heldValuesChanged() const override;
   void retranslate() override;
 
  private:
-  void store();
-
   EmbeddedMessage m_loaded;
   EmbeddedMessage m_shown;  // the texts the boxes showed after loading
 

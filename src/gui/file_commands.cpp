@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "core/editor.h"
+#include "core/document.h"
 #include "core/language.h"
 #include "gui/message_box.h"
 #include "core/data_file.h"
@@ -28,8 +28,8 @@ QString Text(const Bilingual& text, const QString& path) {
 
 }  // namespace
 
-FileCommands::FileCommands(Editor& editor, QWidget* dialogParent)
-    : QObject(dialogParent), m_editor(editor), m_dialogParent(dialogParent) {}
+FileCommands::FileCommands(Document& document, QWidget* dialogParent)
+    : QObject(dialogParent), m_document(document), m_dialogParent(dialogParent) {}
 
 void FileCommands::newChannels() {
   const UiLanguage language = CurrentLanguage();
@@ -39,8 +39,9 @@ void FileCommands::newChannels() {
       kNewTitle.text(language));
   if (answer == MessageResult::kCancel) return;
   // Only the channels go; band, panel and dialog settings stay.
-  m_editor.table().ClearGrid1();
-  m_editor.notifyTableChanged();
+  RadioState next = m_document.state();
+  next.channels.fill(Channel{});
+  m_document.apply(next, EditKind::NewChannels);
 }
 
 QString FileCommands::chooseFile(QFileDialog::AcceptMode mode) {
@@ -67,12 +68,12 @@ void FileCommands::open() {
     return;
   }
   // The whole file is read and checked before the decoder runs, so a failure
-  // leaves the editor as it was.
-  m_editor.decode(image);
+  // leaves the document as it was.
+  m_document.loadImage(image, EditKind::OpenFile);
 }
 
 void FileCommands::save() {
-  const QByteArray image = m_editor.encode();
+  const QByteArray image = m_document.image();
   for (;;) {
     const QString path = chooseFile(QFileDialog::AcceptSave);
     if (path.isEmpty()) return;

@@ -6,14 +6,14 @@
 
 namespace qx210 {
 
-class Editor;
+class Document;
 
 // New, Open and Save of the File menu. A data file holds the raw bytes of a
-// memory image: Save encodes the editor, Open decodes a file into it.
+// memory image: Save encodes the document, Open decodes a file into it.
 class FileCommands : public QObject {
   Q_OBJECT
  public:
-  FileCommands(Editor& editor, QWidget* dialogParent);
+  FileCommands(Document& document, QWidget* dialogParent);
 
   void newChannels();  // mnuNew
   void open();         // mnuOpen
@@ -26,7 +26,7 @@ class FileCommands : public QObject {
   // Shows the file dialog; an empty result means the user cancelled.
   QString chooseFile(QFileDialog::AcceptMode mode);
 
-  Editor& m_editor;
+  Document& m_document;
   QPointer<QWidget> m_dialogParent;
   QFileDialog::Options m_dialogOptions;
   QString m_lastFolder;  // the dialog opens where the last one ended

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "core/dialog_rules.h"
-#include "core/editor.h"
 #include "core/language.h"
 
 namespace qx210 {
@@ -86,7 +85,7 @@ void KeyPicture::paintEvent(QPaintEvent*) {
   }
 }
 
-KeyAssignmentDialog::KeyAssignmentDialog(Editor& editor) : AuxDialog(editor) {
+KeyAssignmentDialog::KeyAssignmentDialog() {
   setObjectName(QStringLiteral("Form6"));
   m_label1 = new QLabel(QStringLiteral("PF1"), this);
   m_label1->setObjectName(QStringLiteral("Label1"));
@@ -125,11 +124,14 @@ KeyAssignmentDialog::KeyAssignmentDialog(Editor& editor) : AuxDialog(editor) {
 
   m_combo1->installEventFilter(this);
   m_combo2->installEventFilter(this);
-  connect(m_command1, &QPushButton::clicked, this, &KeyAssignmentDialog::store);
+  connect(m_command1, &QPushButton::clicked, this, [this] {
+    Q_EMIT valuesAccepted(values());
+    accept();
+  });
   connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
 
   retranslate();
-  load();
+  setValues(m_loaded);
   setMinimumWidth(360);
 }
 
@@ -152,27 +154,19 @@ void KeyAssignmentDialog::retranslate() {
   FitComboToItems(m_combo2);
 }
 
-void KeyAssignmentDialog::load() {
-  const KeyAssignment& keys = editor().settings().keys;
+void KeyAssignmentDialog::setValues(const KeyAssignment& keys) {
   m_combo1->setCurrentIndex(ShownPosition(keys.pf1));
   m_combo2->setCurrentIndex(ShownPosition(keys.pf2));
   m_loaded = keys;
 }
 
-bool KeyAssignmentDialog::heldValuesChanged() const { return editor().state().settings.keys != m_loaded; }
-
-void KeyAssignmentDialog::store() {
-  KeyAssignment keys = editor().settings().keys;
-  // A list still showing what was loaded keeps the held value, also one out
+KeyAssignment KeyAssignmentDialog::values() const {
+  KeyAssignment keys = m_loaded;
+  // A list still showing what was given keeps the value given, also one out
   // of the list that is shown as "None".
   if (m_combo1->currentIndex() != ShownPosition(m_loaded.pf1)) keys.pf1 = m_combo1->currentIndex();
   if (m_combo2->currentIndex() != ShownPosition(m_loaded.pf2)) keys.pf2 = m_combo2->currentIndex();
-  m_loaded = keys;
-  if (editor().settings().keys != keys) {
-    editor().settings().keys = keys;
-    editor().notifySettingsChanged();
-  }
-  accept();
+  return keys;
 }
 
 }  // namespace qx210

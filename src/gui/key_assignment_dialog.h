@@ -33,18 +33,21 @@ class KeyPicture : public QWidget {
 class KeyAssignmentDialog : public AuxDialog {
   Q_OBJECT
  public:
-  explicit KeyAssignmentDialog(Editor& editor);
+  KeyAssignmentDialog();
 
-  void load() override;
+  // A function outside the list is shown as "None" and kept unless its list
+  // is changed.
+  void setValues(const KeyAssignment& values);
+  KeyAssignment values() const;
+
+ Q_SIGNALS:
+  void valuesAccepted(const qx210::KeyAssignment& values);
 
  protected:
-  bool heldValuesChanged() const override;
   void retranslate() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void store();
-
   KeyAssignment m_loaded;
 
   QLabel* m_label1 = nullptr;

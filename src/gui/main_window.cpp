@@ -11,16 +11,15 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "gui/dialog_set.h"
-#include "core/band_selection.h"
-#include "gui/channel_grid.h"
 #include "core/language.h"
-#include "gui/message_box.h"
-#include "gui/window_link.h"
-#include "gui/file_commands.h"
 #include "core/language_restore.h"
 #include "core/parameter_file.h"
+#include "gui/channel_grid.h"
+#include "gui/dialog_set.h"
+#include "gui/file_commands.h"
+#include "gui/message_box.h"
 #include "gui/settings_panel.h"
+#include "gui/window_link.h"
 
 namespace qx210 {
 
@@ -44,11 +43,12 @@ const char kMakerLine[] = "ZERATH Radio";
 
 MainWindow::MainWindow(const MainWindowConfig& config, QWidget* parent)
     : QMainWindow(parent),
-      m_dialogs(std::make_unique<DialogSet>(m_editor)),
+      m_dialogs(std::make_unique<DialogSet>(m_document)),
       m_hiddenModes(m_dialogs->gestures()) {
   setObjectName(QStringLiteral("Form1"));
   SetMessageBoxOwner(this);
-  m_files = new FileCommands(m_editor, this);
+  m_files = new FileCommands(m_document, this);
+  m_dialogs->setBeforeShow([this] { commitPendingEdit(); });
   layOut();
   createMenus();
   createToolbar();
@@ -59,9 +59,9 @@ MainWindow::MainWindow(const MainWindowConfig& config, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-  // The widgets and the link refer to the editor, a member that dies before
-  // the base class deletes the children: a focus change while the window is
-  // torn down would reach a dead editor. They go first.
+  // The widgets and the link refer to the document, a member that dies
+  // before the base class deletes the children: a focus change while the
+  // window is torn down would reach a dead document. They go first.
   delete takeCentralWidget();
   delete m_link;
 }
@@ -72,33 +72,36 @@ void MainWindow::layOut() {
   client->setFixedSize(kClientSize);
   setCentralWidget(client);
 
-  m_grid = new ChannelGrid(m_editor, client);
+  m_grid = new ChannelGrid(m_document, client);
   m_grid->setGeometry(kGridRect);
   m_grid->horizontalHeader()->setFixedHeight(kGridHeaderHeight);
-  m_frame1 = new ModelFrame(m_editor, client);
-  m_frame1->setGeometry(kFrame1Rect);
-  m_frame2 = new SettingsPanel(m_editor, client);
-  m_frame2->setGeometry(kFrame2Rect);
-  connect(m_frame2, &SettingsPanel::gestureCaptionClicked, &m_hiddenModes, &HiddenModes::gestureClick);
+  m_modelFrame = new ModelFrame(m_document, client);
+  m_modelFrame->setGeometry(kFrame1Rect);
+  connect(m_modelFrame, &ModelFrame::aboutToChangeBand, this, &MainWindow::commitPendingEdit);
+  m_settingsPanel = new SettingsPanel(m_document, client);
+  m_settingsPanel->setGeometry(kFrame2Rect);
+  connect(m_settingsPanel, &SettingsPanel::gestureCaptionClicked, &m_hiddenModes, &HiddenModes::gestureClick);
 
-  m_label = new QLabel(client);
-  m_label->setObjectName(QStringLiteral("Label"));
-  m_label->setStyleSheet(QStringLiteral("color: red;"));
-  m_label->setGeometry(8, 358, 300, 20);
-  m_label->hide();
-  m_progressBar1 = new QProgressBar(client);
-  m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-  m_progressBar1->setRange(0, kProgressMaximum);
-  m_progressBar1->setTextVisible(false);
-  m_progressBar1->setGeometry(312, 360, 285, 16);
-  m_progressBar1->hide();
-  m_label2 = new ClickableLabel(client);
-  m_label2->setObjectName(QStringLiteral("Label2"));
-  m_label2->setText(QString::fromLatin1(kMakerLine));
-  m_label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  m_label2->setCursor(Qt::PointingHandCursor);
-  m_label2->setGeometry(kFrame2Rect.x(), 358, kFrame2Rect.width(), 20);
-  connect(m_label2, &ClickableLabel::clicked, this,
+  m_statusLabel = new QLabel(client);
+  m_statusLabel->setObjectName(QStringLiteral("Label"));
+  m_statusLabel->setStyleSheet(QStringLiteral("color: red;"));
+  // As wide as the table: the longest status text needs more than the room
+  // beside the progress bar, which is hidden whenever such a text shows.
+  m_statusLabel->setGeometry(kGridRect.x(), 358, kGridRect.width(), 20);
+  m_statusLabel->hide();
+  m_progressBar = new QProgressBar(client);
+  m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+  m_progressBar->setRange(0, kProgressMaximum);
+  m_progressBar->setTextVisible(false);
+  m_progressBar->setGeometry(312, 360, 285, 16);
+  m_progressBar->hide();
+  m_makerLabel = new ClickableLabel(client);
+  m_makerLabel->setObjectName(QStringLiteral("Label2"));
+  m_makerLabel->setText(QString::fromLatin1(kMakerLine));
+  m_makerLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  m_makerLabel->setCursor(Qt::PointingHandCursor);
+  m_makerLabel->setGeometry(kFrame2Rect.x(), 358, kFrame2Rect.width(), 20);
+  connect(m_makerLabel, &ClickableLabel::clicked, this,
           [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerUrl))); });
 }
 
@@ -109,12 +112,13 @@ void MainWindow::startUp(const MainWindowConfig& config) {
   if (parameters.editLock == 1 || parameters.editLock == 0) setEditLocked(parameters.editLock == 1);
 
   // Loading FormCOM scans the ports and opens the remembered, the only or the lowest one.
-  m_link = new WindowLink(m_editor,
-                          {.window = this, .readCommand = m_mnureadFre, .writeCommand = m_mnuwriteFre,
-                           .readButton = m_readButton, .writeButton = m_writeButton, .portCommand = m_mnucom,
-                           .statusLabel = m_label, .progressBar = m_progressBar1,
+  m_link = new WindowLink(m_document,
+                          {.window = this, .readCommand = m_readAction, .writeCommand = m_writeAction,
+                           .readButton = m_readButton, .writeButton = m_writeButton, .portCommand = m_portAction,
+                           .statusLabel = m_statusLabel, .progressBar = m_progressBar,
                            .setBusy = [this](bool busy) { setExchangeBusy(busy); },
-                           .prepareEditor = [this] { enableModelFrame(); }},
+                           .prepareEditor = [this] { enableModelFrame(); },
+                           .commitPendingEdit = [this] { commitPendingEdit(); }},
                           parameters.comPortNumber,
                           config.portCatalogue ? config.portCatalogue() : PortCatalogue::fromSystem(), this);
   connect(&m_hiddenModes, &HiddenModes::bandOverrideChanged, &m_link->control(),
@@ -123,12 +127,10 @@ void MainWindow::startUp(const MainWindowConfig& config) {
   std::unique_ptr<QSettings> hintStore =
       config.languageHintStore ? config.languageHintStore() : OpenLanguageHintStore();
   const UiLanguage language = RestoreLanguage(*hintStore, parameters.language);
-  // Every window writes its captions when the language is set. The editor
-  // starts with the start-up defaults (PF1 10, calibration locked).
+  // Every window writes its captions when the language is set. The document
+  // starts with the start-up defaults (band 400-480MHz, PF1 10, calibration
+  // locked).
   SetLanguage(language);
-
-  SelectBandByProgram(m_editor.state().band, 0);
-  m_editor.notifyBandChanged();
   adjustSize();
   setFixedSize(sizeHint());
 }
@@ -137,28 +139,30 @@ void MainWindow::startUp(const MainWindowConfig& config) {
 int MainWindow::comPortNumber() const { return m_link->serial().comPortNumber(); }
 void MainWindow::setComPortNumber(int number) { m_link->serial().setComPortNumber(number); }
 
-bool MainWindow::editLocked() const { return m_mnulock->isChecked(); }
+bool MainWindow::editLocked() const { return m_lockAction->isChecked(); }
 
 void MainWindow::setEditLocked(bool locked) {
-  m_mnulock->setChecked(locked);
-  m_frame1->setEnabled(!locked);
-  m_frame2->setEnabled(!locked);
+  m_lockAction->setChecked(locked);
+  m_modelFrame->setEnabled(!locked);
+  m_settingsPanel->setEnabled(!locked);
   m_grid->setEnabled(!locked);
 }
 
 void MainWindow::setExchangeBusy(bool busy) {
-  m_toolbar1->setEnabled(!busy);
-  m_mnupro->setEnabled(!busy);
-  m_mnureadFre->setEnabled(!busy);
-  m_mnuwriteFre->setEnabled(!busy);
+  m_toolBar->setEnabled(!busy);
+  m_programmingMenu->setEnabled(!busy);
+  m_readAction->setEnabled(!busy);
+  m_writeAction->setEnabled(!busy);
   m_readButton->setEnabled(!busy);
   m_writeButton->setEnabled(!busy);
 }
 
 void MainWindow::enableModelFrame() {
-  m_frame1->setEnabled(true);
-  m_frame1->bandList()->setFocus(Qt::OtherFocusReason);
+  m_modelFrame->setEnabled(true);
+  m_modelFrame->bandList()->setFocus(Qt::OtherFocusReason);
 }
+
+void MainWindow::commitPendingEdit() { m_grid->commitPendingEdit(); }
 
 void MainWindow::chooseChinese() {
   if (CurrentLanguage() == kEnglish) switchLanguage(kChinese);
@@ -169,22 +173,23 @@ void MainWindow::chooseEnglish() {
 }
 
 void MainWindow::switchLanguage(UiLanguage language) {
-  SetLanguage(language);  // captions and lists of every window follow at once
-  // Then the language-dependent cells of the channels in use.
-  m_editor.table().SetGrid1Text(language);
-  m_editor.notifyTableChanged();
+  // A value being typed is taken in the language it was typed in.
+  commitPendingEdit();
+  // Captions, lists and the channel table's texts of every window follow.
+  SetLanguage(language);
 }
 
 void MainWindow::hiddenButtonClicked(HiddenModes::Button button) {
   if (!m_hiddenModes.hiddenButtonClick(button)) return;
   if (button == HiddenModes::Button::DebugParameters) {
     // The gesture flags are cleared already; the sliders follow the flag.
-    m_editor.setDebugParametersUnlocked(false);
-    m_tanmaButton->setVisible(false);
+    m_document.setDebugParametersUnlocked(false);
+    m_leaveDebugButton->setVisible(false);
   }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  commitPendingEdit();
   Parameters parameters;
   parameters.editLock = editLocked() ? 1 : 0;
   parameters.comPortNumber = comPortNumber();

@@ -5,7 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "core/editor.h"
+#include "core/document.h"
+#include "core/ui_language.h"
 #include "link/port_catalogue.h"
 #include "core/hidden_modes.h"
 
@@ -34,32 +35,35 @@ struct MainWindowConfig {
   std::function<PortCatalogue()> portCatalogue;
 };
 
-// Form1, the program's only top-level window: the channel table, the model and
-// function settings frames, menus, toolbar, status line and progress bar. It
-// lays them out and routes the commands; the work is done by the editor, the
-// file commands, the hidden modes and the dialogs.
+// The program's only top-level window (Form1): the channel table, the model
+// and function settings frames, menus, toolbar, status line and progress bar.
+// It owns the document, lays out the views and routes the commands; the work
+// is done by the document, the file commands, the hidden modes, the dialogs
+// and the radio link. Every command that saves, sends, replaces the document,
+// switches the language or opens a dialog first commits an edit still open
+// in the channel table.
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit MainWindow(const MainWindowConfig& config = {}, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  Editor& editor() { return m_editor; }
+  Document& document() { return m_document; }
   ChannelGrid* grid() const { return m_grid; }
-  ModelFrame* modelFrame() const { return m_frame1; }
-  SettingsPanel* settingsPanel() const { return m_frame2; }
+  ModelFrame* modelFrame() const { return m_modelFrame; }
+  SettingsPanel* settingsPanel() const { return m_settingsPanel; }
   FileCommands& fileCommands() { return *m_files; }
   DialogSet& dialogs() { return *m_dialogs; }
   HiddenModes& hiddenModes() { return m_hiddenModes; }
 
   // For the radio link: the commands it serves and the widgets it drives.
-  QAction* readAction() const { return m_mnureadFre; }
-  QAction* writeAction() const { return m_mnuwriteFre; }
-  QAction* comPortAction() const { return m_mnucom; }
+  QAction* readAction() const { return m_readAction; }
+  QAction* writeAction() const { return m_writeAction; }
+  QAction* comPortAction() const { return m_portAction; }
   QAction* toolbarReadAction() const { return m_readButton; }
   QAction* toolbarWriteAction() const { return m_writeButton; }
-  QLabel* statusLabel() const { return m_label; }
-  QProgressBar* progressBar() const { return m_progressBar1; }
+  QLabel* statusLabel() const { return m_statusLabel; }
+  QProgressBar* progressBar() const { return m_progressBar; }
   WindowLink* radioLink() const { return m_link; }
   // ComPortNumber: 1..20, 0 = none chosen yet; written to the parameter file at shutdown.
   int comPortNumber() const;
@@ -71,6 +75,9 @@ class MainWindow : public QMainWindow {
 
   bool editLocked() const;
   void setEditLocked(bool locked);
+
+  // Ends an edit still open in the channel table, so nothing typed is lost.
+  void commitPendingEdit();
 
   // mnuChinese and mnuEnglish.
   void chooseChinese();
@@ -93,7 +100,7 @@ class MainWindow : public QMainWindow {
   void switchLanguage(UiLanguage language);
   void hiddenButtonClicked(HiddenModes::Button button);
 
-  Editor m_editor;
+  Document m_document;
   std::unique_ptr<DialogSet> m_dialogs;
   HiddenModes m_hiddenModes;  // shares the gesture flags of m_dialogs
   FileCommands* m_files = nullptr;
@@ -101,42 +108,42 @@ class MainWindow : public QMainWindow {
   WindowLink* m_link = nullptr;
 
   ChannelGrid* m_grid = nullptr;
-  ModelFrame* m_frame1 = nullptr;
-  SettingsPanel* m_frame2 = nullptr;
-  QLabel* m_label = nullptr;
-  QProgressBar* m_progressBar1 = nullptr;
-  ClickableLabel* m_label2 = nullptr;
-  QToolBar* m_toolbar1 = nullptr;
+  ModelFrame* m_modelFrame = nullptr;
+  SettingsPanel* m_settingsPanel = nullptr;
+  QLabel* m_statusLabel = nullptr;
+  QProgressBar* m_progressBar = nullptr;
+  ClickableLabel* m_makerLabel = nullptr;
+  QToolBar* m_toolBar = nullptr;
 
-  QMenu* m_mnuFile = nullptr;
-  QMenu* m_mnupro = nullptr;
-  QMenu* m_mnuset = nullptr;
-  QMenu* m_mnuLanguage = nullptr;
-  QMenu* m_mnuhelp = nullptr;
-  QAction* m_mnuNew = nullptr;
-  QAction* m_mnuOpen = nullptr;
-  QAction* m_mnuAssave = nullptr;
-  QAction* m_mnuQuit = nullptr;
-  QAction* m_mnureadFre = nullptr;
-  QAction* m_mnuwriteFre = nullptr;
-  QAction* m_mnudtmf = nullptr;
-  QAction* m_keyEnactment = nullptr;
-  QAction* m_mnusetin = nullptr;
-  QAction* m_mnudebug = nullptr;
-  QAction* m_mnutestfre = nullptr;
-  QAction* m_mnulock = nullptr;
-  QAction* m_mnucom = nullptr;
-  QAction* m_mnuChinese = nullptr;
-  QAction* m_mnuEnglish = nullptr;
-  QAction* m_mnumainhelp = nullptr;
-  QAction* m_mnuabout = nullptr;
+  QMenu* m_fileMenu = nullptr;
+  QMenu* m_programmingMenu = nullptr;
+  QMenu* m_settingsMenu = nullptr;
+  QMenu* m_languageMenu = nullptr;
+  QMenu* m_helpMenu = nullptr;
+  QAction* m_newAction = nullptr;
+  QAction* m_openAction = nullptr;
+  QAction* m_saveAction = nullptr;
+  QAction* m_exitAction = nullptr;
+  QAction* m_readAction = nullptr;
+  QAction* m_writeAction = nullptr;
+  QAction* m_optionalFunctionsAction = nullptr;
+  QAction* m_keyAssignmentAction = nullptr;
+  QAction* m_embeddedMessageAction = nullptr;
+  QAction* m_debugParametersAction = nullptr;
+  QAction* m_testFrequenciesAction = nullptr;
+  QAction* m_lockAction = nullptr;
+  QAction* m_portAction = nullptr;
+  QAction* m_chineseAction = nullptr;
+  QAction* m_englishAction = nullptr;
+  QAction* m_helpAction = nullptr;
+  QAction* m_aboutAction = nullptr;
   QAction* m_newButton = nullptr;
   QAction* m_openButton = nullptr;
   QAction* m_saveButton = nullptr;
   QAction* m_readButton = nullptr;
   QAction* m_writeButton = nullptr;
-  QAction* m_tanmaButton = nullptr;  // 7, debug-parameter mode
-  QAction* m_anmaButton = nullptr;   // 8, band override
+  QAction* m_leaveDebugButton = nullptr;  // 7, debug-parameter mode
+  QAction* m_leaveBandOverrideButton = nullptr;   // 8, band override
 };
 
 }  // namespace qx210

@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include "core/dialog_rules.h"
-#include "core/editor.h"
 #include "core/language.h"
 #include "gui/message_box.h"
 
@@ -64,7 +63,7 @@ void StorePosition(const QComboBox* combo, int& value) {
 
 }  // namespace
 
-OptionalFunctionsDialog::OptionalFunctionsDialog(Editor& editor) : AuxDialog(editor) {
+OptionalFunctionsDialog::OptionalFunctionsDialog() {
   setObjectName(QStringLiteral("Form5"));
 
   m_frame2 = Named(new QGroupBox(this), "Frame2");
@@ -129,12 +128,15 @@ OptionalFunctionsDialog::OptionalFunctionsDialog(Editor& editor) : AuxDialog(edi
 
   buildHiddenControls();
 
-  connect(m_command1, &QPushButton::clicked, this, &OptionalFunctionsDialog::store);
+  connect(m_command1, &QPushButton::clicked, this, [this] {
+    Q_EMIT valuesAccepted(values());
+    accept();
+  });
   connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
   connect(m_mfgrid1, &QTableWidget::itemChanged, this, &OptionalFunctionsDialog::onAutoDialChanged);
 
   retranslate();
-  load();
+  setValues(m_loaded);
 }
 
 void OptionalFunctionsDialog::buildHiddenControls() {
@@ -229,8 +231,7 @@ void OptionalFunctionsDialog::retranslate() {
     FitComboToItems(combo);
 }
 
-void OptionalFunctionsDialog::load() {
-  const OptionalFunctions& v = editor().settings().optional;
+void OptionalFunctionsDialog::setValues(const OptionalFunctions& v) {
   m_loading = true;
   SelectPosition(m_combo4, v.pttId);
   SelectPosition(m_combo6, v.voxFunction);
@@ -262,13 +263,9 @@ void OptionalFunctionsDialog::load() {
   m_loading = false;
 }
 
-bool OptionalFunctionsDialog::heldValuesChanged() const { return editor().state().settings.optional != m_loaded; }
-
-void OptionalFunctionsDialog::store() {
-  // Start from the held values: a list without a selection and a spin box
-  // left as loaded keep what is held, so OK on an untouched dialog changes
-  // nothing, and the values this dialog does not show stay as they are.
-  OptionalFunctions v = editor().settings().optional;
+OptionalFunctions OptionalFunctionsDialog::values() const {
+  // The values this dialog does not show stay as they were given.
+  OptionalFunctions v = m_loaded;
   StorePosition(m_combo4, v.pttId);
   StorePosition(m_combo6, v.voxFunction);
   StorePosition(m_combo7, v.voxGainLevel);
@@ -296,13 +293,7 @@ void OptionalFunctionsDialog::store() {
   StorePosition(m_combo19, v.dKeySetting);
   StorePosition(m_combo20, v.dtmfSideTone);
   StorePosition(m_combo21, v.autoResetTimer);
-
-  m_loaded = v;
-  if (editor().settings().optional != v) {
-    editor().settings().optional = v;
-    editor().notifySettingsChanged();
-  }
-  accept();
+  return v;
 }
 
 void OptionalFunctionsDialog::onAutoDialChanged(QTableWidgetItem* item) {

@@ -23,18 +23,24 @@ namespace qx210 {
 class OptionalFunctionsDialog : public AuxDialog {
   Q_OBJECT
  public:
-  explicit OptionalFunctionsDialog(Editor& editor);
+  OptionalFunctionsDialog();
   ~OptionalFunctionsDialog() override;
 
-  void load() override;
+  // The controls show `values`.
+  void setValues(const OptionalFunctions& values);
+  // The values given, with what the controls changed. A list without a
+  // selection and a spin box left as given keep the value given, so OK on an
+  // untouched dialog changes nothing.
+  OptionalFunctions values() const;
+
+ Q_SIGNALS:
+  void valuesAccepted(const qx210::OptionalFunctions& values);  // Command1, OK
 
  protected:
-  bool heldValuesChanged() const override;
   void retranslate() override;
 
  private:
   void buildHiddenControls();
-  void store();  // Command1, OK
   void onAutoDialChanged(QTableWidgetItem* item);
 
   OptionalFunctions m_loaded;

@@ -1,11 +1,12 @@
 #include "gui/settings_panel.h"
 
-#include <QComboBox>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include "core/band_selection.h"
-#include "core/editor.h"
+#include "core/document.h"
 #include "core/language.h"
+#include "core/lists.h"
 #include "gui/message_box.h"
 
 namespace qx210 {
@@ -15,7 +16,8 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
-int& PanelValue(PanelSettings& panel, int list) {
+template <typename Panel>
+auto& PanelValue(Panel& panel, int list) {
   switch (list) {
     case kVoiceNotice: return panel.voiceNotice;
     case kTimeoutTimer: return panel.timeoutTimer;
@@ -47,63 +49,71 @@ constexpr std::array<PanelRowSpec, 7> kPanelRows{{
 
 }  // namespace
 
+PanelComboBox::PanelComboBox(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+void PanelComboBox::wheelEvent(QWheelEvent* event) {
+  if (hasFocus())
+    QComboBox::wheelEvent(event);
+  else
+    event->ignore();
+}
+
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Q_EMIT clicked();
 }
 
-ModelFrame::ModelFrame(Editor& editor, QWidget* parent) : QGroupBox(parent), m_editor(editor) {
+ModelFrame::ModelFrame(Document& document, QWidget* parent) : QGroupBox(parent), m_document(document) {
   setObjectName(QStringLiteral("Frame1"));
-  m_label3 = new QLabel(this);
-  m_label3->setObjectName(QStringLiteral("Label3"));
-  m_label3->setGeometry(Px(75), Px(550) - 3, Px(1100), 20);
-  m_combo1 = new QComboBox(this);
-  m_combo1->setObjectName(QStringLiteral("Combo1"));
-  m_combo1->addItems(BandTexts());
-  m_combo1->setGeometry(Px(1200), Px(480) - 3, Px(1755), m_combo1->sizeHint().height());
+  m_bandCaption = new QLabel(this);
+  m_bandCaption->setObjectName(QStringLiteral("Label3"));
+  m_bandCaption->setGeometry(Px(75), Px(550) - 3, Px(1100), 20);
+  m_bandList = new PanelComboBox(this);
+  m_bandList->setObjectName(QStringLiteral("Combo1"));
+  m_bandList->addItems(BandTexts());
+  m_bandList->setGeometry(Px(1200), Px(480) - 3, Px(1755), m_bandList->sizeHint().height());
   showBand();
-  connect(m_combo1, &QComboBox::currentIndexChanged, this, &ModelFrame::bandSelected);
-  connect(&m_editor, &Editor::bandChanged, this, &ModelFrame::showBand);
+  connect(m_bandList, &QComboBox::currentIndexChanged, this, &ModelFrame::bandSelected);
+  connect(&m_document, &Document::changed, this, [this](const Changes& changes) {
+    if (changes.band) showBand();
+  });
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &ModelFrame::retranslate);
   retranslate();
 }
 
 void ModelFrame::retranslate() {
   setTitle(tr("Model"));
-  m_label3->setText(tr("Range"));
+  m_bandCaption->setText(tr("Range"));
 }
 
 
 void ModelFrame::showBand() {
-  const QSignalBlocker blocker(m_combo1);
-  m_combo1->setCurrentIndex(m_editor.state().band.selected);
+  const QSignalBlocker blocker(m_bandList);
+  m_bandList->setCurrentIndex(m_document.state().band);
 }
 
 void ModelFrame::bandSelected(int position) {
-  BandState& band = m_editor.state().band;
-  if (!SelectBand(band, position)) return;
+  if (position == m_document.state().band || !IsBandPosition(position)) return;
+  Q_EMIT aboutToChangeBand();
   const UiLanguage language = CurrentLanguage();
   const int answer = ShowLocalizedMessage(kBandChangeQuestion.text(language),
                                           MessageStyle::kOkCancel | MessageStyle::kIconQuestion |
                                               MessageStyle::kDefaultButton2 | MessageStyle::kSystemModal,
                                           kBandChangeTitle.text(language));
   if (answer == MessageResult::kOk) {
-    ConfirmBand(m_editor.state());
-    m_editor.notifyTableChanged();
-    m_editor.notifyBandChanged();
+    m_document.apply(WithConfirmedBand(m_document.state(), position), EditKind::Band);
     return;
   }
-  RevertBand(band);
   showBand();
 }
 
-SettingsPanel::SettingsPanel(Editor& editor, QWidget* parent) : QGroupBox(parent), m_editor(editor) {
+SettingsPanel::SettingsPanel(Document& document, QWidget* parent) : QGroupBox(parent), m_document(document) {
   setObjectName(QStringLiteral("Frame2"));
   for (std::size_t i = 0; i < kPanelRows.size(); ++i) {
     const PanelRowSpec& row = kPanelRows[i];
     auto* label = new ClickableLabel(this);
     label->setObjectName(QString::fromLatin1(row.label));
-    auto* combo = new QComboBox(this);
+    auto* combo = new PanelComboBox(this);
     combo->setObjectName(QString::fromLatin1(row.combo));
     const int top = Px(360 + 480 * static_cast<int>(i));
     combo->setGeometry(Px(1680), top, Px(1335), combo->sizeHint().height());
@@ -123,7 +133,9 @@ SettingsPanel::SettingsPanel(Editor& editor, QWidget* parent) : QGroupBox(parent
   refillLists();
   showSettings();
   retranslate();
-  connect(&m_editor, &Editor::settingsChanged, this, &SettingsPanel::showSettings);
+  connect(&m_document, &Document::changed, this, [this](const Changes& changes) {
+    if (changes.panel) showSettings();
+  });
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, [this] {
     retranslate();
     refillLists();
@@ -154,14 +166,16 @@ void SettingsPanel::refillLists() {
 
 void SettingsPanel::showSettings() {
   m_showing = true;
-  PanelSettings& panel = m_editor.settings().panel;
+  const PanelSettings& panel = m_document.state().settings.panel;
   for (const Row& row : m_rows) row.combo->setCurrentIndex(PanelValue(panel, row.list));
   m_showing = false;
 }
 
 void SettingsPanel::store(int list, int position) {
   if (m_showing) return;
-  PanelValue(m_editor.settings().panel, list) = position;
+  RadioState next = m_document.state();
+  PanelValue(next.settings.panel, list) = position;
+  m_document.apply(next, EditKind::Panel);
 }
 
 }  // namespace qx210

@@ -1,14 +1,25 @@
 #pragma once
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <array>
 
-class QComboBox;
-
 namespace qx210 {
 
-class Editor;
+class Document;
+
+// A list of the panel: a mouse wheel turns it only while it has the keyboard
+// focus, so scrolling over the window cannot change a setting (or offer to
+// clear every channel) by accident.
+class PanelComboBox : public QComboBox {
+  Q_OBJECT
+ public:
+  explicit PanelComboBox(QWidget* parent = nullptr);
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
+};
 
 // A caption that reports clicks: the gesture captions of the band override.
 class ClickableLabel : public QLabel {
@@ -28,20 +39,22 @@ class ClickableLabel : public QLabel {
 class ModelFrame : public QGroupBox {
   Q_OBJECT
  public:
-  explicit ModelFrame(Editor& editor, QWidget* parent = nullptr);
+  explicit ModelFrame(Document& document, QWidget* parent = nullptr);
 
-  QComboBox* bandList() const { return m_combo1; }
+  QComboBox* bandList() const { return m_bandList; }
 
- protected:
+ Q_SIGNALS:
+  // Asked before the band question, so an open edit is not lost.
+  void aboutToChangeBand();
 
  private:
   void retranslate();
   void bandSelected(int position);
   void showBand();
 
-  Editor& m_editor;
-  QLabel* m_label3 = nullptr;
-  QComboBox* m_combo1 = nullptr;
+  Document& m_document;
+  QLabel* m_bandCaption = nullptr;
+  QComboBox* m_bandList = nullptr;
 };
 
 // Frame2 ("Functions Setting"): the seven lists of radio-wide settings; the
@@ -49,7 +62,7 @@ class ModelFrame : public QGroupBox {
 class SettingsPanel : public QGroupBox {
   Q_OBJECT
  public:
-  explicit SettingsPanel(Editor& editor, QWidget* parent = nullptr);
+  explicit SettingsPanel(Document& document, QWidget* parent = nullptr);
 
   // The band-override gesture captions, in gesture order: Voice Notice,
   // Battery Save, Radio Switch.
@@ -57,8 +70,6 @@ class SettingsPanel : public QGroupBox {
 
  Q_SIGNALS:
   void gestureCaptionClicked(int k);
-
- protected:
 
  private:
   struct Row {
@@ -71,7 +82,7 @@ class SettingsPanel : public QGroupBox {
   void showSettings();
   void store(int list, int position);
 
-  Editor& m_editor;
+  Document& m_document;
   std::array<Row, 7> m_rows{};
   bool m_showing = false;
 };

@@ -6,7 +6,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/editor.h"
 
 namespace qx210 {
 
@@ -20,7 +19,7 @@ std::size_t At(int row) { return static_cast<std::size_t>(row); }
 
 }  // namespace
 
-TestFrequencyDialog::TestFrequencyDialog(Editor& editor) : AuxDialog(editor) {
+TestFrequencyDialog::TestFrequencyDialog() {
   setObjectName(QStringLiteral("Form4"));
   m_mfgrid1 = new QTableWidget(kRows, 3, this);
   m_mfgrid1->setObjectName(QStringLiteral("mfgrid1"));
@@ -60,11 +59,14 @@ TestFrequencyDialog::TestFrequencyDialog(Editor& editor) : AuxDialog(editor) {
   layout->addLayout(buttons);
 
   connect(m_mfgrid1, &QTableWidget::itemChanged, this, &TestFrequencyDialog::onItemChanged);
-  connect(m_command1, &QPushButton::clicked, this, &TestFrequencyDialog::store);
+  connect(m_command1, &QPushButton::clicked, this, [this] {
+    Q_EMIT valuesAccepted(values());
+    accept();
+  });
   connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
 
   retranslate();
-  load();
+  setValues(m_loaded);
 }
 
 // An open cell editor commits while the grid is torn down, after this
@@ -81,15 +83,13 @@ void TestFrequencyDialog::retranslate() {
   m_mfgrid1->setMinimumSize(64 + 110 + 110 + frame, m_mfgrid1->horizontalHeader()->sizeHint().height() + kRows * 22 + frame);
 }
 
-void TestFrequencyDialog::load() {
-  m_loaded = editor().settings().testFrequencies;
+void TestFrequencyDialog::setValues(const TestFrequencies& frequencies) {
+  m_loaded = frequencies;
   for (int row = 0; row < kRows; ++row) {
-    m_rows.at(At(row)) = {m_loaded.rx.at(At(row)), m_loaded.tx.at(At(row))};
+    m_rows.at(At(row)) = {m_loaded.rx.at(At(row)).text(), m_loaded.tx.at(At(row)).text()};
     writeRow(row);
   }
 }
-
-bool TestFrequencyDialog::heldValuesChanged() const { return editor().state().settings.testFrequencies != m_loaded; }
 
 void TestFrequencyDialog::writeRow(int row) {
   const TestFrequencyRow& values = m_rows.at(At(row));
@@ -113,18 +113,19 @@ void TestFrequencyDialog::onItemChanged(QTableWidgetItem* item) {
   writeRow(row);
 }
 
-void TestFrequencyDialog::store() {
+TestFrequencies TestFrequencyDialog::values() const {
+  // A text shown as given stands for the frequency given, which may hold
+  // digits no one could type (read from a radio).
+  const auto frequency = [](const QString& text, const Frequency& given) {
+    if (text == given.text()) return given;
+    return Frequency::fromText(text).value_or(Frequency());
+  };
   TestFrequencies frequencies;
   for (int row = 0; row < kRows; ++row) {
-    frequencies.rx.at(At(row)) = m_rows.at(At(row)).rx;
-    frequencies.tx.at(At(row)) = m_rows.at(At(row)).tx;
+    frequencies.rx.at(At(row)) = frequency(m_rows.at(At(row)).rx, m_loaded.rx.at(At(row)));
+    frequencies.tx.at(At(row)) = frequency(m_rows.at(At(row)).tx, m_loaded.tx.at(At(row)));
   }
-  m_loaded = frequencies;
-  if (editor().settings().testFrequencies != frequencies) {
-    editor().settings().testFrequencies = frequencies;
-    editor().notifySettingsChanged();
-  }
-  accept();
+  return frequencies;
 }
 
 }  // namespace qx210

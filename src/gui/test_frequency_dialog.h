@@ -20,17 +20,20 @@ namespace qx210 {
 class TestFrequencyDialog : public AuxDialog {
   Q_OBJECT
  public:
-  explicit TestFrequencyDialog(Editor& editor);
+  TestFrequencyDialog();
   ~TestFrequencyDialog() override;
 
-  void load() override;
+  void setValues(const TestFrequencies& values);
+  // A cell not edited keeps the frequency given, exactly as it was read.
+  TestFrequencies values() const;
+
+ Q_SIGNALS:
+  void valuesAccepted(const qx210::TestFrequencies& values);
 
  protected:
-  bool heldValuesChanged() const override;
   void retranslate() override;
 
  private:
-  void store();
   void writeRow(int row);
   void onItemChanged(QTableWidgetItem* item);
 

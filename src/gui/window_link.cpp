@@ -4,37 +4,46 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "core/band_selection.h"
-#include "core/editor.h"
+#include "core/document.h"
 #include "core/language.h"
 #include "gui/form_com.h"
 
 namespace qx210 {
 
-WindowLink::WindowLink(Editor& editor, const WindowLinkParts& parts, int rememberedPort, PortCatalogue catalogue,
-                       QObject* parent)
+WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rememberedPort,
+                       PortCatalogue catalogue, QObject* parent)
     : QObject(parent), m_serial(std::move(catalogue)), m_control(m_serial, m_prompts) {
   m_serial.setComPortNumber(rememberedPort);
-  m_control.setImageSource([&editor] { return editor.encode(); });
-  m_control.setBandSource([&editor] { return editor.state().band.selected; });
-  m_control.setCalibrationIncluded(editor.debugParametersUnlocked());
-  connect(&editor, &Editor::debugParametersUnlockedChanged, &m_control, &ExchangeControl::setCalibrationIncluded);
+  m_control.setImageSource([&document] { return document.image(); });
+  m_control.setBandSource([&document] { return document.state().band; });
+  m_control.setCalibrationIncluded(document.debugParametersUnlocked());
+  connect(&document, &Document::debugParametersUnlockedChanged, &m_control,
+          &ExchangeControl::setCalibrationIncluded);
   m_control.setLanguage(CurrentLanguage());
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, &m_control,
           [this](int language) { m_control.setLanguage(language); });
-  connect(&m_control, &ExchangeControl::readCompleted, &editor, [&editor](const QByteArray& image, int radioBand) {
-    editor.decode(image);
-    // The band the radio reported, taken without the band-change question.
-    SelectBandByProgram(editor.state().band, radioBand);
-    editor.notifyBandChanged();
-  });
+  connect(&m_control, &ExchangeControl::readCompleted, &document,
+          [&document, commit = parts.commitPendingEdit](const QByteArray& image, int radioBand) {
+            // What was typed during the read becomes an edit of its own,
+            // which the read then replaces.
+            if (commit) commit();
+            document.loadImage(image, EditKind::ReadRadio, radioBand);
+          });
   m_form = new FormCOM(m_serial, parts.window);
   m_form->hide();
 
+  // An edit still open is committed first, so a write sends it.
+  const auto start = [this, commit = parts.commitPendingEdit](bool write) {
+    if (commit) commit();
+    if (write)
+      m_control.startWrite();
+    else
+      m_control.startRead();
+  };
   for (QAction* read : {parts.readCommand, parts.readButton})
-    if (read) connect(read, &QAction::triggered, &m_control, &ExchangeControl::startRead);
+    if (read) connect(read, &QAction::triggered, this, [start] { start(false); });
   for (QAction* write : {parts.writeCommand, parts.writeButton})
-    if (write) connect(write, &QAction::triggered, &m_control, &ExchangeControl::startWrite);
+    if (write) connect(write, &QAction::triggered, this, [start] { start(true); });
   if (parts.portCommand) connect(parts.portCommand, &QAction::triggered, this, &WindowLink::showPortWindow);
 
   if (QLabel* label = parts.statusLabel) {

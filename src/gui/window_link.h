@@ -17,7 +17,7 @@ class QWidget;
 
 namespace qx210 {
 
-class Editor;
+class Document;
 
 // What the main window lends the radio link.
 struct WindowLinkParts {
@@ -31,15 +31,18 @@ struct WindowLinkParts {
   QProgressBar* progressBar = nullptr;  // ProgressBar1
   std::function<void(bool busy)> setBusy;
   std::function<void()> prepareEditor;  // model frame enabled, band list focused
+  // Commits an edit still open before an exchange starts or its image arrives.
+  std::function<void()> commitPendingEdit;
 };
 
 // The radio link of the main window: the port (scanned when this is built,
 // as FormCOM loads), the port window, the exchange control and its message
-// boxes, wired to the window's commands, status label and progress bar.
+// boxes, wired to the window's commands, status label and progress bar. A
+// write sends the document's image; a read loads into the document.
 class WindowLink : public QObject {
   Q_OBJECT
  public:
-  WindowLink(Editor& editor, const WindowLinkParts& parts, int rememberedPort,
+  WindowLink(Document& document, const WindowLinkParts& parts, int rememberedPort,
              PortCatalogue catalogue = PortCatalogue::fromSystem(), QObject* parent = nullptr);
   ~WindowLink() override;
 

@@ -15,7 +15,7 @@
 #include "gui/key_assignment_dialog.h"
 #include "gui/optional_functions_dialog.h"
 #include "gui/test_frequency_dialog.h"
-#include "core/editor.h"
+#include "core/document.h"
 #include "core/language.h"
 
 using namespace qx210;
@@ -44,15 +44,17 @@ int main(int argc, char* argv[]) {
   QDir folder(QString::fromLocal8Bit(argv[1]));
   if (!folder.mkpath(QStringLiteral("."))) return 1;
 
-  Editor editor;
-  RadioSettings& s = editor.settings();
+  Document document;
+  RadioState state;
+  RadioSettings& s = state.settings;
   s.message = {QStringLiteral("ZERATH QX-210"), QStringLiteral("Welcome / 0123456789")};
-  s.testFrequencies.rx[0] = QStringLiteral("446.00625");
-  s.testFrequencies.tx[0] = QStringLiteral("446.00625");
-  s.testFrequencies.rx[1] = QStringLiteral("145.01250");
-  s.testFrequencies.tx[1] = QStringLiteral("150.10000");
+  s.testFrequencies.rx[0] = *Frequency::fromText(QStringLiteral("446.00625"));
+  s.testFrequencies.tx[0] = *Frequency::fromText(QStringLiteral("446.00625"));
+  s.testFrequencies.rx[1] = *Frequency::fromText(QStringLiteral("145.01250"));
+  s.testFrequencies.tx[1] = *Frequency::fromText(QStringLiteral("150.10000"));
   s.optional.dropoutDelayTime = 30;
-  DialogSet dialogs(editor);
+  document.apply(state, EditKind::OptionalFunctions);
+  DialogSet dialogs(document);
 
   bool ok = true;
   for (const auto& [language, suffix] : {std::pair{kChinese, "zh"}, std::pair{kEnglish, "en"}}) {

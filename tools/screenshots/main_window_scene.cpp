@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "core/band_selection.h"
+#include "core/bands.h"
 #include "core/frequency_entry.h"
 #include "core/tone_entry.h"
 #include "gui/main_window.h"
@@ -35,25 +35,22 @@ int main(int argc, char* argv[]) {
   config.portCatalogue = [] { return PortCatalogue(); };
   MainWindow window(config);
 
-  // A VHF radio with a few channels.
-  Editor& editor = window.editor();
-  SelectBandByProgram(editor.state().band, kVhfBandPosition);
-  const UiLanguage language = editor.language();
-  ChannelTable& table = editor.table();
+  // A VHF radio with a few channels, entered by the rules of the table.
+  RadioState state = window.document().state();
+  state.band = kVhfBandPosition;
   const char* frequencies[] = {"145.0125", "145.5", "146.52", "150.025", "156.8", "162.55"};
-  for (int i = 0; i < 6; ++i)
-    CommitFrequencyEntry(table, editor.state().band, i + 1, kColRxFreq, QString::fromLatin1(frequencies[i]), language);
-  CommitFrequencyEntry(table, editor.state().band, 2, kColTxFreq, QStringLiteral("145.9"), language);
-  CommitToneEntry(table, 1, kColRxTone, QStringLiteral("88.5"), -1);
-  CommitToneEntry(table, 1, kColTxTone, QStringLiteral("88.5"), -1);
-  CommitToneEntry(table, 3, kColTxTone, QStringLiteral("D023N"), -1);
-  CommitToneEntry(table, 4, kColRxTone, QStringLiteral("D754I"), -1);
-  table.setOption(2, kColPower, 0, language);
-  table.setOption(4, kColBclo, 1, language);
-  table.setOption(5, kColWn, 0, language);
-  table.setOption(6, kColScanAdd, 0, language);
-  editor.notifyBandChanged();
-  editor.notifyTableChanged();
+  for (int n = 1; n <= 6; ++n)
+    CommitFrequencyEntry(state.channel(n), state.band, kColRxFreq, QString::fromLatin1(frequencies[n - 1]));
+  CommitFrequencyEntry(state.channel(2), state.band, kColTxFreq, QStringLiteral("145.9"));
+  state.channel(1).rxTone = *CheckToneEntry(QStringLiteral("88.5"), -1);
+  state.channel(1).txTone = *CheckToneEntry(QStringLiteral("88.5"), -1);
+  state.channel(3).txTone = *CheckToneEntry(QStringLiteral("D023N"), -1);
+  state.channel(4).rxTone = *CheckToneEntry(QStringLiteral("D754I"), -1);
+  state.channel(2).highPower = false;
+  state.channel(4).bclo = true;
+  state.channel(5).wide = false;
+  state.channel(6).scanAdd = false;
+  window.document().apply(state, EditKind::Channels);
 
   window.move(0, 0);
   window.show();
