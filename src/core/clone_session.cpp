@@ -261,6 +261,23 @@ void CloneSession::FailExchange() {
   m_host.exchangeEnded(ExchangeOutcome::CommunicationError);
 }
 
+void CloneSession::stop() {
+  if (!m_running) return;
+  m_running = false;
+  m_questionOpen = false;
+  m_phase = ClonePhase::Aborted;
+  m_watchdogCount = 0;
+  setTimer(CloneTimer::Watchdog, false);
+  setTimer(CloneTimer::Retry, false);
+  setTimer(CloneTimer::Blink, false);
+  setStatusVisible(false);
+  m_host.hideProgress();
+  m_rxHex.clear();
+  m_host.transmitBytes(QByteArray(1, clone_bytes::kEnd));
+  setBusy(false);
+  m_host.exchangeEnded(ExchangeOutcome::Stopped);
+}
+
 void CloneSession::tickWatchdog() {
   if (++m_watchdogCount < kWatchdogLimit) return;
   if (!m_running) {

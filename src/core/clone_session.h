@@ -32,6 +32,7 @@ enum class ExchangeOutcome {
   BandRefused,   // write stopped: the radio reports another band
   BandDeclined,  // write stopped: the user answered No to the band question
   CommunicationError,
+  Stopped,  // the program stopped it (the user is leaving)
 };
 
 // Radio addresses and sizes of the two address plans.
@@ -129,6 +130,10 @@ class CloneSession {
   // Ends a running exchange with the communication error (watchdog expiry or
   // a port that went away). Does nothing when no exchange is running.
   void FailExchange();
+
+  // Stops a running exchange without a message: End goes to the radio so
+  // that it leaves programming mode, and the window is usable at once.
+  void stop();
 
   // True from the start of an exchange until the window is usable again.
   bool isBusy() const { return m_busy; }

@@ -267,6 +267,12 @@ QByteArray EncodeImage(const RadioState& state) {
   return image.bytes();
 }
 
+bool IsRadioImage(const QByteArray& image) {
+  if (image.size() < kEncodedImageSize) return false;
+  const QByteArray model = image.mid(kModelId - kImageBase, static_cast<qsizetype>(kModelUhf.size()));
+  return (model == ToByteArray(kModelUhf) || model == ToByteArray(kModelVhf)) && BandOfImage(image) >= 0;
+}
+
 int BandOfImage(const QByteArray& image) {
   if (image.size() <= kBandCode - kImageBase) return -1;
   return BandPositionForCode(static_cast<unsigned char>(image.at(kBandCode - kImageBase)));

@@ -20,4 +20,8 @@ QByteArray EncodeImage(const RadioState& state);
 // The band list position of the band code an image carries at 0x01BD, or -1.
 int BandOfImage(const QByteArray& image);
 
+// Whether `image` looks like this radio's: a model identifier of its own at
+// 0x01B8 and a band code the band list knows.
+bool IsRadioImage(const QByteArray& image);
+
 }  // namespace qx210

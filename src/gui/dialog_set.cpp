@@ -1,6 +1,7 @@
 #include "gui/dialog_set.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
 
 #include "gui/about_dialog.h"
 #include "gui/debug_parameters_dialog.h"
@@ -22,8 +23,7 @@ T& Ensure(std::unique_ptr<T>& dialog, Args&&... args) {
 
 // The part of the radio state a dialog edits, and the kind of edit its OK is.
 template <auto Part, EditKind Kind, typename Values>
-void Accept(Document& document, const std::function<bool()>& allowed, const Values& values) {
-  if (allowed && !allowed()) return;
+void Accept(Document& document, const Values& values) {
   RadioState next = document.state();
   next.settings.*Part = values;
   document.apply(next, Kind);
@@ -43,7 +43,7 @@ OptionalFunctionsDialog& DialogSet::optionalFunctions() {
     Ensure(m_optionalFunctions);
     connect(m_optionalFunctions.get(), &OptionalFunctionsDialog::valuesAccepted, this,
             [this](const OptionalFunctions& values) {
-              Accept<&RadioSettings::optional, EditKind::OptionalFunctions>(m_document, m_editsAllowed, values);
+              Accept<&RadioSettings::optional, EditKind::OptionalFunctions>(m_document, values);
             });
   }
   return *m_optionalFunctions;
@@ -53,7 +53,7 @@ KeyAssignmentDialog& DialogSet::keyAssignment() {
   if (!m_keyAssignment) {
     Ensure(m_keyAssignment);
     connect(m_keyAssignment.get(), &KeyAssignmentDialog::valuesAccepted, this, [this](const KeyAssignment& values) {
-      Accept<&RadioSettings::keys, EditKind::KeyAssignment>(m_document, m_editsAllowed, values);
+      Accept<&RadioSettings::keys, EditKind::KeyAssignment>(m_document, values);
     });
   }
   return *m_keyAssignment;
@@ -64,7 +64,7 @@ EmbeddedMessageDialog& DialogSet::embeddedMessage() {
     Ensure(m_embeddedMessage);
     connect(m_embeddedMessage.get(), &EmbeddedMessageDialog::valuesAccepted, this,
             [this](const EmbeddedMessage& values) {
-              Accept<&RadioSettings::message, EditKind::EmbeddedMessage>(m_document, m_editsAllowed, values);
+              Accept<&RadioSettings::message, EditKind::EmbeddedMessage>(m_document, values);
             });
   }
   return *m_embeddedMessage;
@@ -75,7 +75,7 @@ DebugParametersDialog& DialogSet::debugParameters() {
     Ensure(m_debugParameters, m_gestures);
     DebugParametersDialog* dialog = m_debugParameters.get();
     connect(dialog, &DebugParametersDialog::valuesAccepted, this, [this](const DebugParameters& values) {
-      Accept<&RadioSettings::debug, EditKind::DebugParameters>(m_document, m_editsAllowed, values);
+      Accept<&RadioSettings::debug, EditKind::DebugParameters>(m_document, values);
     });
     connect(dialog, &DebugParametersDialog::unlockGestureMade, this,
             [this] { m_document.setDebugParametersUnlocked(true); });
@@ -91,7 +91,7 @@ TestFrequencyDialog& DialogSet::testFrequencies() {
     Ensure(m_testFrequencies);
     connect(m_testFrequencies.get(), &TestFrequencyDialog::valuesAccepted, this,
             [this](const TestFrequencies& values) {
-              Accept<&RadioSettings::testFrequencies, EditKind::TestFrequencies>(m_document, m_editsAllowed, values);
+              Accept<&RadioSettings::testFrequencies, EditKind::TestFrequencies>(m_document, values);
             });
   }
   return *m_testFrequencies;
@@ -99,9 +99,19 @@ TestFrequencyDialog& DialogSet::testFrequencies() {
 
 AboutDialog& DialogSet::about() { return Ensure(m_about); }
 
+void DialogSet::setEditsBlocked(bool blocked) {
+  m_editsBlocked = blocked;
+  for (QWidget* dialog : std::initializer_list<QWidget*>{m_optionalFunctions.get(), m_keyAssignment.get(),
+                                                        m_embeddedMessage.get(), m_debugParameters.get(),
+                                                        m_testFrequencies.get()})
+    if (dialog)
+      if (auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("Command1"))) ok->setEnabled(!blocked);
+}
+
 template <typename Dialog, typename Values>
 void DialogSet::present(Dialog& dialog, const Values& values) {
   if (m_beforeShow) m_beforeShow();
+  if (auto* ok = dialog.template findChild<QPushButton*>(QStringLiteral("Command1"))) ok->setEnabled(!m_editsBlocked);
   // An open dialog keeps what is being edited in it.
   if (!dialog.isVisible()) dialog.setValues(values);
   dialog.present();

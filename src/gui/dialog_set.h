@@ -53,8 +53,8 @@ class DialogSet : public QObject {
   TestFrequencyDialog& testFrequencies();
   AboutDialog& about();
 
-  // Whether a dialog's OK may change the document now (not during an exchange).
-  void setEditsAllowed(std::function<bool()> allowed) { m_editsAllowed = std::move(allowed); }
+  // While an exchange runs the dialogs' OK waits: their OK buttons are disabled.
+  void setEditsBlocked(bool blocked);
   // Called before a dialog opens, so an edit still open elsewhere is committed.
   void setBeforeShow(std::function<void()> beforeShow) { m_beforeShow = std::move(beforeShow); }
 
@@ -70,7 +70,7 @@ class DialogSet : public QObject {
   void present(Dialog& dialog, const Values& values);
 
   Document& m_document;
-  std::function<bool()> m_editsAllowed;
+  bool m_editsBlocked = false;
   std::function<void()> m_beforeShow;
   GestureState m_gestures;
   QString m_helpFolder;

@@ -1,12 +1,18 @@
 #include "gui/file_commands.h"
 
+#include <QDesktopServices>
 #include <QFileInfo>
+#include <QUrl>
 
+#include "core/backups.h"
+#include "core/codec.h"
+#include "core/data_file.h"
 #include "core/document.h"
 #include "core/language.h"
-#include "gui/message_box.h"
-#include "core/data_file.h"
 #include "core/memory_image.h"
+#include "core/user_settings.h"
+#include "gui/document_history.h"
+#include "gui/message_box.h"
 
 namespace qx210 {
 
@@ -15,75 +21,174 @@ namespace {
 constexpr Bilingual kNewQuestion{"所有信道的数据将被清除！", "All channel data will be clear."};
 constexpr Bilingual kNewTitle{"警告", "Warnning"};
 constexpr Bilingual kOverwriteQuestion{"该文件已存在，是否覆盖？", "This file already exists, whether to cover?"};
-constexpr Bilingual kCannotRead{"无法读取文件“%1”。", "The file \"%1\" cannot be read."};
-constexpr Bilingual kNotADataFile{"文件“%1”不是本软件的数据文件（不足 848 字节），未作任何改动。",
-                                  "The file \"%1\" is not a data file of this program (it holds fewer than "
-                                  "848 bytes). Nothing was changed."};
-constexpr Bilingual kCannotSave{"无法保存文件“%1”，原有文件保持不变。",
-                                "The file \"%1\" cannot be saved. An existing file was left as it was."};
 
-QString Text(const Bilingual& text, const QString& path) {
-  return text.text(CurrentLanguage()).arg(QDir::toNativeSeparators(path));
-}
+constexpr int kRecentFiles = 5;
+const QString kRecentKey = QStringLiteral("recentFiles");
+const QString kDataSuffix = QStringLiteral("DAT");
+
+QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 }  // namespace
 
-FileCommands::FileCommands(Document& document, QWidget* dialogParent)
-    : QObject(dialogParent), m_document(document), m_dialogParent(dialogParent) {}
+FileCommands::FileCommands(Document& document, DocumentHistory& history, QWidget* dialogParent)
+    : QObject(dialogParent), m_document(document), m_history(history), m_dialogParent(dialogParent) {}
+
+QString FileCommands::backupFolder() const {
+  return m_backupFolder.isEmpty() ? BackupStore::defaultFolder() : m_backupFolder;
+}
+
+bool FileCommands::maySetDocumentAside() {
+  if (!m_document.isModified()) return true;
+  switch (AskToSaveChanges(tr("Save changes?"))) {
+    case MessageResult::kSave: return save();
+    case MessageResult::kDiscard: return true;
+    default: return false;
+  }
+}
 
 void FileCommands::newChannels() {
+  if (!maySetDocumentAside()) return;
   const UiLanguage language = CurrentLanguage();
   const int answer = ShowLocalizedMessage(
       kNewQuestion.text(language),
       MessageStyle::kOkCancel | MessageStyle::kIconExclamation | MessageStyle::kDefaultButton2,
       kNewTitle.text(language));
   if (answer == MessageResult::kCancel) return;
-  // Only the channels go; band, panel and dialog settings stay.
+  // Only the channels go; band, panel and dialog settings stay. The result
+  // belongs to no file, so a Save asks for a name.
   RadioState next = m_document.state();
   next.channels.fill(Channel{});
   m_document.apply(next, EditKind::NewChannels);
+  m_document.setFilePath(QString());
 }
 
-QString FileCommands::chooseFile(QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(m_dialogParent);
-  dialog.setOptions(m_dialogOptions | QFileDialog::DontConfirmOverwrite);
-  dialog.setAcceptMode(mode);
-  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  // The only file type offered; no default suffix, a typed name is used as typed.
-  dialog.setNameFilter(ApplicationTitle() + QStringLiteral(" (*.DAT)"));
-  if (!m_lastFolder.isEmpty()) dialog.setDirectory(m_lastFolder);
-  if (dialog.exec() != QDialog::Accepted) return {};
-  const QString file = dialog.selectedFiles().value(0);
-  if (!file.isEmpty()) m_lastFolder = QFileInfo(file).absolutePath();
+QString FileCommands::chooseFile(QFileDialog::AcceptMode mode, const QString& folder) {
+  const QString start = folder.isEmpty() ? m_lastFolder : folder;
+  QString file;
+  if (m_chooser) {
+    file = m_chooser(mode, start);
+  } else {
+    QFileDialog dialog(m_dialogParent);
+    dialog.setOptions(m_dialogOptions | QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(ApplicationTitle() + QStringLiteral(" (*.DAT)"));
+    if (mode == QFileDialog::AcceptSave) dialog.setDefaultSuffix(kDataSuffix);
+    if (!start.isEmpty()) dialog.setDirectory(start);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    file = dialog.selectedFiles().value(0);
+  }
+  if (file.isEmpty()) return {};
+  // A name typed without a suffix would save a file the Open dialog hides.
+  if (mode == QFileDialog::AcceptSave && QFileInfo(file).suffix().isEmpty())
+    file += QLatin1Char('.') + kDataSuffix;
+  if (folder.isEmpty()) m_lastFolder = QFileInfo(file).absolutePath();
   return file;
 }
 
 void FileCommands::open() {
+  if (!maySetDocumentAside()) return;
   const QString path = chooseFile(QFileDialog::AcceptOpen);
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) openPath(path);
+}
+
+bool FileCommands::openPath(const QString& path) {
   QByteArray image;
-  if (!ReadDataFile(path, image).ok) {
-    const bool readable = QFileInfo(path).isFile() && QFileInfo(path).isReadable();
-    ShowLocalizedMessage(Text(readable ? kNotADataFile : kCannotRead, path), MessageStyle::kIconStop);
-    return;
+  const FileResult read = ReadDataFile(path, image);
+  if (!read.ok) {
+    const QFileInfo info(path);
+    const QString text = info.isFile() && info.isReadable() && info.size() < kEncodedImageSize
+                             ? tr("The file \"%1\" is not a data file of this program (it holds fewer than 848 "
+                                  "bytes). Nothing was changed.")
+                             : tr("The file \"%1\" cannot be read.");
+    ShowLocalizedMessage(text.arg(Native(path)) + QLatin1Char('\n') + read.error, MessageStyle::kIconStop);
+    return false;
   }
+  if (!IsRadioImage(image) &&
+      ShowLocalizedMessage(tr("This does not look like a QX-210 data file. Open anyway?"),
+                           MessageStyle::kYesNo | MessageStyle::kIconExclamation | MessageStyle::kDefaultButton2) !=
+          MessageResult::kYes)
+    return false;
   // The whole file is read and checked before the decoder runs, so a failure
   // leaves the document as it was.
   m_document.loadImage(image, EditKind::OpenFile);
+  m_document.setFilePath(QFileInfo(path).absoluteFilePath());
+  m_history.markClean();
+  remember(m_document.filePath());
+  return true;
 }
 
-void FileCommands::save() {
-  const QByteArray image = m_document.image();
+bool FileCommands::save() {
+  if (m_document.filePath().isEmpty()) return saveAs();
+  return writeTo(m_document.filePath());
+}
+
+bool FileCommands::saveAs() {
   for (;;) {
     const QString path = chooseFile(QFileDialog::AcceptSave);
-    if (path.isEmpty()) return;
-    if (QFileInfo::exists(path) &&
+    if (path.isEmpty()) return false;
+    const bool same = QFileInfo(path).absoluteFilePath() == m_document.filePath();
+    if (!same && QFileInfo::exists(path) &&
         ShowLocalizedMessage(kOverwriteQuestion.text(CurrentLanguage()),
                              MessageStyle::kYesNo | MessageStyle::kIconQuestion) == MessageResult::kNo)
       continue;  // the save dialog opens again
-    if (!WriteDataFile(path, image).ok) ShowLocalizedMessage(Text(kCannotSave, path), MessageStyle::kIconStop);
-    return;
+    return writeTo(path);
   }
+}
+
+bool FileCommands::writeTo(const QString& path) {
+  // What the file held goes to the backups first; a file that cannot be read
+  // (or is no regular file) is left to the save, which refuses it.
+  if (QFileInfo(path).isFile()) {
+    QByteArray old;
+    if (ReadDataFile(path, old).ok) BackupStore(backupFolder()).keep(old, QStringLiteral("overwritten"));
+  }
+  const FileResult written = WriteDataFile(path, m_document.image());
+  if (!written.ok) {
+    ShowLocalizedMessage(tr("The file \"%1\" cannot be saved. An existing file was left as it was.").arg(Native(path)) +
+                             QLatin1Char('\n') + written.error,
+                         MessageStyle::kIconStop);
+    return false;
+  }
+  m_document.setFilePath(QFileInfo(path).absoluteFilePath());
+  m_history.markClean();
+  remember(m_document.filePath());
+  return true;
+}
+
+void FileCommands::backUpRead(const QByteArray& image) {
+  QString error;
+  if (BackupStore(backupFolder()).keep(image, QStringLiteral("read"), QDateTime::currentDateTime(), &error).isEmpty())
+    ShowLocalizedMessage(tr("The image read from the radio could not be backed up: %1").arg(error),
+                         MessageStyle::kIconExclamation);
+}
+
+void FileCommands::restoreFromBackup() {
+  if (!maySetDocumentAside()) return;
+  QDir().mkpath(backupFolder());
+  const QString path = chooseFile(QFileDialog::AcceptOpen, backupFolder());
+  if (path.isEmpty() || !openPath(path)) return;
+  // A backup is restored into a document of its own: Save asks for a name,
+  // so the backup itself is never overwritten.
+  m_document.setFilePath(QString());
+  m_history.stack().resetClean();
+  m_document.setModified(true);
+}
+
+void FileCommands::openBackupFolder() {
+  QDir().mkpath(backupFolder());
+  QDesktopServices::openUrl(QUrl::fromLocalFile(backupFolder()));
+}
+
+QStringList FileCommands::recentFiles() const { return UserSettings().value(kRecentKey).toStringList(); }
+
+void FileCommands::remember(const QString& path) {
+  QStringList files = recentFiles();
+  files.removeAll(path);
+  files.prepend(path);
+  while (files.size() > kRecentFiles) files.removeLast();
+  UserSettings().setValue(kRecentKey, files);
+  Q_EMIT recentFilesChanged();
 }
 
 }  // namespace qx210

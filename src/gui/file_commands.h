@@ -3,33 +3,72 @@
 #include <QFileDialog>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
+#include <functional>
 
 namespace qx210 {
 
 class Document;
+class DocumentHistory;
 
-// New, Open and Save of the File menu. A data file holds the raw bytes of a
-// memory image: Save encodes the document, Open decodes a file into it.
+// The File menu's work on the document: New, Open, Save, Save As, the recent
+// files, and the automatic backups. A data file holds the raw bytes of a
+// memory image. Nothing is lost on the way: a changed document is offered
+// for saving before it is replaced, a file about to be overwritten and every
+// image read from a radio are backed up first, and a save either leaves the
+// complete new file or the old one untouched and says why.
 class FileCommands : public QObject {
   Q_OBJECT
  public:
-  FileCommands(Document& document, QWidget* dialogParent);
+  FileCommands(Document& document, DocumentHistory& history, QWidget* dialogParent);
 
   void newChannels();  // mnuNew
   void open();         // mnuOpen
-  void save();         // mnuAssave
+  // Opens `path` without asking for a file (command line, a drop, the recent
+  // files). True when the document holds the file afterwards.
+  bool openPath(const QString& path);
+  bool save();    // mnuAssave: to the open file, or Save As when there is none
+  bool saveAs();  // asks for a name; one without a suffix gets ".DAT"
+  void restoreFromBackup();
+  void openBackupFolder();
+
+  // "Save changes?" when the document has changed: true when it may be
+  // replaced (saved, or the changes discarded), false when the user cancelled.
+  bool maySetDocumentAside();
+
+  // Keeps a backup of an image read from a radio.
+  void backUpRead(const QByteArray& image);
+
+  // The most recent files, newest first (at most five), kept per user.
+  QStringList recentFiles() const;
+
+  // Where the backups go (tests use a folder of their own).
+  void setBackupFolder(const QString& folder) { m_backupFolder = folder; }
+  QString backupFolder() const;
 
   // Extra options of the file dialog (tests ask for Qt's own dialog).
   void setDialogOptions(QFileDialog::Options options) { m_dialogOptions = options; }
+  // Test seam: answers the file dialogs instead of showing them; an empty
+  // path means the user cancelled.
+  using FileChooser = std::function<QString(QFileDialog::AcceptMode mode, const QString& folder)>;
+  void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
+
+ Q_SIGNALS:
+  void recentFilesChanged();
 
  private:
   // Shows the file dialog; an empty result means the user cancelled.
-  QString chooseFile(QFileDialog::AcceptMode mode);
+  QString chooseFile(QFileDialog::AcceptMode mode, const QString& folder = QString());
+  bool writeTo(const QString& path);
+  void remember(const QString& path);
 
   Document& m_document;
+  DocumentHistory& m_history;
   QPointer<QWidget> m_dialogParent;
   QFileDialog::Options m_dialogOptions;
+  FileChooser m_chooser;
   QString m_lastFolder;  // the dialog opens where the last one ended
+  QString m_backupFolder;
 };
 
 }  // namespace qx210

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QHeaderView>
@@ -15,7 +17,9 @@
 #include "core/language_restore.h"
 #include "core/parameter_file.h"
 #include "gui/channel_grid.h"
+#include "core/user_settings.h"
 #include "gui/dialog_set.h"
+#include "gui/document_history.h"
 #include "gui/file_commands.h"
 #include "gui/message_box.h"
 #include "gui/settings_panel.h"
@@ -47,15 +51,21 @@ MainWindow::MainWindow(const MainWindowConfig& config, QWidget* parent)
       m_hiddenModes(m_dialogs->gestures()) {
   setObjectName(QStringLiteral("Form1"));
   SetMessageBoxOwner(this);
-  m_files = new FileCommands(m_document, this);
+  m_history = new DocumentHistory(m_document, this);
+  m_files = new FileCommands(m_document, *m_history, this);
   m_dialogs->setBeforeShow([this] { commitPendingEdit(); });
+  setAcceptDrops(true);
   layOut();
   createMenus();
   createToolbar();
   // Setting UiLanguage, at start-up or from the menu, re-captions every window.
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this,
           &MainWindow::applyLanguageCaptions);
+  connect(&m_document, &Document::filePathChanged, this, &MainWindow::updateTitle);
+  connect(&m_document, &Document::modifiedChanged, this, &MainWindow::updateTitle);
+  connect(m_files, &FileCommands::recentFilesChanged, this, &MainWindow::fillRecentMenu);
   startUp(config);
+  fillRecentMenu();
 }
 
 MainWindow::~MainWindow() {
@@ -117,8 +127,9 @@ void MainWindow::startUp(const MainWindowConfig& config) {
                            .readButton = m_readButton, .writeButton = m_writeButton, .portCommand = m_portAction,
                            .statusLabel = m_statusLabel, .progressBar = m_progressBar,
                            .setBusy = [this](bool busy) { setExchangeBusy(busy); },
-                           .prepareEditor = [this] { enableModelFrame(); },
-                           .commitPendingEdit = [this] { commitPendingEdit(); }},
+                           .commitPendingEdit = [this] { commitPendingEdit(); },
+                           .confirmStart = [this](bool write) { return confirmExchange(write); },
+                           .imageRead = [this](const QByteArray& image) { m_files->backUpRead(image); }},
                           parameters.comPortNumber,
                           config.portCatalogue ? config.portCatalogue() : PortCatalogue::fromSystem(), this);
   connect(&m_hiddenModes, &HiddenModes::bandOverrideChanged, &m_link->control(),
@@ -139,27 +150,93 @@ void MainWindow::startUp(const MainWindowConfig& config) {
 int MainWindow::comPortNumber() const { return m_link->serial().comPortNumber(); }
 void MainWindow::setComPortNumber(int number) { m_link->serial().setComPortNumber(number); }
 
-bool MainWindow::editLocked() const { return m_lockAction->isChecked(); }
+bool MainWindow::editLocked() const { return m_locked; }
 
 void MainWindow::setEditLocked(bool locked) {
-  m_lockAction->setChecked(locked);
-  m_modelFrame->setEnabled(!locked);
-  m_settingsPanel->setEnabled(!locked);
-  m_grid->setEnabled(!locked);
+  m_locked = locked;
+  updateEnabled();
 }
 
 void MainWindow::setExchangeBusy(bool busy) {
-  m_toolBar->setEnabled(!busy);
-  m_programmingMenu->setEnabled(!busy);
-  m_readAction->setEnabled(!busy);
-  m_writeAction->setEnabled(!busy);
-  m_readButton->setEnabled(!busy);
-  m_writeButton->setEnabled(!busy);
+  m_busy = busy;
+  updateEnabled();
 }
 
-void MainWindow::enableModelFrame() {
-  m_modelFrame->setEnabled(true);
-  m_modelFrame->bandList()->setFocus(Qt::OtherFocusReason);
+// The edit lock disables the frames and the table; an exchange disables the
+// toolbar, the Programming menu and everything that would change or replace
+// the document, until it ends.
+void MainWindow::updateEnabled() {
+  m_lockAction->setChecked(m_locked);
+  m_modelFrame->setEnabled(!m_locked && !m_busy);
+  m_settingsPanel->setEnabled(!m_locked && !m_busy);
+  m_grid->setEnabled(!m_locked);
+  m_toolBar->setEnabled(!m_busy);
+  m_programmingMenu->setEnabled(!m_busy);
+  for (QAction* action : {m_readAction, m_writeAction, m_readButton, m_writeButton, m_newAction, m_openAction,
+                          m_restoreAction})
+    action->setEnabled(!m_busy);
+  m_recentMenu->setEnabled(!m_busy);
+  m_history->setBlocked(m_busy);
+  m_dialogs->setEditsBlocked(m_busy);
+}
+
+void MainWindow::updateTitle() {
+  // The application title stays as it is; the file and the change mark follow it.
+  const QString path = m_document.filePath();
+  setWindowFilePath(path);
+  const QString file = path.isEmpty() ? QString() : QStringLiteral(" - ") + QFileInfo(path).fileName();
+  setWindowTitle(ApplicationTitle() + file + QStringLiteral("[*]"));
+  setWindowModified(m_document.isModified());
+}
+
+bool MainWindow::openFile(const QString& path) {
+  commitPendingEdit();
+  if (m_busy || !m_files->maySetDocumentAside()) return false;
+  return m_files->openPath(path);
+}
+
+bool MainWindow::confirmExchange(bool write) {
+  if (write) return confirmWrite();
+  // The read replaces the document: what has not been saved may be saved first.
+  return m_files->maySetDocumentAside();
+}
+
+bool MainWindow::confirmWrite() {
+  QSettings settings = UserSettings();
+  if (settings.value(QStringLiteral("confirmWrite"), true).toBool() == false) return true;
+  QString change;
+  if (const std::optional<RadioState>& read = m_link->lastRead()) {
+    // Only what a write sends: the auto-dial memories never, the calibration
+    // only while it is unlocked.
+    RadioState radio = *read;
+    radio.settings.optional.autoDial = m_document.state().settings.optional.autoDial;
+    if (!m_document.debugParametersUnlocked()) radio.settings.debug = m_document.state().settings.debug;
+    const DifferenceCount count = CountDifferences(radio, m_document.state());
+    const QString channels = count.channels == 1 ? tr("1 channel") : tr("%1 channels").arg(count.channels);
+    const QString settings = count.settings == 1 ? tr("1 setting") : tr("%1 settings").arg(count.settings);
+    change = count.channels == 0 && count.settings == 0
+                 ? tr("Nothing differs from what was last read from the radio.")
+                 : tr("%1 and %2 differ from what was last read from the radio.").arg(channels, settings);
+  } else {
+    change = tr("The radio has not been read in this run, so what will change in it is not known.");
+  }
+  bool dontAskAgain = false;
+  const QString text = tr("Write to the radio on %1?").arg(m_link->portDescription()) + QStringLiteral("\n\n") + change;
+  if (AskToWrite(text, dontAskAgain) != MessageResult::kWrite) return false;
+  if (dontAskAgain) settings.setValue(QStringLiteral("confirmWrite"), false);
+  return true;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (!m_busy && !urls.isEmpty() && urls.first().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+  event->acceptProposedAction();
+  openFile(urls.first().toLocalFile());
 }
 
 void MainWindow::commitPendingEdit() { m_grid->commitPendingEdit(); }
@@ -190,6 +267,22 @@ void MainWindow::hiddenButtonClicked(HiddenModes::Button button) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   commitPendingEdit();
+  ExchangeControl& exchange = m_link->control();
+  if (exchange.isRunning()) {
+    // Leaving now would leave the radio half written: stop it properly, or stay.
+    const int answer = ShowLocalizedMessage(
+        tr("The radio is being read or written. Stop and exit?"),
+        MessageStyle::kYesNo | MessageStyle::kIconExclamation | MessageStyle::kDefaultButton2);
+    if (answer != MessageResult::kYes) {
+      event->ignore();
+      return;
+    }
+    exchange.stop();  // nothing happens if it ended while the question was open
+  }
+  if (!m_files->maySetDocumentAside()) {
+    event->ignore();
+    return;
+  }
   Parameters parameters;
   parameters.editLock = editLocked() ? 1 : 0;
   parameters.comPortNumber = comPortNumber();

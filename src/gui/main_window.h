@@ -21,6 +21,7 @@ namespace qx210 {
 class ChannelGrid;
 class ClickableLabel;
 class DialogSet;
+class DocumentHistory;
 class FileCommands;
 class ModelFrame;
 class SettingsPanel;
@@ -53,6 +54,7 @@ class MainWindow : public QMainWindow {
   ModelFrame* modelFrame() const { return m_modelFrame; }
   SettingsPanel* settingsPanel() const { return m_settingsPanel; }
   FileCommands& fileCommands() { return *m_files; }
+  DocumentHistory& history() { return *m_history; }
   DialogSet& dialogs() { return *m_dialogs; }
   HiddenModes& hiddenModes() { return m_hiddenModes; }
 
@@ -68,16 +70,19 @@ class MainWindow : public QMainWindow {
   // ComPortNumber: 1..20, 0 = none chosen yet; written to the parameter file at shutdown.
   int comPortNumber() const;
   void setComPortNumber(int number);
-  // While an exchange runs: toolbar, Programming menu and the read/write buttons disabled.
+  // While an exchange runs: the toolbar, the Programming menu and every
+  // command that would change or replace the document wait until it ends.
   void setExchangeBusy(bool busy);
-  // An exchange starts: the model frame is enabled whatever the edit lock, and the band list focused.
-  void enableModelFrame();
 
   bool editLocked() const;
   void setEditLocked(bool locked);
 
   // Ends an edit still open in the channel table, so nothing typed is lost.
   void commitPendingEdit();
+
+  // Opens a data file named on the command line or dropped on the window,
+  // offering to save a changed document first.
+  bool openFile(const QString& path);
 
   // mnuChinese and mnuEnglish.
   void chooseChinese();
@@ -91,6 +96,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void createMenus();
@@ -99,9 +106,17 @@ class MainWindow : public QMainWindow {
   void startUp(const MainWindowConfig& config);
   void switchLanguage(UiLanguage language);
   void hiddenButtonClicked(HiddenModes::Button button);
+  void updateTitle();
+  void updateEnabled();
+  void fillRecentMenu();
+  // The questions before an exchange: a read over a changed document offers
+  // to save it; a write says what it will change in the radio.
+  bool confirmExchange(bool write);
+  bool confirmWrite();
 
   Document m_document;
   std::unique_ptr<DialogSet> m_dialogs;
+  DocumentHistory* m_history = nullptr;
   HiddenModes m_hiddenModes;  // shares the gesture flags of m_dialogs
   FileCommands* m_files = nullptr;
   QString m_parameterFile;
@@ -116,6 +131,8 @@ class MainWindow : public QMainWindow {
   QToolBar* m_toolBar = nullptr;
 
   QMenu* m_fileMenu = nullptr;
+  QMenu* m_recentMenu = nullptr;
+  QMenu* m_editMenu = nullptr;
   QMenu* m_programmingMenu = nullptr;
   QMenu* m_settingsMenu = nullptr;
   QMenu* m_languageMenu = nullptr;
@@ -123,6 +140,9 @@ class MainWindow : public QMainWindow {
   QAction* m_newAction = nullptr;
   QAction* m_openAction = nullptr;
   QAction* m_saveAction = nullptr;
+  QAction* m_saveAsAction = nullptr;
+  QAction* m_restoreAction = nullptr;
+  QAction* m_backupFolderAction = nullptr;
   QAction* m_exitAction = nullptr;
   QAction* m_readAction = nullptr;
   QAction* m_writeAction = nullptr;
@@ -144,6 +164,8 @@ class MainWindow : public QMainWindow {
   QAction* m_writeButton = nullptr;
   QAction* m_leaveDebugButton = nullptr;  // 7, debug-parameter mode
   QAction* m_leaveBandOverrideButton = nullptr;   // 8, band override
+  bool m_locked = false;
+  bool m_busy = false;
 };
 
 }  // namespace qx210

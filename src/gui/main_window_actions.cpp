@@ -1,5 +1,6 @@
 // Menus, toolbar and captions of the main window.
 #include <QAction>
+#include <QDir>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QShortcut>
@@ -7,6 +8,7 @@
 #include <QToolBar>
 
 #include "gui/dialog_set.h"
+#include "gui/document_history.h"
 #include "gui/message_box.h"
 #include "gui/file_commands.h"
 #include "gui/main_window.h"
@@ -33,10 +35,27 @@ void MainWindow::createMenus() {
   m_fileMenu = menuBar()->addMenu(QString());
   m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
   m_newAction = AddAction(m_fileMenu, "mnuNew");
+  m_newAction->setShortcut(QKeySequence::New);
   m_openAction = AddAction(m_fileMenu, "mnuOpen");
+  m_openAction->setShortcut(QKeySequence::Open);
+  m_recentMenu = m_fileMenu->addMenu(QString());
+  m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
   m_saveAction = AddAction(m_fileMenu, "mnuAssave");
+  m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  m_saveAsAction = AddAction(m_fileMenu, "saveAsAction");
+  m_saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  m_fileMenu->addSeparator();
+  m_restoreAction = AddAction(m_fileMenu, "restoreAction");
+  m_backupFolderAction = AddAction(m_fileMenu, "backupFolderAction");
   m_fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuline"));
   m_exitAction = AddAction(m_fileMenu, "mnuQuit");
+  // Ctrl+W stays Write To Radio, so Exit has only Ctrl+Q.
+  m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  m_editMenu = menuBar()->addMenu(QString());
+  m_editMenu->setObjectName(QStringLiteral("editMenu"));
+  m_editMenu->addAction(m_history->undoAction());
+  m_editMenu->addAction(m_history->redoAction());
 
   m_programmingMenu = menuBar()->addMenu(QString());
   m_programmingMenu->setObjectName(QStringLiteral("mnupro"));
@@ -83,6 +102,18 @@ void MainWindow::createMenus() {
     commitPendingEdit();
     m_files->save();
   });
+  connect(m_saveAsAction, &QAction::triggered, this, [this] {
+    commitPendingEdit();
+    m_files->saveAs();
+  });
+  connect(m_restoreAction, &QAction::triggered, this, [this] {
+    commitPendingEdit();
+    m_files->restoreFromBackup();
+  });
+  connect(m_backupFolderAction, &QAction::triggered, m_files, &FileCommands::openBackupFolder);
+  // Undo and redo take an edit still open first, so it can be undone too.
+  connect(m_editMenu, &QMenu::aboutToShow, this, &MainWindow::commitPendingEdit);
+  m_history->setBeforeStep([this] { commitPendingEdit(); });
   connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
   DialogSet* dialogs = m_dialogs.get();
   connect(m_optionalFunctionsAction, &QAction::triggered, dialogs, &DialogSet::showOptionalFunctions);
@@ -129,16 +160,32 @@ void MainWindow::createToolbar() {
   });
 }
 
+void MainWindow::fillRecentMenu() {
+  m_recentMenu->clear();
+  const QStringList files = m_files->recentFiles();
+  for (int i = 0; i < files.size(); ++i) {
+    const QString path = files.at(i);
+    QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+    connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+  }
+  m_recentMenu->setEnabled(!files.isEmpty() && !m_busy);
+}
+
 void MainWindow::applyLanguageCaptions() {
-  setWindowTitle(tr("ZERATH QX-210 Radio Software V1.80"));
-  // Message boxes without a title of their own show the window title.
-  SetApplicationTitle(windowTitle());
+  // Message boxes without a title of their own show the application's title.
+  SetApplicationTitle(tr("ZERATH QX-210 Radio Software V1.80"));
+  updateTitle();
 
   m_fileMenu->setTitle(tr("File(&F)"));
   m_newAction->setText(tr("New(&N)"));
   m_openAction->setText(tr("Open(&O)"));
+  m_recentMenu->setTitle(tr("Recent Files"));
   m_saveAction->setText(tr("Save(&S)"));
+  m_saveAsAction->setText(tr("Save As…"));
+  m_restoreAction->setText(tr("Restore from backup…"));
+  m_backupFolderAction->setText(tr("Open backup folder"));
   m_exitAction->setText(tr("Exit(&Q)"));
+  m_editMenu->setTitle(tr("Edit(&E)"));
   m_programmingMenu->setTitle(tr("Programming(&P)"));
   m_readAction->setText(tr("Read From Radio(&R)"));
   m_writeAction->setText(tr("Write To Radio(&W)"));

@@ -1,10 +1,14 @@
 #include "gui/message_box.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QAbstractButton>
+#include <QPushButton>
 #include <array>
+#include <vector>
 
 #include "core/language.h"
 
@@ -60,6 +64,21 @@ QMessageBox::Icon IconFor(int style) {
   }
 }
 
+// Buttons of the questions the program adds, in both languages.
+struct OwnButton {
+  int id;
+  QMessageBox::StandardButton button;
+  QMessageBox::ButtonRole role;
+  const char* zh;
+  const char* en;
+};
+constexpr std::array<OwnButton, 4> kOwnButtons{{
+    {MessageResult::kSave, QMessageBox::Save, QMessageBox::AcceptRole, "保存", "Save"},
+    {MessageResult::kDiscard, QMessageBox::Discard, QMessageBox::DestructiveRole, "不保存", "Don't Save"},
+    {MessageResult::kWrite, QMessageBox::NoButton, QMessageBox::AcceptRole, "写入", "Write"},
+    {MessageResult::kCancel, QMessageBox::Cancel, QMessageBox::RejectRole, "取消", "Cancel"},
+}};
+
 int ResultFor(QMessageBox::StandardButton button) {
   for (const ButtonSpec& entry : kButtons)
     if (entry.button == button) return entry.id;
@@ -83,6 +102,56 @@ void SetApplicationTitle(const QString& title) { g_applicationTitle = title; }
 
 QString ApplicationTitle() {
   return g_applicationTitle.isEmpty() ? QCoreApplication::applicationName() : g_applicationTitle;
+}
+
+namespace {
+
+// A box with the program's own buttons (`ids` from kOwnButtons, the first
+// the default), answered by the hook in tests. Closing it answers Cancel.
+int ShowOwnButtons(QMessageBox& box, std::initializer_list<int> ids, int defaultId) {
+  const bool zh = CurrentLanguage() == kChinese;
+  std::vector<std::pair<QAbstractButton*, int>> buttons;
+  for (int id : ids) {
+    for (const OwnButton& own : kOwnButtons) {
+      if (own.id != id) continue;
+      QAbstractButton* button = own.button != QMessageBox::NoButton
+                                    ? static_cast<QAbstractButton*>(box.addButton(own.button))
+                                    : box.addButton(QString(), own.role);
+      button->setText(QString::fromUtf8(zh ? own.zh : own.en));
+      buttons.emplace_back(button, id);
+      if (id == defaultId) box.setDefaultButton(qobject_cast<QPushButton*>(button));
+      if (id == MessageResult::kCancel) box.setEscapeButton(button);
+    }
+  }
+  if (g_hook) {
+    const int answer = g_hook(box);
+    for (const auto& [button, id] : buttons)
+      if (id == answer) return answer;
+    qFatal("message box \"%s\" answered with %d, a button it does not have", qPrintable(box.text()), answer);
+  }
+  box.exec();
+  for (const auto& [button, id] : buttons)
+    if (box.clickedButton() == button) return id;
+  return MessageResult::kCancel;
+}
+
+}  // namespace
+
+int AskToSaveChanges(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::NoButton, g_owner.data());
+  return ShowOwnButtons(box, {MessageResult::kSave, MessageResult::kDiscard, MessageResult::kCancel},
+                        MessageResult::kSave);
+}
+
+int AskToWrite(const QString& text, bool& dontAskAgain) {
+  QMessageBox box(QMessageBox::Question, ApplicationTitle(), text, QMessageBox::NoButton, g_owner.data());
+  auto* check = new QCheckBox(CurrentLanguage() == kChinese ? QString::fromUtf8("不再询问")
+                                                             : QStringLiteral("Do not ask again"));
+  check->setObjectName(QStringLiteral("dontAskAgain"));
+  box.setCheckBox(check);
+  const int answer = ShowOwnButtons(box, {MessageResult::kWrite, MessageResult::kCancel}, MessageResult::kCancel);
+  dontAskAgain = answer == MessageResult::kWrite && check->isChecked();
+  return answer;
 }
 
 int ShowLocalizedMessage(const QString& text, int style, const QString& title) {

@@ -34,6 +34,10 @@ inline constexpr int kRetry = 4;
 inline constexpr int kIgnore = 5;
 inline constexpr int kYes = 6;
 inline constexpr int kNo = 7;
+// Answers of the questions with buttons of their own.
+inline constexpr int kSave = 101;
+inline constexpr int kDiscard = 102;
+inline constexpr int kWrite = 103;
 }  // namespace MessageResult
 
 // Captions of the buttons for a UiLanguage (0 simplified Chinese, 1 English,
@@ -54,8 +58,17 @@ void SetMessageBoxOwner(QWidget* owner);
 void SetApplicationTitle(const QString& title);
 QString ApplicationTitle();
 
+// "Save changes?" with Save, Discard and Cancel in the current language;
+// Cancel is also what closing the box answers.
+int AskToSaveChanges(const QString& text);
+
+// Before a write: `text` with Write and Cancel, and a "Do not ask again" box
+// whose state goes to `dontAskAgain`. Cancel is the default.
+int AskToWrite(const QString& text, bool& dontAskAgain);
+
 // Test seam: when set, the hook receives the fully prepared box instead of it
-// being shown, and its return value is the pressed button's identifier.
+// being shown, and its return value is the pressed button's identifier. The
+// hook may tick the box's check box.
 using MessageBoxHook = std::function<int(QMessageBox& box)>;
 void SetMessageBoxHook(MessageBoxHook hook);
 

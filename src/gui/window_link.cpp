@@ -1,6 +1,7 @@
 #include "gui/window_link.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -23,18 +24,22 @@ WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rem
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, &m_control,
           [this](int language) { m_control.setLanguage(language); });
   connect(&m_control, &ExchangeControl::readCompleted, &document,
-          [&document, commit = parts.commitPendingEdit](const QByteArray& image, int radioBand) {
+          [this, &document, parts](const QByteArray& image, int radioBand) {
+            if (parts.imageRead) parts.imageRead(image);
             // What was typed during the read becomes an edit of its own,
             // which the read then replaces.
-            if (commit) commit();
+            if (parts.commitPendingEdit) parts.commitPendingEdit();
             document.loadImage(image, EditKind::ReadRadio, radioBand);
+            m_lastRead = document.state();
           });
   m_form = new FormCOM(m_serial, parts.window);
   m_form->hide();
 
   // An edit still open is committed first, so a write sends it.
-  const auto start = [this, commit = parts.commitPendingEdit](bool write) {
-    if (commit) commit();
+  const auto start = [this, parts](bool write) {
+    if (m_control.isBusy()) return;
+    if (parts.commitPendingEdit) parts.commitPendingEdit();
+    if (parts.confirmStart && !parts.confirmStart(write)) return;
     if (write)
       m_control.startWrite();
     else
@@ -60,12 +65,18 @@ WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rem
     connect(&m_control, &ExchangeControl::progressHidden, bar, &QProgressBar::hide);
   }
   if (parts.setBusy) connect(&m_control, &ExchangeControl::busyChanged, this, parts.setBusy);
-  if (parts.prepareEditor) connect(&m_control, &ExchangeControl::editorCommitRequested, this, parts.prepareEditor);
 }
 
 WindowLink::~WindowLink() {
   // The port window belongs to the main window but uses this object's port.
   delete m_form.data();
+}
+
+QString WindowLink::portDescription() const {
+  const int slot = m_serial.comPortNumber();
+  const QString path = m_serial.catalogue().slotPath(slot);
+  const QString name = QStringLiteral("COM%1").arg(slot);
+  return path.isEmpty() || path == name ? name : QStringLiteral("%1 (%2)").arg(name, QDir::toNativeSeparators(path));
 }
 
 void WindowLink::showPortWindow() {

@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <optional>
+
+#include "core/radio_state.h"
 
 #include "link/exchange_control.h"
 #include "gui/form_com.h"
@@ -30,9 +33,12 @@ struct WindowLinkParts {
   QLabel* statusLabel = nullptr;    // Label
   QProgressBar* progressBar = nullptr;  // ProgressBar1
   std::function<void(bool busy)> setBusy;
-  std::function<void()> prepareEditor;  // model frame enabled, band list focused
   // Commits an edit still open before an exchange starts or its image arrives.
   std::function<void()> commitPendingEdit;
+  // Asked before an exchange starts (true for a write): false keeps it from starting.
+  std::function<bool(bool write)> confirmStart;
+  // A read is complete, before its image goes into the document.
+  std::function<void(const QByteArray& image)> imageRead;
 };
 
 // The radio link of the main window: the port (scanned when this is built,
@@ -52,11 +58,17 @@ class WindowLink : public QObject {
 
   void showPortWindow();
 
+  // The port in use as the user knows it: "COM3 (/dev/ttyUSB0)".
+  QString portDescription() const;
+  // What the last read of this run found in the radio, if there was one.
+  const std::optional<RadioState>& lastRead() const { return m_lastRead; }
+
  private:
   SerialLink m_serial;
   MessageBoxPrompts m_prompts;
   ExchangeControl m_control;
   QPointer<FormCOM> m_form;
+  std::optional<RadioState> m_lastRead;
 };
 
 }  // namespace qx210

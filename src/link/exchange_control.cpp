@@ -30,6 +30,11 @@ bool ExchangeControl::startWrite() {
   return m_session.startWriteExchange();
 }
 
+void ExchangeControl::stop() {
+  m_session.stop();
+  m_link.flush();
+}
+
 void ExchangeControl::onBytesReceived(const QByteArray& bytes) {
   if (m_session.isRunning()) m_bytesReceived += bytes.size();
   m_session.HandleReceivedBytes(bytes);

@@ -48,6 +48,10 @@ class ExchangeControl : public QObject, private CloneHost {
   void setLanguage(UiLanguage language) { m_language = language; }
 
   bool isBusy() const { return m_session.isBusy(); }
+  // True while the radio is being read or written (not in the countdown after).
+  bool isRunning() const { return m_session.isRunning(); }
+  // Stops a running exchange: End is sent and handed to the device at once.
+  void stop();
   const CloneSession& session() const { return m_session; }
 
   void setBandOverrideEnabled(bool enabled) { m_bandOverride = enabled; }

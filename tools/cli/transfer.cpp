@@ -58,6 +58,8 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
                       QStringLiteral("Also send the transmitter power calibration block (0x0180).")});
     parser.addOption({QStringLiteral("force-band"),
                       QStringLiteral("Write even when the radio reports another band than the file.")});
+    parser.addOption({QStringLiteral("force"),
+                      QStringLiteral("Write a file even when it does not look like this radio's data.")});
   }
   parser.addOption({QStringLiteral("lang"), QStringLiteral("Language of the messages: en (default) or zh."),
                     QStringLiteral("lang"), QStringLiteral("en")});
@@ -81,6 +83,12 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
     const FileResult result = ReadDataFile(parser.value(fileOption), file);
     if (!result.ok) {
       Err(QStringLiteral("qx210-cli: %1").arg(result.error));
+      return kExitFile;
+    }
+    if (!IsRadioImage(file) && !parser.isSet(QStringLiteral("force"))) {
+      Err(QStringLiteral("qx210-cli: %1 does not look like a QX-210 data file (no model identifier P2207 or "
+                         "P3207 with a known band code); give --force to write it anyway")
+              .arg(parser.value(fileOption)));
       return kExitFile;
     }
     // What is sent is the image of the file's values, as the window would send it.
@@ -160,6 +168,7 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
         status = kExitBand;
         break;
       case ExchangeOutcome::CommunicationError:
+      case ExchangeOutcome::Stopped:
         status = kExitCommunication;
         break;
     }

@@ -31,6 +31,20 @@
     <message><source>Save</source><translation>保存</translation></message>
     <message><source>Read frequency</source><translation>读频</translation></message>
     <message><source>Write frequency</source><translation>写频</translation></message>
+    <message><source>Recent Files</source><translation>最近的文件</translation></message>
+    <message><source>Save As…</source><translation>另存为…</translation></message>
+    <message><source>Restore from backup…</source><translation>从备份恢复…</translation></message>
+    <message><source>Open backup folder</source><translation>打开备份文件夹</translation></message>
+    <message><source>Edit(&amp;E)</source><translation>编辑(&amp;E)</translation></message>
+    <message><source>1 channel</source><translation>1 个信道</translation></message>
+    <message><source>%1 channels</source><translation>%1 个信道</translation></message>
+    <message><source>1 setting</source><translation>1 项设置</translation></message>
+    <message><source>%1 settings</source><translation>%1 项设置</translation></message>
+    <message><source>Nothing differs from what was last read from the radio.</source><translation>与上次从对讲机读出的数据相比，没有不同。</translation></message>
+    <message><source>%1 and %2 differ from what was last read from the radio.</source><translation>与上次从对讲机读出的数据相比，有%1和%2不同。</translation></message>
+    <message><source>The radio has not been read in this run, so what will change in it is not known.</source><translation>本次运行中尚未读取过对讲机，无法得知写入会改变哪些内容。</translation></message>
+    <message><source>Write to the radio on %1?</source><translation>写入连接在 %1 上的对讲机吗？</translation></message>
+    <message><source>The radio is being read or written. Stop and exit?</source><translation>正在读写对讲机。要停止并退出吗？</translation></message>
 </context>
 <context>
     <name>qx210::ChannelTableModel</name>
@@ -58,5 +72,46 @@
     <message><source>Battery Save:</source><translation>省电</translation></message>
     <message><source>Beep:</source><translation>提示音</translation></message>
     <message><source>Radio Switch:</source><translation>收音机开关</translation></message>
+</context>
+<context>
+    <name>qx210::FileCommands</name>
+    <message><source>Save changes?</source><translation>是否保存更改？</translation></message>
+    <message><source>The file "%1" is not a data file of this program (it holds fewer than 848 bytes). Nothing was changed.</source><translation>文件“%1”不是本软件的数据文件（不足 848 字节），未作任何改动。</translation></message>
+    <message><source>The file "%1" cannot be read.</source><translation>无法读取文件“%1”。</translation></message>
+    <message><source>This does not look like a QX-210 data file. Open anyway?</source><translation>这看起来不是 QX-210 的数据文件。仍要打开吗？</translation></message>
+    <message><source>The file "%1" cannot be saved. An existing file was left as it was.</source><translation>无法保存文件“%1”，原有文件保持不变。</translation></message>
+    <message><source>The image read from the radio could not be backed up: %1</source><translation>从对讲机读出的数据未能备份：%1</translation></message>
+</context>
+<context>
+    <name>qx210::DocumentHistory</name>
+    <message><source>Channel Edit</source><translation>信道编辑</translation></message>
+    <message><source>Channel Changes</source><translation>信道修改</translation></message>
+    <message><source>New</source><translation>新建</translation></message>
+    <message><source>Band Change</source><translation>频段更改</translation></message>
+    <message><source>Function Setting</source><translation>功能设置</translation></message>
+    <message><source>Optional Functions</source><translation>可选功能</translation></message>
+    <message><source>Key Assignment</source><translation>键设定</translation></message>
+    <message><source>Embedded Message</source><translation>嵌入信息</translation></message>
+    <message><source>Debug Parameters</source><translation>调试参数</translation></message>
+    <message><source>Test Frequencies</source><translation>测试频率</translation></message>
+    <message><source>Open</source><translation>打开</translation></message>
+    <message><source>Read From Radio</source><translation>读频</translation></message>
+    <message><source>Import</source><translation>导入</translation></message>
+    <message><source>&amp;Undo %1</source><translation>撤销%1(&amp;U)</translation></message>
+    <message><source>&amp;Undo</source><translation>撤销(&amp;U)</translation></message>
+    <message><source>&amp;Redo %1</source><translation>重做%1(&amp;R)</translation></message>
+    <message><source>&amp;Redo</source><translation>重做(&amp;R)</translation></message>
+</context>
+<context>
+    <name>qx210::ChannelSheet</name>
+    <message><source>Band: %1</source><translation>频段：%1</translation></message>
+    <message><source>Date: %1</source><translation>日期：%1</translation></message>
+    <message><source>Voice Notice:</source><translation>语言通知</translation></message>
+    <message><source>Time-out Timer:</source><translation>发射超时</translation></message>
+    <message><source>Squelch Level:</source><translation>静噪等级</translation></message>
+    <message><source>Battery Save:</source><translation>省电</translation></message>
+    <message><source>Beep:</source><translation>提示音</translation></message>
+    <message><source>Radio Switch:</source><translation>收音机开关</translation></message>
+    <message><source>Embedded message:</source><translation>嵌入信息</translation></message>
 </context>
 </TS>

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace qx210 {
+
+// The per-user folder of automatic backups: every image read from a radio
+// and every data file about to be overwritten is copied here first, named by
+// date, time and what it was ("2026-12-08_094512_read.DAT"). The newest
+// kKept files are kept.
+class BackupStore {
+ public:
+  static constexpr int kKept = 100;
+
+  // The per-user folder (QStandardPaths' application data, "backups").
+  static QString defaultFolder();
+
+  explicit BackupStore(QString folder = defaultFolder()) : m_folder(std::move(folder)) {}
+
+  QString folder() const { return m_folder; }
+
+  // Writes `image` as a backup of kind `what` ("read", "overwritten"...) made
+  // at `when`; returns its path, or an empty string with `error` set.
+  QString keep(const QByteArray& image, const QString& what, const QDateTime& when = QDateTime::currentDateTime(),
+               QString* error = nullptr) const;
+
+  // The backups, newest first.
+  QStringList backups() const;
+
+ private:
+  void prune() const;
+
+  QString m_folder;
+};
+
+}  // namespace qx210

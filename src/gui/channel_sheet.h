@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QString>
+
+#include "core/radio_state.h"
+
+class QTextDocument;
+
+namespace qx210 {
+
+// The channel sheet: one page with the title, the band, the date, the 16
+// channels as the table shows them and the main settings, in the current
+// language. Written as HTML or PDF, and printed where Qt's print support is
+// installed.
+class ChannelSheet {
+  Q_DECLARE_TR_FUNCTIONS(qx210::ChannelSheet)
+
+ public:
+  ChannelSheet(const RadioState& state, QString title, QDate date = QDate::currentDate());
+
+  QString html() const;
+  // Lays the sheet out on `document` at the width of an A4 page.
+  void fill(QTextDocument& document) const;
+
+  // Writes the sheet as PDF when `path` ends in ".pdf" (any case), as HTML
+  // otherwise; false with `error` set when the file cannot be written.
+  bool write(const QString& path, QString* error = nullptr) const;
+
+ private:
+  bool writePdf(const QString& path, QString* error) const;
+
+  RadioState m_state;
+  QString m_title;
+  QDate m_date;
+};
+
+}  // namespace qx210
