@@ -1,58 +1,51 @@
 #include <gtest/gtest.h>
 
 #include "core/band_selection.h"
+#include "core/bands.h"
 
 namespace qx210 {
 namespace {
 
-TEST(BandSelection, StartsAt400To480) {
-  BandState band;
-  EXPECT_EQ(band.low(), 400);
-  EXPECT_EQ(band.high(), 480);
-}
-
-TEST(BandSelection, SameBandAsksNothing) {
-  BandState band;
-  EXPECT_FALSE(SelectBand(band, 0));
-}
-
-TEST(BandSelection, OtherBandAsksAndTheLimitsFollowTheList) {
-  BandState band;
-  EXPECT_TRUE(SelectBand(band, kVhfBandPosition));
-  EXPECT_EQ(band.low(), 136);
-  EXPECT_EQ(band.high(), 174);
-  EXPECT_EQ(band.index, 0);
-}
-
-TEST(BandSelection, ConfirmClearsEveryChannelAndKeepsSettings) {
-  EditorState state;
-  state.table.setCell(3, kColRxFreq, QStringLiteral("430.00000"));
-  state.table.setOption(3, kColPower, 1, kEnglish);
+TEST(BandSelection, ConfirmedBandClearsEveryChannelAndKeepsTheSettings) {
+  RadioState state;
+  state.channel(3) = NewChannel(*Frequency::fromTenHertz(43'000'000));
+  state.channel(16) = NewChannel(*Frequency::fromTenHertz(43'000'000));
   state.settings.panel.squelchLevel = 7;
-  SelectBand(state.band, 1);
-  ConfirmBand(state);
-  EXPECT_EQ(state.band.index, 1);
-  EXPECT_EQ(state.table, ChannelTable());
-  EXPECT_EQ(state.settings.panel.squelchLevel, 7);
+  state.settings.testFrequencies.rx[0] = *Frequency::fromTenHertz(44'600'625);
+  RadioState expected = state;
+  expected.band = kVhfBandPosition;
+  expected.channels.fill(Channel{});
+  EXPECT_EQ(WithConfirmedBand(state, kVhfBandPosition), expected);
+  for (int outside : {-1, 7}) EXPECT_EQ(WithConfirmedBand(state, outside), state) << outside;
 }
 
-TEST(BandSelection, RevertGoesBackToTheConfirmedBand) {
-  BandState band;
-  band.index = band.selected = 3;
-  SelectBand(band, 6);
-  EXPECT_EQ(RevertBand(band), 3);
-  EXPECT_EQ(band.low(), 370);
-  EXPECT_FALSE(SelectBand(band, 3));  // the list's second event stops at once
+TEST(BandSelection, ReadTakesTheReportedBandWhenItIsKnown) {
+  RadioState state;
+  state.channel(1) = NewChannel(*Frequency::fromTenHertz(14'500'000));
+  state.band = 2;
+  const RadioState before = state;
+  for (int unknown : {-1, 7}) {
+    TakeReportedBand(state, unknown);
+    EXPECT_EQ(state, before) << unknown;
+  }
+  TakeReportedBand(state, 6);
+  EXPECT_EQ(state.band, 6);
+  EXPECT_EQ(state.channels, before.channels);  // a band from the radio clears nothing
 }
 
-TEST(BandSelection, ProgramStepNeverAsks) {
-  BandState band;
-  SelectBandByProgram(band, 4);
-  EXPECT_EQ(band.index, 4);
-  EXPECT_FALSE(SelectBand(band, 4));
-  SelectBandByProgram(band, 9);  // not a band: nothing changes
-  EXPECT_EQ(band.index, 4);
-  EXPECT_FALSE(SelectBand(band, -1));
+TEST(BandList, LimitsAreTheNumbersOfTheListText) {
+  ASSERT_EQ(BandTexts().size(), 7);
+  for (int i = 0; i < 7; ++i) {
+    const QString text = BandTexts().at(i);
+    EXPECT_EQ(text.mid(0, 3).toInt(), BandAt(i).low) << i;
+    EXPECT_EQ(text.mid(4, 3).toInt(), BandAt(i).high) << i;
+    EXPECT_TRUE(text.endsWith(QStringLiteral("MHz"))) << i;
+    EXPECT_EQ(BandPositionForCode(BandAt(i).code), i);
+  }
+  EXPECT_EQ(BandTexts().at(kVhfBandPosition), QStringLiteral("136-174MHz"));
+  EXPECT_EQ(BandPositionForCode(0x00), -1);
+  EXPECT_EQ(&BandAt(-1), &BandAt(0));
+  EXPECT_EQ(&BandAt(7), &BandAt(0));
 }
 
 }  // namespace

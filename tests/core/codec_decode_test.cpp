@@ -6,218 +6,227 @@
 namespace qx210 {
 namespace {
 
+using test::BlankImage;
 using test::Hex;
+using test::With;
 
-// A blank 848-byte image with `bytes` written from radio address `address`.
-QByteArray With(QByteArray image, int address, const QByteArray& bytes) {
-  image.replace(address - kImageBase, bytes.size(), bytes);
-  return image;
+RadioState Decoded(const QByteArray& image, RadioState state = {}) {
+  EXPECT_TRUE(DecodeImage(image, state));
+  return state;
 }
-
-QByteArray AllFF() { return QByteArray(848, '\xFF'); }
 
 TEST(DecodeImage, ChannelWithoutTxFrequency) {
-  EditorState state;
-  const QByteArray image = With(AllFF(), 0x0010, Hex("00 25 51 14 FF FF FF FF FF FF FF FF F8 F0 FC FF"));
-  ASSERT_TRUE(DecodeImage(image, state, kEnglish));
-  const ChannelTable& t = state.table;
-  EXPECT_EQ(t.cell(1, kColRxFreq), QStringLiteral("145.12500"));
-  EXPECT_EQ(t.cell(1, kColTxFreq), QString());
-  EXPECT_EQ(t.cell(1, kColRxTone), QStringLiteral("Off"));
-  EXPECT_TRUE(t.toneOff(1, kColRxTone));
-  EXPECT_EQ(t.cell(1, kColTxTone), QString());
-  EXPECT_EQ(t.cell(1, kColPower), QStringLiteral("High"));
-  EXPECT_EQ(t.cell(1, kColBclo), QStringLiteral("Carrier"));
-  EXPECT_EQ(t.cell(1, kColWn), QStringLiteral("Wide"));
-  EXPECT_EQ(t.cell(1, kColScanAdd), QStringLiteral("Yes"));  // bit 0 of 0x017E
+  const QByteArray record = Hex("00 25 51 14 FF FF FF FF FF FF FF FF F8 F0 FC FF");
+  const Channel c = Decoded(With(BlankImage(), 0x0010, record)).channel(1);
+  EXPECT_EQ(c.rx.text(), QStringLiteral("145.12500"));
+  EXPECT_TRUE(c.tx.isEmpty());
+  EXPECT_TRUE(c.rxTone.isOff());
+  EXPECT_TRUE(c.txTone.isOff());
+  EXPECT_TRUE(c.highPower);
+  EXPECT_TRUE(c.bclo);     // Carrier
+  EXPECT_TRUE(c.wide);
+  EXPECT_TRUE(c.scanAdd);  // bit 0 of 0x017E
 }
 
-TEST(DecodeImage, TxToneIsShownEvenWithoutTxFrequency) {
-  EditorState state;
-  ASSERT_TRUE(DecodeImage(With(AllFF(), 0x0010, Hex("00 25 51 14 FF FF FF FF 9E 02 ED 09 F0 C0")), state, kChinese));
-  EXPECT_EQ(state.table.cell(1, kColRxTone), QStringLiteral("67.0"));
-  EXPECT_EQ(state.table.cell(1, kColTxTone), QStringLiteral("254.1"));
-  EXPECT_FALSE(state.table.toneOff(1, kColTxTone));
-  EXPECT_EQ(state.table.cell(1, kColPower), QString::fromUtf8("低"));
-  EXPECT_EQ(state.table.cell(1, kColBclo), QString::fromUtf8("关闭"));
-  EXPECT_EQ(state.table.cell(1, kColWn), QString::fromUtf8("窄带"));
+TEST(DecodeImage, OptionBitsAndATxToneWithoutTxFrequency) {
+  const Channel c = Decoded(With(BlankImage(), 0x0010, Hex("00 25 51 14 FF FF FF FF 9E 02 ED 09 F0 C0"))).channel(1);
+  EXPECT_EQ(c.rxTone.text(), QStringLiteral("67.0"));
+  EXPECT_EQ(c.txTone.text(), QStringLiteral("254.1"));
+  EXPECT_FALSE(c.highPower);
+  EXPECT_FALSE(c.bclo);
+  EXPECT_FALSE(c.wide);
+  // Only bit 5 (Power) and bit 4 (W/N) of byte +13 count.
+  const Channel d = Decoded(With(BlankImage(), 0x0010, Hex("00 25 51 14 FF FF FF FF FF FF FF FF 07 EF"))).channel(1);
+  EXPECT_TRUE(d.highPower);
+  EXPECT_FALSE(d.wide);
+  EXPECT_FALSE(d.bclo);
 }
 
 TEST(DecodeImage, ToneWords) {
   struct Case {
     const char* bytes;
     const char* text;
+    Tone::Kind kind;
   };
-  for (const Case& c : {Case{"13 28", "D023N"}, Case{"13 A8", "D023I"}, Case{"EC A9", "D754I"}, Case{"9E 02", "67.0"},
-                        Case{"ED 09", "254.1"}, Case{"26 05", "131.8"},
-                        // bit 11 clear: the three octal digits are still shown
-                        Case{"13 20", "D023N"}, Case{"05 00", ".5"}}) {
-    EditorState state;
-    const QByteArray image = With(AllFF(), 0x0010, Hex("00 00 00 40 00 00 00 40") + Hex(c.bytes) + Hex(c.bytes));
-    ASSERT_TRUE(DecodeImage(image, state, kEnglish));
-    EXPECT_EQ(state.table.cell(1, kColRxTone), QString::fromLatin1(c.text)) << c.bytes;
-    EXPECT_EQ(state.table.cell(1, kColTxTone), QString::fromLatin1(c.text)) << c.bytes;
+  for (const Case& c : {Case{"13 28", "D023N", Tone::Kind::Dqt}, Case{"13 A8", "D023I", Tone::Kind::Dqt},
+                        Case{"EC A9", "D754I", Tone::Kind::Dqt}, Case{"9E 02", "67.0", Tone::Kind::Qt},
+                        Case{"ED 09", "254.1", Tone::Kind::Qt}, Case{"26 05", "131.8", Tone::Kind::Qt},
+                        Case{"13 20", "D023N", Tone::Kind::Dqt},  // bit 11 clear
+                        Case{"05 00", ".5", Tone::Kind::Qt}, Case{"00 50", "2048.0", Tone::Kind::Qt}}) {
+    const QByteArray image = With(BlankImage(), 0x0010, Hex("00 00 00 40 00 00 00 40") + Hex(c.bytes) + Hex(c.bytes));
+    const Channel channel = Decoded(image).channel(1);
+    EXPECT_EQ(channel.rxTone.text(), QString::fromLatin1(c.text)) << c.bytes;
+    EXPECT_EQ(channel.txTone.kind(), c.kind) << c.bytes;
   }
 }
 
-TEST(DecodeImage, EmptyRecordEmptiesTheRowButKeepsItsPositions) {
-  EditorState state;
-  state.table.setOption(4, kColBclo, 1, kEnglish);
-  state.table.setCell(4, kColRxFreq, QStringLiteral("400.00000"));
-  state.table.setToneText(4, kColRxTone, QStringLiteral("67.0"));
-  // First four bytes FF: the rest of the record does not matter.
-  ASSERT_TRUE(DecodeImage(With(AllFF(), 0x0040, Hex("FF FF FF FF 00 25 51 14 9E 02 9E 02 F0 C0 00 00")), state, kEnglish));
-  for (int c = kColRxFreq; c < kColumnCount; ++c) EXPECT_EQ(state.table.cell(4, c), QString()) << c;
-  EXPECT_EQ(state.table.optionPosition(4, kColBclo), 1);
-  EXPECT_FALSE(state.table.toneOff(4, kColRxTone));
+TEST(DecodeImage, FirstFourBytesFFEmptyTheWholeChannel) {
+  RadioState before;
+  before.channel(4) = NewChannel(*Frequency::fromTenHertz(40'000'000));
+  before.channel(4).bclo = true;
+  const RadioState after =
+      Decoded(With(BlankImage(), 0x0040, Hex("FF FF FF FF 00 25 51 14 9E 02 9E 02 F0 C0 00 00")), before);
+  EXPECT_EQ(after.channel(4), Channel{});
+  EXPECT_FALSE(after.channel(4).inUse());
 }
 
-TEST(DecodeImage, AllFFImageKeepsSettingsThatAreOutOfRange) {
-  EditorState state;
+// Every 0xFF byte is out of range except where 0xFF means something: the
+// settings keep what they held, the band too.
+TEST(DecodeImage, AllFFImage) {
+  RadioState state;
+  state.channel(2) = NewChannel(*Frequency::fromTenHertz(40'000'000));
+  state.band = 2;
   state.settings.panel.squelchLevel = 7;
+  state.settings.panel.radioSwitch = 0;
   state.settings.optional.priorityChannel = 9;
   state.settings.optional.groupCallCode = '3';
-  state.band.index = state.band.selected = 2;
-  state.debugParametersUnlocked = true;
-  EditorState expected = state;
-
-  QByteArray image = AllFF();
-  image = With(image, 0x0183, Hex("05"));
-  image = With(image, 0x0188, Hex("06"));
-  ASSERT_TRUE(DecodeImage(image, state, kEnglish));
-
-  for (int n = 1; n <= 16; ++n) EXPECT_FALSE(state.table.inUse(n));
+  state.settings.optional.firstDigitDelay = 200;
+  state.settings.keys.pf2 = 5;
+  RadioState expected = state;
+  expected.channel(2) = Channel{};
   OptionalFunctions& o = expected.settings.optional;
   o.idCode.clear();
   o.txStartCode.clear();
   o.txEndCode.clear();
   for (QString& memory : o.autoDial) memory.clear();
-  o.lookBackTimeA = 0;
-  o.lookBackTimeB = 0;
+  o.lookBackTimeA = o.lookBackTimeB = 0;
   o.groupCallCode = 0;
   expected.settings.panel.radioSwitch = 1;
   expected.settings.debug = {5, 6};
-  expected.debugParametersUnlocked = false;
-  EXPECT_EQ(state.settings, expected.settings);
-  EXPECT_EQ(state.band, expected.band);
-  EXPECT_FALSE(state.debugParametersUnlocked);
+
+  const QByteArray image = With(With(BlankImage(), 0x0183, Hex("05")), 0x0188, Hex("06"));
+  EXPECT_EQ(Decoded(image, state), expected);
 }
 
 TEST(DecodeImage, AllZeroImage) {
-  EditorState state;
-  ASSERT_TRUE(DecodeImage(QByteArray(848, '\0'), state, kEnglish));
-  EXPECT_EQ(state.table.cell(1, kColRxFreq), QStringLiteral("000.00000"));
-  EXPECT_EQ(state.table.cell(1, kColRxTone), QStringLiteral(".0"));
-  EXPECT_EQ(state.settings.panel.timeoutTimer, -1);  // no entry chosen
-  EXPECT_EQ(state.settings.optional.lookBackTimeA, 0);
-  EXPECT_EQ(state.settings.optional.priorityChannel, 1);  // 0 is not a channel
-  EXPECT_EQ(state.settings.optional.groupCallCode, 0);
-  EXPECT_EQ(state.settings.optional.firstDigitDelay, 0);
-  EXPECT_EQ(state.settings.keys.pf1, 0);
-  EXPECT_EQ(state.settings.optional.idCode, QString(10, QChar(0)));
-  EXPECT_EQ(state.band.selected, 0);
+  const RadioState s = Decoded(QByteArray(848, '\0'));
+  EXPECT_EQ(s.channel(1).rx.text(), QStringLiteral("000.00000"));
+  EXPECT_EQ(s.channel(1).rxTone.text(), QStringLiteral(".0"));
+  EXPECT_FALSE(s.channel(1).scanAdd);
+  EXPECT_EQ(s.settings.panel.timeoutTimer, -1);  // no entry chosen
+  EXPECT_EQ(s.settings.optional.lookBackTimeA, 0);
+  EXPECT_EQ(s.settings.optional.priorityChannel, 1);  // 0 is not a channel
+  EXPECT_EQ(s.settings.optional.groupCallCode, 0);
+  EXPECT_EQ(s.settings.optional.firstDigitDelay, 0);
+  EXPECT_EQ(s.settings.keys.pf1, 0);
+  EXPECT_EQ(s.settings.optional.idCode, QString(10, QChar(0)));
+  EXPECT_EQ(s.band, 0);
 }
 
+// Settings not stored as a plain list position, and the texts.
 TEST(DecodeImage, SettingsBytes) {
-  EditorState state;
-  QByteArray image = AllFF();
+  QByteArray image = BlankImage();
   image = With(image, 0x0110, Hex("03 02 0A 03 10 01 35 0F"));
-  image = With(image, 0x011D, Hex("0B 0C"));  // PF2 12 is out of range
-  image = With(image, 0x012F, Hex("02 06 0A 02 00 09 00 00 00 00 00 0A 05 00 FF 02 FF"));
-  image = With(image, 0x0160, Hex("02 10 5B 5C 03 2D 01 2E 01"));
   image = With(image, 0x0120, Hex("31 FF 32 41 23"));
+  image = With(image, 0x0130, Hex("06"));
+  image = With(image, 0x013E, Hex("02"));
+  image = With(image, 0x0140, Hex("3A 30"));
+  image = With(image, 0x0165, Hex("2C 01 07 00"));
   image = With(image, 0x0300, Hex("48 49 FF FF FF"));
-  ASSERT_TRUE(DecodeImage(image, state, kEnglish));
-  const RadioSettings& s = state.settings;
-  EXPECT_EQ(s.optional.dtmfRate, 3);
-  EXPECT_EQ(s.optional.firstDigitTime, 2);
-  EXPECT_EQ(s.optional.firstDigitDelay, 100);
-  EXPECT_EQ(s.optional.dKeySetting, 16);
-  EXPECT_EQ(s.optional.groupCallCode, '5');
-  EXPECT_EQ(s.optional.autoResetTimer, 15);
-  EXPECT_EQ(s.keys.pf1, 11);
-  EXPECT_EQ(s.keys.pf2, 0);
-  EXPECT_EQ(s.panel.voiceNotice, 2);
-  EXPECT_EQ(s.panel.timeoutTimer, 5);
-  EXPECT_EQ(s.panel.totPreAlert, 10);
-  EXPECT_EQ(s.optional.pttId, 2);
-  EXPECT_EQ(s.panel.squelchLevel, 9);
-  EXPECT_FALSE(s.optional.cancelOperation);
-  EXPECT_EQ(s.optional.voxGainLevel, 10);
-  EXPECT_EQ(s.optional.voxDelayTime, 5);
-  EXPECT_EQ(s.panel.radioSwitch, 0);  // 0x02: bit 0 alone counts
-  EXPECT_EQ(s.optional.priority, 2);
-  EXPECT_EQ(s.optional.priorityChannel, 16);
-  EXPECT_EQ(s.optional.lookBackTimeA, 91);
-  EXPECT_EQ(s.optional.lookBackTimeB, 1);  // 92 is out of range
-  EXPECT_EQ(s.optional.revertChannel, 3);
-  EXPECT_EQ(s.optional.dropoutDelayTime, 0);  // 301 is out of range
-  EXPECT_EQ(s.optional.txDwellTime, 0);       // 302 likewise
-  EXPECT_EQ(s.optional.idCode, QStringLiteral("12A#"));
+  const RadioSettings s = Decoded(image).settings;
+  const OptionalFunctions& o = s.optional;
+  EXPECT_EQ(o.firstDigitDelay, 100);  // 10 ms units
+  EXPECT_EQ(o.groupCallCode, '5');
+  EXPECT_EQ(o.idCode, QStringLiteral("12A#"));  // 0xFF bytes are skipped
+  EXPECT_EQ(s.panel.timeoutTimer, 5);           // 0x06: the 90-second entry
+  EXPECT_EQ(s.panel.radioSwitch, 0);            // 0x02: bit 0 alone counts
+  EXPECT_EQ(o.txStartCode, QStringLiteral(":0"));  // not a DTMF code field
+  EXPECT_EQ(o.dropoutDelayTime, 300);
+  EXPECT_EQ(o.txDwellTime, 7);
   EXPECT_EQ(s.message.line1, QStringLiteral("HI"));
 }
 
-TEST(DecodeImage, DelaysUpTo300AreTaken) {
-  EditorState state;
-  ASSERT_TRUE(DecodeImage(With(AllFF(), 0x0165, Hex("2C 01 00 00")), state, kEnglish));
-  EXPECT_EQ(state.settings.optional.dropoutDelayTime, 300);
-  EXPECT_EQ(state.settings.optional.txDwellTime, 0);
+// The first value outside each accepted range leaves the setting as it was; a
+// value inside is taken (the last one where that differs from the default).
+TEST(DecodeImage, RangeLimitsOfTheSettings) {
+  struct Case {
+    int address;
+    int taken;  // differs from the default, so that taking it shows
+    int takenAs;
+    int firstRefused;
+    int (*held)(const RadioSettings&);
+  };
+  using S = const RadioSettings&;
+  const Case cases[] = {
+      {0x0110, 3, 3, 4, [](S s) { return s.optional.dtmfRate; }},
+      {0x0111, 3, 3, 4, [](S s) { return s.optional.firstDigitTime; }},
+      {0x0112, 100, 1000, 101, [](S s) { return s.optional.firstDigitDelay; }},
+      {0x0112, 10, 100, 9, [](S s) { return s.optional.firstDigitDelay; }},
+      {0x0113, 3, 3, 4, [](S s) { return s.optional.starHashTone; }},
+      {0x0114, 16, 16, 17, [](S s) { return s.optional.dKeySetting; }},
+      {0x0115, 0, 0, 2, [](S s) { return s.optional.dtmfSideTone; }},
+      {0x0117, 15, 15, 16, [](S s) { return s.optional.autoResetTimer; }},
+      {0x011D, 11, 11, 12, [](S s) { return s.keys.pf1; }},
+      {0x011E, 11, 11, 12, [](S s) { return s.keys.pf2; }},
+      {0x012F, 2, 2, 3, [](S s) { return s.panel.voiceNotice; }},
+      {0x0130, 40, 39, 41, [](S s) { return s.panel.timeoutTimer; }},
+      {0x0131, 10, 10, 11, [](S s) { return s.panel.totPreAlert; }},
+      {0x0132, 2, 2, 3, [](S s) { return s.optional.pttId; }},
+      {0x0134, 9, 9, 10, [](S s) { return s.panel.squelchLevel; }},
+      {0x0135, 0, 0, 2, [](S s) { return s.panel.batterySave; }},
+      {0x0136, 0, 0, 2, [](S s) { return s.panel.beep; }},
+      {0x0137, 0, 0, 2, [](S s) { return int(s.optional.cancelOperation); }},
+      {0x0138, 0, 0, 2, [](S s) { return int(s.optional.voxInhibitOnReceive); }},
+      {0x0139, 0, 0, 2, [](S s) { return s.optional.voxFunction; }},
+      {0x013A, 10, 10, 11, [](S s) { return s.optional.voxGainLevel; }},
+      {0x013B, 5, 5, 6, [](S s) { return s.optional.voxDelayTime; }},
+      {0x013C, 0, 0, 2, [](S s) { return s.optional.voxProceedTone; }},
+      {0x0160, 2, 2, 3, [](S s) { return s.optional.priority; }},
+      {0x0161, 16, 16, 17, [](S s) { return s.optional.priorityChannel; }},
+      {0x0161, 16, 16, 0, [](S s) { return s.optional.priorityChannel; }},
+      {0x0162, 91, 91, 92, [](S s) { return s.optional.lookBackTimeA; }},
+      {0x0163, 91, 91, 92, [](S s) { return s.optional.lookBackTimeB; }},
+      {0x0164, 3, 3, 4, [](S s) { return s.optional.revertChannel; }},
+  };
+  const RadioSettings defaults;
+  for (const Case& c : cases) {
+    const auto image = [&c](int value) { return With(BlankImage(), c.address, QByteArray(1, char(value))); };
+    EXPECT_EQ(c.held(Decoded(image(c.taken)).settings), c.takenAs) << std::hex << c.address;
+    EXPECT_EQ(c.held(Decoded(image(c.firstRefused)).settings), c.held(defaults)) << std::hex << c.address;
+  }
+  // The two 16-bit delays: 300 is taken, 301 is not.
+  const RadioSettings delays = Decoded(With(BlankImage(), 0x0165, Hex("2C 01 2D 01"))).settings;
+  EXPECT_EQ(delays.optional.dropoutDelayTime, 300);
+  EXPECT_EQ(delays.optional.txDwellTime, defaults.optional.txDwellTime);
 }
 
 TEST(DecodeImage, ScanBitsOnlyForChannelsInUse) {
-  EditorState state;
-  QByteArray image = With(AllFF(), 0x0010, Hex("00 00 00 40 FF FF FF FF FF FF FF FF F8 F0 FC FF"));
-  image = With(image, 0x0100, Hex("00 00 00 40 FF FF FF FF FF FF FF FF F8 F0 FC FF"));
-  image = With(image, 0x017E, Hex("FE 80"));
-  ASSERT_TRUE(DecodeImage(image, state, kEnglish));
-  EXPECT_EQ(state.table.cell(1, kColScanAdd), QStringLiteral("No"));
-  EXPECT_EQ(state.table.cell(2, kColScanAdd), QString());
-  EXPECT_EQ(state.table.cell(16, kColScanAdd), QStringLiteral("Yes"));
-  EXPECT_EQ(state.table.optionPosition(16, kColScanAdd), 1);
+  const QByteArray record = Hex("00 00 00 40 FF FF FF FF FF FF FF FF F8 F0 FC FF");
+  QByteArray image = With(With(BlankImage(), 0x0010, record), 0x0100, record);
+  const RadioState s = Decoded(With(image, 0x017E, Hex("FE 80")));
+  EXPECT_FALSE(s.channel(1).scanAdd);
+  EXPECT_FALSE(s.channel(2).inUse());
+  EXPECT_TRUE(s.channel(16).scanAdd);
 }
 
-TEST(DecodeImage, BandCodeSelectsTheBand) {
-  EditorState state;
-  ASSERT_TRUE(DecodeImage(With(AllFF(), 0x01BD, Hex("01")), state, kEnglish));
-  EXPECT_EQ(state.band.index, 5);
-  EXPECT_EQ(state.band.selected, 5);
-  ASSERT_TRUE(DecodeImage(With(AllFF(), 0x01BD, Hex("99")), state, kEnglish));
-  EXPECT_EQ(state.band.selected, 5);  // unknown code: unchanged
+TEST(DecodeImage, UnknownBandCodeKeepsTheBand) {
+  RadioState state;
+  state.band = 5;
+  EXPECT_EQ(Decoded(With(BlankImage(), 0x01BD, Hex("99")), state).band, 5);
+  EXPECT_EQ(BandOfImage(With(BlankImage(), 0x01BD, Hex("99"))), -1);
+  EXPECT_EQ(BandOfImage(With(BlankImage(), 0x01BD, Hex("01"))), 5);
+  EXPECT_EQ(BandOfImage(QByteArray(0x01BD - kImageBase, '\x01')), -1);  // too short to hold a code
 }
 
 TEST(DecodeImage, TestFrequenciesAutoDialAndMessage) {
-  EditorState state;
-  QByteArray image = With(AllFF(), 0x0280, Hex("25 06 60 44 FF FF FF FF"));
+  QByteArray image = With(BlankImage(), 0x0280, Hex("25 06 60 44 FF FF FF FF"));
   image = With(image, 0x0200, Hex("31 3A 35 FF"));
   image = With(image, 0x0320, QByteArray("line two"));
-  ASSERT_TRUE(DecodeImage(image, state, kEnglish));
-  EXPECT_EQ(state.settings.testFrequencies.rx[0], QStringLiteral("446.00625"));
-  EXPECT_EQ(state.settings.testFrequencies.tx[0], QString());
-  EXPECT_EQ(state.settings.optional.autoDial[0], QStringLiteral("105"));
-  EXPECT_EQ(state.settings.optional.autoDial[1], QString());
-  EXPECT_EQ(state.settings.message.line2, QStringLiteral("line two"));
+  const RadioSettings s = Decoded(image).settings;
+  EXPECT_EQ(s.testFrequencies.rx[0].text(), QStringLiteral("446.00625"));
+  EXPECT_TRUE(s.testFrequencies.tx[0].isEmpty());
+  EXPECT_EQ(s.optional.autoDial[0], QStringLiteral("105"));
+  EXPECT_EQ(s.optional.autoDial[1], QString());
+  EXPECT_EQ(s.message.line2, QStringLiteral("line two"));
 }
 
 TEST(DecodeImage, ShortImageIsRefusedAndChangesNothing) {
-  EditorState state;
-  state.table.setCell(1, kColRxFreq, QStringLiteral("400.00000"));
-  state.debugParametersUnlocked = true;
-  const EditorState before = state;
-  EXPECT_FALSE(DecodeImage(QByteArray(847, '\0'), state, kEnglish));
-  EXPECT_FALSE(DecodeImage(QByteArray(), state, kEnglish));
+  RadioState state;
+  state.channel(1) = NewChannel(*Frequency::fromTenHertz(40'000'000));
+  const RadioState before = state;
+  EXPECT_FALSE(DecodeImage(QByteArray(847, '\0'), state));
+  EXPECT_FALSE(DecodeImage(QByteArray(), state));
   EXPECT_EQ(state, before);
-}
-
-TEST(DecodeImage, LanguageSwitchKeepsDecodedTones) {
-  EditorState state;
-  ASSERT_TRUE(DecodeImage(With(AllFF(), 0x0010, Hex("00 25 51 14 00 25 51 14 FF FF 13 28 F8 F0 FC FF")), state,
-                          kChinese));
-  const QByteArray before = EncodeImage(state, kChinese);
-  state.table.SetGrid1Text(kEnglish);
-  EXPECT_EQ(state.table.cell(1, kColRxTone), QStringLiteral("Off"));
-  EXPECT_EQ(state.table.cell(1, kColTxTone), QStringLiteral("D023N"));
-  EXPECT_EQ(state.table.cell(1, kColPower), QStringLiteral("High"));
-  EXPECT_EQ(EncodeImage(state, kEnglish), before);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The fixed lists of the main window, entry by entry, in both languages.
+// The fixed lists of the main window as the views show them.
 #include <gtest/gtest.h>
 
 #include "core/lists.h"
@@ -8,65 +8,43 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 namespace qx210 {
 namespace {
 
-QStringList Split(const char* commaSeparated) {
-  QStringList items = QString::fromLatin1(commaSeparated).split(QLatin1Char(','));
-  for (QString& item : items) item = item.trimmed();
-  return items;
-}
-
-const char kQtTones[] =
-    "67.0, 69.3, 71.9, 74.4, 77.0, 79.7, 82.5, 85.4, 88.5, 91.5, 94.8, 97.4, 100.0, 103.5, 107.2, 110.9, 114.8, "
-    "118.8, 123.0, 127.3, 131.8, 136.5, 141.3, 146.2, 151.4, 156.7, 159.8, 162.2, 165.5, 167.9, 171.3, 173.8, "
-    "177.3, 179.9, 183.5, 186.2, 189.9, 192.8, 196.6, 199.9, 203.5, 206.5, 210.7, 218.1, 225.7, 229.1, 233.6, "
-    "241.8, 250.3, 254.1";
-
-const char kDqtCodes[] =
-    "023, 025, 026, 031, 032, 036, 043, 047, 051, 053, 054, 065, 071, 072, 073, 074, 114, 115, 116, 122, 125, "
-    "131, 132, 134, 143, 145, 152, 155, 156, 162, 165, 172, 174, 205, 212, 223, 225, 226, 243, 244, 245, 246, "
-    "251, 252, 255, 261, 263, 265, 266, 271, 274, 306, 311, 315, 325, 331, 332, 343, 346, 351, 356, 364, 365, "
-    "371, 411, 412, 413, 423, 431, 432, 445, 446, 452, 454, 455, 462, 464, 465, 466, 503, 506, 516, 523, 526, "
-    "532, 546, 565, 606, 612, 624, 627, 631, 632, 645, 654, 662, 664, 703, 712, 723, 731, 732, 734, 743, 754";
-
-TEST(ToneList, AllEntriesInOrder) {
-  const QStringList tones = Split(kQtTones);
-  const QStringList codes = Split(kDqtCodes);
-  ASSERT_EQ(tones.size(), 50);
-  ASSERT_EQ(codes.size(), 105);
+// Every entry of the tone list stands for the tone whose caption it is, and
+// that tone leads back to the entry.
+TEST(ToneList, EveryPositionAndItsTone) {
   for (UiLanguage language : {kChinese, kEnglish}) {
-    QStringList expected{language == kChinese ? QStringLiteral("关闭") : QStringLiteral("Off")};
-    expected << tones;
-    for (const QString& code : codes) expected << QLatin1Char('D') + code + QLatin1Char('N');
-    for (const QString& code : codes) expected << QLatin1Char('D') + code + QLatin1Char('I');
     const QStringList list = ToneList(language);
     ASSERT_EQ(list.size(), kToneListSize);
-    EXPECT_EQ(list, expected) << language;
+    for (int p = 0; p < kToneListSize; ++p) {
+      const Tone tone = ToneAtListPosition(p);
+      EXPECT_EQ(ToneCaption(tone, language), list.at(p)) << p;
+      EXPECT_EQ(ListPositionOfTone(tone), p) << p;
+    }
   }
-  EXPECT_EQ(ToneList(kChinese).at(155), QStringLiteral("D754N"));
-  EXPECT_EQ(ToneList(kEnglish).at(156), QStringLiteral("D023I"));
+  EXPECT_EQ(ToneList(kChinese).at(0), QStringLiteral("关闭"));
+  EXPECT_EQ(ToneList(kEnglish).at(0), QStringLiteral("Off"));
 }
 
-TEST(ToneList, OffEntryInEitherLanguage) {
-  EXPECT_TRUE(IsToneOffText(QStringLiteral("关闭")));
-  EXPECT_TRUE(IsToneOffText(QStringLiteral("Off")));
-  EXPECT_FALSE(IsToneOffText(QStringLiteral("off")));
-  EXPECT_FALSE(IsToneOffText(QStringLiteral("67.0")));
+TEST(ToneList, KindsInOrder) {
+  EXPECT_TRUE(ToneAtListPosition(0).isOff());
+  EXPECT_EQ(ToneAtListPosition(1).word(), 670);
+  EXPECT_EQ(ToneAtListPosition(50).word(), 2541);
+  EXPECT_EQ(ToneAtListPosition(51).word(), 0x2813);   // D023N
+  EXPECT_EQ(ToneAtListPosition(155).word(), 0x29EC);  // D754N
+  EXPECT_EQ(ToneAtListPosition(156).word(), 0xA813);  // D023I
+  EXPECT_EQ(ToneAtListPosition(260).word(), 0xA9EC);  // D754I
+  // Ascending within each part: no entry is missing, doubled or misplaced.
+  for (int p = 2; p <= 50; ++p) EXPECT_GT(ToneAtListPosition(p).qtTenths(), ToneAtListPosition(p - 1).qtTenths()) << p;
+  for (int p = 52; p <= 155; ++p) {
+    EXPECT_GT(ToneAtListPosition(p).dqtCode(), ToneAtListPosition(p - 1).dqtCode()) << p;
+    EXPECT_EQ(ToneAtListPosition(p + 105), *Tone::dqt(ToneAtListPosition(p).dqtCode(), true)) << p;
+  }
 }
 
-TEST(BandList, TextsLimitsAndCodes) {
-  EXPECT_EQ(BandTexts(), (QStringList{"400-480MHz", "200-260MHz", "400-430MHz", "370-390MHz", "350-370MHz",
-                                      "136-174MHz", "400-520MHz"}));
-  const int limits[7][2] = {{400, 480}, {200, 260}, {400, 430}, {370, 390}, {350, 370}, {136, 174}, {400, 520}};
-  const unsigned char codes[7] = {0x33, 0x21, 0x43, 0x63, 0x53, 0x01, 0x73};
-  for (int i = 0; i < 7; ++i) {
-    // The limits are the numbers in characters 1-3 and 5-7 of the list text.
-    const QString text = BandTexts().at(i);
-    EXPECT_EQ(text.mid(0, 3).toInt(), limits[i][0]) << i;
-    EXPECT_EQ(text.mid(4, 3).toInt(), limits[i][1]) << i;
-    EXPECT_EQ(kBands[static_cast<std::size_t>(i)].low, limits[i][0]) << i;
-    EXPECT_EQ(kBands[static_cast<std::size_t>(i)].high, limits[i][1]) << i;
-    EXPECT_EQ(BandPositionForCode(codes[i]), i);
-  }
-  EXPECT_EQ(BandPositionForCode(0x00), -1);
+TEST(ToneList, TonesTheListDoesNotOffer) {
+  EXPECT_EQ(ListPositionOfTone(*Tone::qt(880)), -1);
+  EXPECT_EQ(ListPositionOfTone(*Tone::dqt(0, false)), -1);
+  EXPECT_EQ(ListPositionOfTone(Tone::fromWord(0x2013)), -1);  // D023N without bit 11
+  EXPECT_EQ(ToneCaption(*Tone::qt(880), kChinese), QStringLiteral("88.0"));
 }
 
 TEST(OptionLists, BothLanguages) {
