@@ -36,7 +36,8 @@ FrequencyOutcome CommitFrequencyEntry(Channel& channel, int band, int column, co
     return FrequencyOutcome::Unchanged;
   }
   const std::optional<double> value = ParseFrequency(text);
-  if (!value) return FrequencyOutcome::Unchanged;
+  // A channel is started at its RX frequency; it has no TX frequency before.
+  if (!value || (column == kColTxFreq && !channel.inUse())) return FrequencyOutcome::Unchanged;
   if (*value < BandAt(band).low || *value > BandAt(band).high) return FrequencyOutcome::OutOfBand;
 
   // Every band lies within 100..999 MHz, so the text has the nine-character form.

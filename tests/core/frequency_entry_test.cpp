@@ -106,6 +106,9 @@ TEST(FrequencyCommit, EmptyingRxDeletesTheChannelButEmptyingTxDoesNot) {
   EXPECT_EQ(CommitFrequencyEntry(c, kVhf, kColRxFreq, QString()), FrequencyOutcome::ChannelDeleted);
   EXPECT_EQ(c, Channel{});
   EXPECT_FALSE(c.inUse());
+  // An unused channel takes no TX frequency: it is started at its RX one.
+  EXPECT_EQ(CommitFrequencyEntry(c, kVhf, kColTxFreq, QStringLiteral("150")), FrequencyOutcome::Unchanged);
+  EXPECT_EQ(c, Channel{});
 }
 
 }  // namespace
