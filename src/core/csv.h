@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// Comma-separated values as spreadsheets and channel-list tools write them: a
+// field may be quoted ("2 m, local", with "" for a quotation mark inside) and
+// may then span lines; lines end in LF, CRLF or CR; a UTF-8 byte-order mark
+// may start the file. The same rules read tab-separated text.
+namespace qx210 {
+
+struct CsvRecord {
+  int line = 0;  // line of the text on which the record starts, from 1
+  QStringList fields;
+  // A quoted field was still open at the end of the text: the rest of the
+  // text became part of this record.
+  bool unclosedQuote = false;
+};
+
+// The text of a file's bytes: UTF-8, a leading byte-order mark dropped.
+QString CsvTextFromBytes(const QByteArray& bytes);
+
+// The records of `text`. Empty lines give no record; a line of separators
+// only gives a record of empty fields.
+std::vector<CsvRecord> ParseCsv(const QString& text, QChar separator = QLatin1Char(','));
+
+// A tab when the first line holds a tab but no comma (cells copied from a
+// spreadsheet), a comma otherwise.
+QChar GuessSeparator(const QString& text);
+
+// A field as written: quoted when it holds the separator, a quotation mark,
+// a line break, or blanks at either end.
+QString CsvField(const QString& value, QChar separator = QLatin1Char(','));
+// The fields of one record, without the line end.
+QString CsvLine(const QStringList& fields, QChar separator = QLatin1Char(','));
+
+}  // namespace qx210
