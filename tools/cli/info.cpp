@@ -77,9 +77,11 @@ int RunInfo(const QStringList& arguments) {
   }
   Out(QString());
   Out(QStringLiteral("Main settings:"));
-  for (const SettingField& field : SettingFields())
-    if (IsMainSetting(field))
-      Out(QStringLiteral("  %1: %2").arg(field.nameText(kEnglish), field.text(state.settings, kEnglish)));
+  for (const SettingField& field : SettingFields()) {
+    if (!IsMainSetting(field)) continue;
+    const QString value = field.text(state.settings, kEnglish);
+    Out(QStringLiteral("  %1: %2").arg(field.nameText(kEnglish), value.isEmpty() ? QStringLiteral("(empty)") : value));
+  }
   return kExitOk;
 }
 
