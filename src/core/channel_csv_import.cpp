@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/bands.h"
+#include "core/channel_csv_columns.h"
 #include "core/frequency_entry.h"
 #include "core/tone_entry.h"
 
@@ -11,7 +12,7 @@ namespace qx210 {
 
 namespace {
 
-// ---- Report texts ------------------------------------------------------------
+using namespace channel_list;
 
 constexpr Bilingual kEmptyList{"文件是空的，没有信道列表。", "The file is empty: there is no channel list in it."};
 constexpr Bilingual kNoFrequencyColumn{"第一行没有“Frequency”列，这不是信道列表。",
@@ -46,32 +47,6 @@ constexpr Bilingual kNamesNotKept{"本机不存储信道名称：列表中的名
                                   "Names are not kept: this radio stores no channel names."};
 constexpr Bilingual kLinePrefix{"第 %1 行：", "line %1: "};
 constexpr Bilingual kReasonSeparator{"；", "; "};
-
-constexpr Bilingual kOddRxFrequency{"信道 %1 没有导出：接收频率 %2 含有非十进制数字。",
-                                    "Channel %1 was not exported: its RX frequency %2 has a digit that is not decimal."};
-constexpr Bilingual kOddTxFrequency{"信道 %1 没有导出：发射频率 %2 含有非十进制数字。",
-                                    "Channel %1 was not exported: its TX frequency %2 has a digit that is not decimal."};
-constexpr Bilingual kOddRxTone{"信道 %1 没有导出：接收亚音频字 %2 不是列表能表示的亚音频。",
-                               "Channel %1 was not exported: its RX tone word %2 is no tone a channel list can hold."};
-constexpr Bilingual kOddTxTone{"信道 %1 没有导出：发射亚音频字 %2 不是列表能表示的亚音频。",
-                               "Channel %1 was not exported: its TX tone word %2 is no tone a channel list can hold."};
-constexpr Bilingual kBcloNotExported{"信道列表没有禁发（BCLO）列：信道 %1 的“载波”设置没有导出。",
-                                     "A channel list has no BCLO column: the Carrier setting of channels %1 is not exported."};
-
-// ---- Columns -------------------------------------------------------------------
-
-enum Field : int {
-  kLocation, kName, kFrequency, kDuplex, kOffset, kToneMode, kRToneFreq, kCToneFreq, kDtcsCode,
-  kDtcsPolarity, kRxDtcsCode, kCrossMode, kMode, kTStep, kSkip, kPower, kComment, kUrCall, kRpt1Call,
-  kRpt2Call, kDvCode, kFieldCount,
-};
-
-constexpr std::array<const char*, kFieldCount> kFieldNames{
-    "Location", "Name",      "Frequency", "Duplex", "Offset", "Tone",    "rToneFreq",
-    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
-    "Skip",     "Power",     "Comment",   "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE"};
-
-QString FieldName(Field field) { return QString::fromLatin1(kFieldNames[static_cast<std::size_t>(field)]); }
 
 // Where each known column stands in a file's header; files differ in which
 // columns they carry and in their order. The first of two equal names wins.
@@ -115,9 +90,22 @@ QString HertzText(qint64 hertz) {
 
 // ---- Reading one row -----------------------------------------------------------
 
+// Power: a text with "low" in it, or less than 2.5 W, is Low; anything else
+// (a level name, more watts, nothing) is High.
+bool IsLowPower(const QString& text) {
+  if (text.contains(QLatin1String("low"), Qt::CaseInsensitive)) return true;
+  static const QRegularExpression kWatts(QStringLiteral("^(\\d+\\.?\\d*|\\.\\d+)\\s*(m?w)?$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch match = kWatts.match(text);
+  if (!match.hasMatch()) return false;
+  double watts = match.captured(1).toDouble();
+  if (match.captured(2).compare(QLatin1String("mw"), Qt::CaseInsensitive) == 0) watts /= 1000;
+  return watts < 2.5;
+}
+
 // Where a tone of the row comes from.
 struct ToneSource {
-  enum Kind { None, Qt, Dcs } kind = None;
+  enum Kind { None, Ctcss, Dcs } kind = None;
   Field field = kRToneFreq;
 };
 
@@ -143,17 +131,6 @@ class RowReader {
     channel.highPower = !IsLowPower(value(kPower));
     channel.bclo = false;
     m_row.value = channel;
-  }
-
-  static bool IsLowPower(const QString& text) {
-    if (text.contains(QLatin1String("low"), Qt::CaseInsensitive)) return true;
-    static const QRegularExpression kWatts(QStringLiteral("^(\\d+\\.?\\d*|\\.\\d+)\\s*(m?w)?$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = kWatts.match(text);
-    if (!match.hasMatch()) return false;
-    double watts = match.captured(1).toDouble();
-    if (match.captured(2).compare(QLatin1String("mw"), Qt::CaseInsensitive) == 0) watts /= 1000;
-    return watts < 2.5;
   }
 
  private:
@@ -251,14 +228,14 @@ class RowReader {
     plan.modeText = value(kToneMode);
     if (mode.isEmpty()) return plan;
     if (mode == QLatin1String("tone")) {
-      plan.tx = {ToneSource::Qt, kRToneFreq};
+      plan.tx = {ToneSource::Ctcss, kRToneFreq};
     } else if (mode == QLatin1String("tsql")) {
-      plan.tx = plan.rx = {ToneSource::Qt, cTone};
+      plan.tx = plan.rx = {ToneSource::Ctcss, cTone};
     } else if (mode == QLatin1String("dtcs")) {
       plan.tx = {ToneSource::Dcs, kDtcsCode};
       plan.rx = {ToneSource::Dcs, rxDcs};
     } else if (mode == QLatin1String("tsql-r")) {
-      plan.rx = {ToneSource::Qt, kRToneFreq};
+      plan.rx = {ToneSource::Ctcss, kRToneFreq};
     } else if (mode == QLatin1String("dtcs-r")) {
       plan.rx = {ToneSource::Dcs, kDtcsCode};
     } else if (mode == QLatin1String("cross")) {
@@ -275,9 +252,9 @@ class RowReader {
       }
       const QString txSide = sides.section(QStringLiteral("->"), 0, 0);
       const QString rxSide = sides.section(QStringLiteral("->"), 1, 1);
-      if (txSide == QLatin1String("tone")) plan.tx = {ToneSource::Qt, kRToneFreq};
+      if (txSide == QLatin1String("tone")) plan.tx = {ToneSource::Ctcss, kRToneFreq};
       if (txSide == QLatin1String("dtcs")) plan.tx = {ToneSource::Dcs, kDtcsCode};
-      if (rxSide == QLatin1String("tone")) plan.rx = {ToneSource::Qt, cTone};
+      if (rxSide == QLatin1String("tone")) plan.rx = {ToneSource::Ctcss, cTone};
       if (rxSide == QLatin1String("dtcs")) plan.rx = {ToneSource::Dcs, rxDcs};
     } else {
       fail(kUnknownToneMode, {value(kToneMode)});
@@ -296,7 +273,7 @@ class RowReader {
       return std::nullopt;
     }
     const std::optional<double> number = ParseFrequency(text);
-    if (source.kind == ToneSource::Qt) {
+    if (source.kind == ToneSource::Ctcss) {
       if (!number) {
         fail(kNotANumber, {name, text});
         return std::nullopt;
@@ -359,131 +336,6 @@ class RowReader {
   int m_band;
   ImportRow& m_row;
 };
-
-// ---- Writing ---------------------------------------------------------------------
-
-// A tone word that reads back as itself through a list: Off, a QT tone of
-// 67.0 to 254.1 Hz, or a DQT code in the form the tone list writes.
-bool IsListTone(const Tone& tone) {
-  switch (tone.kind()) {
-    case Tone::Kind::Off:
-      return true;
-    case Tone::Kind::Qt:
-      return tone.qtTenths() >= 670 && tone.qtTenths() <= 2541;
-    case Tone::Kind::Dqt:
-      return Tone::dqt(tone.dqtCode(), tone.inverted()) == tone;
-  }
-  return false;
-}
-
-QString CodeText(const Tone& tone) { return QStringLiteral("%1").arg(tone.dqtCode(), 3, 8, QLatin1Char('0')); }
-QChar PolarityLetter(const Tone& tone) {
-  return tone.kind() == Tone::Kind::Dqt && tone.inverted() ? QLatin1Char('R') : QLatin1Char('N');
-}
-
-// The tone columns of a channel, unused ones with the usual fillers.
-struct ToneColumns {
-  QString mode;
-  QString rTone = QStringLiteral("88.5");
-  QString cTone = QStringLiteral("88.5");
-  QString dtcs = QStringLiteral("023");
-  QString polarity = QStringLiteral("NN");
-  QString rxDtcs = QStringLiteral("023");
-  QString cross = QStringLiteral("Tone->Tone");
-};
-
-ToneColumns WriteTones(const Tone& tx, const Tone& rx) {
-  using Kind = Tone::Kind;
-  ToneColumns c;
-  const Kind t = tx.kind();
-  const Kind r = rx.kind();
-  c.polarity = QString(PolarityLetter(tx)) + PolarityLetter(rx);
-  if (t == Kind::Off && r == Kind::Off) {
-    c.polarity = QStringLiteral("NN");
-  } else if (t == Kind::Qt && r == Kind::Off) {
-    c.mode = QStringLiteral("Tone");
-    c.rTone = tx.text();
-  } else if (t == Kind::Qt && tx == rx) {
-    c.mode = QStringLiteral("TSQL");
-    c.rTone = c.cTone = tx.text();
-  } else if (t == Kind::Off && r == Kind::Qt) {
-    c.mode = QStringLiteral("TSQL-R");
-    c.rTone = rx.text();
-  } else if (t == Kind::Dqt && r == Kind::Dqt && tx.dqtCode() == rx.dqtCode()) {
-    c.mode = QStringLiteral("DTCS");
-    c.dtcs = c.rxDtcs = CodeText(tx);
-  } else if (t == Kind::Off && r == Kind::Dqt) {
-    // Readers differ in which polarity letter they take for a receive-only
-    // code, so both letters carry it.
-    c.mode = QStringLiteral("DTCS-R");
-    c.dtcs = c.rxDtcs = CodeText(rx);
-    c.polarity = QString(PolarityLetter(rx)) + PolarityLetter(rx);
-  } else {
-    c.mode = QStringLiteral("Cross");
-    QString txSide;
-    QString rxSide;
-    if (t == Kind::Qt) {
-      txSide = QStringLiteral("Tone");
-      c.rTone = tx.text();
-    } else if (t == Kind::Dqt) {
-      txSide = QStringLiteral("DTCS");
-      c.dtcs = CodeText(tx);
-    }
-    if (r == Kind::Qt) {
-      rxSide = QStringLiteral("Tone");
-      c.cTone = rx.text();
-    } else if (r == Kind::Dqt) {
-      rxSide = QStringLiteral("DTCS");
-      c.rxDtcs = CodeText(rx);
-    }
-    c.cross = txSide + QStringLiteral("->") + rxSide;
-  }
-  return c;
-}
-
-// Above this distance between RX and TX a list says "split" (TX given
-// outright) rather than a repeater offset.
-constexpr qint64 kLargestOffsetTenHertz = 1'000'000;  // 10 MHz
-
-QStringList ChannelRow(int n, const Channel& channel, qint64 rx) {
-  QString duplex;
-  qint64 offset = 0;
-  if (channel.tx.isEmpty()) {
-    duplex = QStringLiteral("off");
-  } else if (const qint64 tx = *channel.tx.tenHertz(); tx != rx) {
-    const qint64 distance = qAbs(tx - rx);
-    if (distance > kLargestOffsetTenHertz) {
-      duplex = QStringLiteral("split");
-      offset = tx;
-    } else {
-      duplex = tx > rx ? QStringLiteral("+") : QStringLiteral("-");
-      offset = distance;
-    }
-  }
-  const ToneColumns tones = WriteTones(channel.txTone, channel.rxTone);
-  const QString step = rx % 500 != 0 && rx % 625 == 0 ? QStringLiteral("6.25") : QStringLiteral("5.00");
-  QStringList fields(kFieldCount);
-  fields[kLocation] = QString::number(n);
-  fields[kFrequency] = MegahertzText(rx, 6);
-  fields[kDuplex] = duplex;
-  fields[kOffset] = MegahertzText(offset, 6);
-  fields[kToneMode] = tones.mode;
-  fields[kRToneFreq] = tones.rTone;
-  fields[kCToneFreq] = tones.cTone;
-  fields[kDtcsCode] = tones.dtcs;
-  fields[kDtcsPolarity] = tones.polarity;
-  fields[kRxDtcsCode] = tones.rxDtcs;
-  fields[kCrossMode] = tones.cross;
-  fields[kMode] = channel.wide ? QStringLiteral("FM") : QStringLiteral("NFM");
-  fields[kTStep] = step;
-  fields[kSkip] = channel.scanAdd ? QString() : QStringLiteral("S");
-  fields[kPower] = channel.highPower ? QStringLiteral("High") : QStringLiteral("Low");
-  return fields;
-}
-
-QString WordText(const Tone& tone) {
-  return QStringLiteral("0x") + QStringLiteral("%1").arg(tone.word(), 4, 16, QLatin1Char('0')).toUpper();
-}
 
 }  // namespace
 
@@ -626,48 +478,6 @@ QStringList ImportReportLines(const ChannelImport& import, UiLanguage language) 
                  .text(language);
   for (const ListMessage& notice : import.notices) lines << notice.text(language);
   return lines;
-}
-
-// ---- Export ------------------------------------------------------------------------
-
-QStringList ChannelListHeader() {
-  QStringList header;
-  for (const char* name : kFieldNames) header << QString::fromLatin1(name);
-  return header;
-}
-
-ChannelExport ExportChannelList(const RadioState& state) {
-  ChannelExport result;
-  const QString lineEnd = QStringLiteral("\r\n");
-  result.text = CsvLine(ChannelListHeader()) + lineEnd;
-  QStringList bcloChannels;
-  for (int n = 1; n <= kChannelCount; ++n) {
-    const Channel& channel = state.channel(n);
-    if (!channel.inUse()) continue;
-    const QString number = QString::number(n);
-    const std::optional<qint64> rx = channel.rx.tenHertz();
-    if (!rx) {
-      result.warnings.push_back({kOddRxFrequency, {number, channel.rx.text()}});
-      continue;
-    }
-    if (!channel.tx.isEmpty() && !channel.tx.tenHertz()) {
-      result.warnings.push_back({kOddTxFrequency, {number, channel.tx.text()}});
-      continue;
-    }
-    if (!IsListTone(channel.rxTone)) {
-      result.warnings.push_back({kOddRxTone, {number, WordText(channel.rxTone)}});
-      continue;
-    }
-    if (!IsListTone(channel.txTone)) {
-      result.warnings.push_back({kOddTxTone, {number, WordText(channel.txTone)}});
-      continue;
-    }
-    if (channel.bclo) bcloChannels << number;
-    result.text += CsvLine(ChannelRow(n, channel, *rx)) + lineEnd;
-    ++result.channelCount;
-  }
-  if (!bcloChannels.isEmpty()) result.warnings.push_back({kBcloNotExported, {bcloChannels.join(QStringLiteral(", "))}});
-  return result;
 }
 
 }  // namespace qx210
