@@ -1,5 +1,8 @@
 #include "core/csv.h"
 
+#include <QStringDecoder>
+#include <optional>
+
 namespace qx210 {
 
 namespace {
@@ -16,7 +19,11 @@ bool IsBlank(const QString& text) {
 }  // namespace
 
 QString CsvTextFromBytes(const QByteArray& bytes) {
-  QString text = QString::fromUtf8(bytes);
+  // A byte-order mark names the encoding (spreadsheets save "Unicode text"
+  // as UTF-16); without one the text is UTF-8.
+  const std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(bytes);
+  QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));
+  QString text = decoder(bytes);
   if (text.startsWith(QChar(kByteOrderMark))) text.remove(0, 1);
   return text;
 }
@@ -93,8 +100,9 @@ std::vector<CsvRecord> ParseCsv(const QString& text, QChar separator) {
 
 QChar GuessSeparator(const QString& text) {
   const QString firstLine = text.section(QLatin1Char('\n'), 0, 0);
-  if (firstLine.contains(QLatin1Char('\t')) && !firstLine.contains(QLatin1Char(',')))
-    return QLatin1Char('\t');
+  if (firstLine.contains(QLatin1Char(','))) return QLatin1Char(',');
+  if (firstLine.contains(QLatin1Char('\t'))) return QLatin1Char('\t');
+  if (firstLine.contains(QLatin1Char(';'))) return QLatin1Char(';');
   return QLatin1Char(',');
 }
 

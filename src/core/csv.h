@@ -20,15 +20,17 @@ struct CsvRecord {
   bool unclosedQuote = false;
 };
 
-// The text of a file's bytes: UTF-8, a leading byte-order mark dropped.
+// The text of a file's bytes: UTF-8, or the UTF-16/32 a byte-order mark
+// names; the mark itself is dropped.
 QString CsvTextFromBytes(const QByteArray& bytes);
 
 // The records of `text`. Empty lines give no record; a line of separators
 // only gives a record of empty fields.
 std::vector<CsvRecord> ParseCsv(const QString& text, QChar separator = QLatin1Char(','));
 
-// A tab when the first line holds a tab but no comma (cells copied from a
-// spreadsheet), a comma otherwise.
+// The separator of the first line: a comma when it has one; otherwise a tab
+// (cells copied from a spreadsheet) or a semicolon (spreadsheets in locales
+// with a decimal comma) when it has one; a comma for a single column.
 QChar GuessSeparator(const QString& text);
 
 // A field as written: quoted when it holds the separator, a quotation mark,

@@ -32,6 +32,11 @@ TEST(CsvReader, LineEndsByteOrderMarkAndEmptyLines) {
   EXPECT_EQ(records[2].line, 4);  // the empty line 3 gives no record
   EXPECT_EQ(records[3].fields, (QStringList{QStringLiteral("3"), QStringLiteral("446.03125")}));
   EXPECT_EQ(records[3].line, 5);
+  // "Unicode text" from a spreadsheet: UTF-16 with its byte-order mark.
+  const QString utf16Text = QStringLiteral("Name\tFrequency\r\n信道\t446.1\r\n");
+  QByteArray utf16("\xFF\xFE");
+  for (QChar c : utf16Text) utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+  EXPECT_EQ(CsvTextFromBytes(utf16), utf16Text);
   // A CRLF inside a quoted field is one line break.
   const auto quoted = ParseCsv(QStringLiteral("\"a\r\nb\",c\r\nd"));
   ASSERT_EQ(quoted.size(), 2u);
@@ -60,6 +65,8 @@ TEST(CsvReader, TabSeparatedTextFromASpreadsheet) {
   const QString text = QStringLiteral("Location\tFrequency\tName\n1\t446.00625\tPMR, one\n");
   EXPECT_EQ(GuessSeparator(text), QLatin1Char('\t'));
   EXPECT_EQ(GuessSeparator(QStringLiteral("Location,Frequency\tx\n")), QLatin1Char(','));
+  EXPECT_EQ(GuessSeparator(QStringLiteral("Location;Frequency\n1;446,1\n")), QLatin1Char(';'));
+  EXPECT_EQ(GuessSeparator(QStringLiteral("Frequency\n446.1\n")), QLatin1Char(','));
   const auto records = ParseCsv(text, GuessSeparator(text));
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(records[1].fields.at(2), QStringLiteral("PMR, one"));
