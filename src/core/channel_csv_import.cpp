@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 
 #include "core/bands.h"
 #include "core/channel_csv_columns.h"
@@ -398,10 +399,12 @@ ChannelImport ImportChannelList(const std::vector<CsvRecord>& records, const Imp
     row.line = record.line;
     if (record.unclosedQuote) row.reasons.push_back({kUnclosedQuote, {}});
     else RowReader(columns, record, options.band, row).read();
+    // Spreadsheets may write a Location as "3.0".
     bool isNumber = false;
-    const int location = columns.value(record, kLocation).toInt(&isNumber);
-    if (!isNumber || location < 1 || location > kChannelCount) allLocationsAreChannels = false;
-    locations.push_back(isNumber ? location : 0);
+    const double location = columns.value(record, kLocation).toDouble(&isNumber);
+    const bool isChannel = isNumber && location == std::floor(location) && location >= 1 && location <= kChannelCount;
+    if (!isChannel) allLocationsAreChannels = false;
+    locations.push_back(isChannel ? static_cast<int>(location) : 0);
     if (row.reasons.empty() && !columns.value(record, kName).isEmpty()) namesGiven = true;
     result.rows.push_back(std::move(row));
   }

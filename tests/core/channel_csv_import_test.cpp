@@ -325,9 +325,12 @@ TEST(ChannelListPlacement, ByLocationOnlyWhenEveryLocationIsAChannel) {
       ListText({{{"Location", "16"}}, {{"Location", "3"}}, {{"Location", "9"}}}), ImportOptions{});
   EXPECT_TRUE(byLocation.byLocation);
   EXPECT_EQ(PlacedChannels(byLocation), (std::vector<int>{16, 3, 9}));
+  const ChannelImport asDecimals =
+      ImportChannelList(ListText({{{"Location", "5.0"}}, {{"Location", " 2 "}}}), ImportOptions{});
+  EXPECT_EQ(PlacedChannels(asDecimals), (std::vector<int>{5, 2}));
 
   // One Location outside 1..16 (or not a number) and the file order counts.
-  for (const char* odd : {"0", "17", "", "A"}) {
+  for (const char* odd : {"0", "17", "", "A", "2.5", "1e99"}) {
     const ChannelImport inOrder = ImportChannelList(
         ListText({{{"Location", "16"}}, {{"Location", odd}}, {{"Location", "9"}}}), ImportOptions{});
     EXPECT_FALSE(inOrder.byLocation) << odd;
