@@ -1,6 +1,9 @@
 #include "cli.h"
 
 #include <QRegularExpression>
+
+#include "core/codec.h"
+#include "core/data_file.h"
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -63,6 +66,19 @@ PortCatalogue CatalogueFor(const QString& port) {
 #endif
   catalogue.setSlotPath(1, path);
   return catalogue;
+}
+
+bool LoadDataFile(const QString& path, RadioState& state, QByteArray* image) {
+  QByteArray bytes;
+  const FileResult result = ReadDataFile(path, bytes);
+  if (!result.ok) {
+    Err(QStringLiteral("qx210-cli: %1").arg(result.error));
+    return false;
+  }
+  state = RadioState{};
+  DecodeImage(bytes, state);
+  if (image) *image = bytes;
+  return true;
 }
 
 bool StandardErrorIsTerminal() {

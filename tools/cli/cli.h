@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/radio_state.h"
 #include "link/port_catalogue.h"
 
 // Pieces shared by the verbs of qx210-cli.
@@ -15,6 +16,10 @@ inline constexpr int kExitCommunication = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitBand = 3;
 inline constexpr int kExitFile = 4;
+inline constexpr int kExitNothingImported = 5;  // import: no row imported, or --strict and a row not imported
+// diff keeps the convention of diff(1): 0 equal, 1 different, 2 trouble.
+inline constexpr int kExitDifferent = 1;
+inline constexpr int kExitTrouble = 2;
 
 // One verb: its name, a line of what it does and one example.
 struct Verb {
@@ -40,6 +45,11 @@ bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& arguments
 // Slot 1 of a private catalogue stands for the port named on the command
 // line: COMn from the machine's catalogue, or any device path.
 PortCatalogue CatalogueFor(const QString& port);
+
+// Reads the data file `path` and decodes it over the fresh-editor defaults,
+// keeping the file's bytes in `image` when given. Prints the reason and
+// returns false when the file cannot be read.
+bool LoadDataFile(const QString& path, RadioState& state, QByteArray* image = nullptr);
 
 // Whether standard error is a terminal (progress is drawn only there).
 bool StandardErrorIsTerminal();

@@ -12,7 +12,7 @@ using namespace qx210::cli;
 QString GeneralHelp() {
   QString text = QStringLiteral(
       "Usage: qx210-cli <verb> [options]\n\n"
-      "Reads and writes QX-210 radios and their data files without a window.\n"
+      "Reads and writes QX-210 radios, their data files and channel lists without a window.\n"
       "PORT is a device path (/dev/ttyUSB0) or a slot COM1..COM20 of the program's port list.\n\n"
       "Verbs:\n");
   for (const Verb& verb : kVerbs)
@@ -21,7 +21,8 @@ QString GeneralHelp() {
                      QString::fromUtf8(verb.example));
   text += QStringLiteral(
       "\n'qx210-cli <verb> --help' lists the options of a verb.\n"
-      "Exit status: 0 complete, 1 communication error, 2 usage, 3 band mismatch, 4 file error.\n");
+      "Exit status: 0 complete, 1 communication error, 2 usage, 3 band mismatch, 4 file error,\n"
+      "5 no row imported (or --strict and a row not imported). diff: 0 equal, 1 different, 2 trouble.\n");
   return text;
 }
 

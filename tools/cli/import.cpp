@@ -1,0 +1,131 @@
+// The import verb: a channel list (CSV) into the channels of a data file.
+#include <QFile>
+
+#include "cli.h"
+#include "core/bands.h"
+#include "core/channel_csv.h"
+#include "core/codec.h"
+#include "core/data_file.h"
+#include "verbs.h"
+
+namespace qx210::cli {
+
+namespace {
+
+// A band given on the command line: its list text with or without "MHz"
+// ("136-174MHz", "136-174"), or its position 0..6 in the band list.
+int BandFromArgument(const QString& argument) {
+  bool isNumber = false;
+  const int position = argument.toInt(&isNumber);
+  if (isNumber) return IsBandPosition(position) ? position : -1;
+  QString wanted = argument.trimmed();
+  if (!wanted.endsWith(QLatin1String("mhz"), Qt::CaseInsensitive)) wanted += QStringLiteral("MHz");
+  const QStringList texts = BandTexts();
+  for (int i = 0; i < static_cast<int>(texts.size()); ++i)
+    if (texts.at(i).compare(wanted, Qt::CaseInsensitive) == 0) return i;
+  return -1;
+}
+
+bool ReadListFile(const QString& path, QByteArray& bytes, QString& error) {
+  QFile file(path);
+  const bool opened =
+      path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+  if (!opened) {
+    error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  bytes = file.readAll();
+  return true;
+}
+
+// "01-04, 07, 09-16".
+QString ChannelRanges(const ChannelImport& import) {
+  QStringList ranges;
+  int n = 1;
+  while (n <= kChannelCount) {
+    if (!import.channels[static_cast<std::size_t>(n - 1)]) {
+      ++n;
+      continue;
+    }
+    int last = n;
+    while (last < kChannelCount && import.channels[static_cast<std::size_t>(last)]) ++last;
+    const QString first = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    ranges << (last == n ? first : first + QStringLiteral("-%1").arg(last, 2, 10, QLatin1Char('0')));
+    n = last + 1;
+  }
+  return ranges.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+int RunImport(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.addOption({QStringLiteral("csv"), QStringLiteral("Channel list to read; - reads standard input."),
+                    QStringLiteral("file")});
+  parser.addOption({QStringLiteral("in"),
+                    QStringLiteral("Data file to start from (its band, settings and other channels). "
+                                   "Without it the fresh-editor defaults are the start."),
+                    QStringLiteral("file")});
+  parser.addOption({QStringLiteral("out"), QStringLiteral("Data file to write."), QStringLiteral("file")});
+  parser.addOption({QStringLiteral("band"),
+                    QStringLiteral("Band of a fresh start, e.g. 136-174MHz (default 400-480MHz); not with --in."),
+                    QStringLiteral("band")});
+  parser.addOption({QStringLiteral("strict"), QStringLiteral("Write nothing when any row is not imported.")});
+  int status = kExitOk;
+  if (!ParseVerbArguments(parser, arguments, kImportVerb, status)) return status;
+
+  const QString name = QString::fromLatin1(kImportVerb.name);
+  if (!parser.positionalArguments().isEmpty()) return UsageError(name, QStringLiteral("unexpected arguments"));
+  if (!parser.isSet(QStringLiteral("csv"))) return UsageError(name, QStringLiteral("--csv is missing"));
+  if (!parser.isSet(QStringLiteral("out"))) return UsageError(name, QStringLiteral("--out is missing"));
+  if (parser.isSet(QStringLiteral("band")) && parser.isSet(QStringLiteral("in")))
+    return UsageError(name, QStringLiteral("--band is for a fresh start; --in brings its own band"));
+  RadioState state;
+  if (parser.isSet(QStringLiteral("band"))) {
+    state.band = BandFromArgument(parser.value(QStringLiteral("band")));
+    if (state.band < 0)
+      return UsageError(name, QStringLiteral("--band is one of %1").arg(BandTexts().join(QStringLiteral(", "))));
+  }
+  if (parser.isSet(QStringLiteral("in")) && !LoadDataFile(parser.value(QStringLiteral("in")), state))
+    return kExitFile;
+
+  const QString csvPath = parser.value(QStringLiteral("csv"));
+  QByteArray bytes;
+  QString error;
+  if (!ReadListFile(csvPath, bytes, error)) {
+    Err(QStringLiteral("qx210-cli: %1").arg(error));
+    return kExitFile;
+  }
+  ImportOptions options;
+  options.band = state.band;
+  const ChannelImport import = ImportChannelList(CsvTextFromBytes(bytes), options);
+  if (import.error) {
+    Err(QStringLiteral("qx210-cli: %1: %2").arg(csvPath, import.error->text(kEnglish)));
+    return kExitFile;
+  }
+  for (const QString& line : ImportReportLines(import, kEnglish)) Err(QStringLiteral("%1: %2").arg(csvPath, line));
+
+  const int placed = import.placedCount();
+  const int left = import.notImportedCount();
+  if (placed == 0) {
+    Err(QStringLiteral("qx210-cli import: no row of %1 could be imported into band %2; nothing written")
+            .arg(csvPath, QString::fromLatin1(BandAt(state.band).text)));
+    return kExitNothingImported;
+  }
+  QString summary = QStringLiteral("%1 row(s) imported into channel(s) %2").arg(placed).arg(ChannelRanges(import));
+  if (left > 0) summary += QStringLiteral(", %1 not imported").arg(left);
+  if (parser.isSet(QStringLiteral("strict")) && left > 0) {
+    Err(summary + QStringLiteral("; --strict: nothing written"));
+    return kExitNothingImported;
+  }
+  const QString outPath = parser.value(QStringLiteral("out"));
+  const FileResult written = WriteDataFile(outPath, EncodeImage(ApplyImport(import, state)));
+  if (!written.ok) {
+    Err(QStringLiteral("qx210-cli: %1").arg(written.error));
+    return kExitFile;
+  }
+  Err(summary + QStringLiteral("; written to %1").arg(outPath));
+  return kExitOk;
+}
+
+}  // namespace qx210::cli
