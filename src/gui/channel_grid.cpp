@@ -20,7 +20,9 @@ ChannelGrid::ChannelGrid(Document& document, QWidget* parent) : QTableView(paren
   setObjectName(QStringLiteral("Grid1"));
   m_model = new ChannelTableModel(document, this);
   setModel(m_model);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  // Several channels can be selected (for copy, paste, delete and move), by
+  // their numbers or with Shift and Ctrl; a plain click opens an editor.
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -60,6 +62,7 @@ ChannelGrid::ChannelGrid(Document& document, QWidget* parent) : QTableView(paren
   connect(&m_document, &Document::changed, this,
           [this](const Changes& changes) { documentChanged(changes.channels); });
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &ChannelGrid::refillLists);
+  createChannelActions();
 }
 
 OptionEditor* ChannelGrid::optionEditor(int column) const {
@@ -222,14 +225,39 @@ void ChannelGrid::mousePressEvent(QMouseEvent* event) {
     event->accept();
     return;
   }
-  QTableView::mousePressEvent(event);
-  if (event->button() != Qt::LeftButton) return;
   const QModelIndex index = indexAt(event->position().toPoint());
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+  if (event->button() == Qt::LeftButton && index.isValid() && index.column() == kColChannel) {
+    selectChannelRow(index.row(), modifiers);
+    event->accept();
+    return;
+  }
+  QTableView::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton || modifiers) return;
   if (index.isValid() && index.column() != kColChannel) {
     openEditorAt(index.row() + 1, index.column());
     // The list drops down once the button is up: a release over the open list
     // would otherwise pick the entry under the pointer.
     m_dropDownOnRelease = true;
+  }
+}
+
+void ChannelGrid::selectChannelRow(int row, Qt::KeyboardModifiers modifiers) {
+  setFocus(Qt::MouseFocusReason);  // an open editor ends its edit
+  QItemSelectionModel* selection = selectionModel();
+  const int anchor = currentIndex().isValid() ? currentIndex().row() : row;
+  const auto rowRange = [this](int first, int last) {
+    return QItemSelection(m_model->index(std::min(first, last), 0),
+                          m_model->index(std::max(first, last), kColumnCount - 1));
+  };
+  if (modifiers & Qt::ShiftModifier) {
+    selection->select(rowRange(anchor, row), QItemSelectionModel::ClearAndSelect);
+  } else if (modifiers & Qt::ControlModifier) {
+    selection->select(rowRange(row, row), QItemSelectionModel::Toggle);
+    selection->setCurrentIndex(m_model->index(row, kColRxFreq), QItemSelectionModel::NoUpdate);
+  } else {
+    selection->select(rowRange(row, row), QItemSelectionModel::ClearAndSelect);
+    selection->setCurrentIndex(m_model->index(row, kColRxFreq), QItemSelectionModel::NoUpdate);
   }
 }
 
@@ -258,6 +286,7 @@ void ChannelGrid::refillLists() {
     for (int p = 0; p < 2; ++p) optionEditor(c)->setItemText(p, OptionText(c, p, language));
   m_model->retranslate();
   m_model->refresh();
+  retranslateChannelActions();
 }
 
 }  // namespace qx210

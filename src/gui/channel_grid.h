@@ -4,7 +4,9 @@
 #include <array>
 
 #include "core/channel.h"
+#include "core/radio_state.h"
 
+class QAction;
 class QComboBox;
 
 namespace qx210 {
@@ -48,7 +50,19 @@ class ChannelGrid : public QTableView {
   // Whether the tone and option lists drop down when they open (on by default).
   void setDropDownLists(bool dropDown) { m_dropDown = dropDown; }
 
+  // The channels the selection touches, in order; the current one when
+  // nothing is selected. A click on a channel number selects that channel
+  // (with Shift or Ctrl, several).
+  QList<int> selectedChannels() const;
+  // Each of these is one undo step and is also offered by the context menu.
+  void copyChannels();   // Ctrl+C: tab-separated text with a header line
+  void pasteChannels();  // Ctrl+V: a channel list into the selected rows on
+  void deleteChannels(); // Delete
+  void moveChannels(int delta);  // Ctrl+Up (-1), Ctrl+Down (+1)
+  QList<QAction*> channelActions() const;
+
  protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -62,6 +76,10 @@ class ChannelGrid : public QTableView {
   void pickTone(int position);
   void pickOption(int column, int position);
   void refillLists();
+  void createChannelActions();
+  void selectChannelRow(int row, Qt::KeyboardModifiers modifiers);
+  void retranslateChannelActions();
+  void applyChannels(const RadioState& next);
   void documentChanged(quint16 channels);
   void placeOver(QWidget* editor, int row, int column, bool ownHeight);
   // The edited channel, changed, goes to the document as one edit.
@@ -77,6 +95,11 @@ class ChannelGrid : public QTableView {
   bool m_committing = false;
   bool m_applying = false;
   bool m_dropDown = true;
+  QAction* m_copyAction = nullptr;
+  QAction* m_pasteAction = nullptr;
+  QAction* m_deleteAction = nullptr;
+  QAction* m_moveUpAction = nullptr;
+  QAction* m_moveDownAction = nullptr;
   bool m_dropDownOnRelease = false;
 };
 

@@ -11,6 +11,7 @@
 #include "core/language.h"
 #include "core/memory_image.h"
 #include "core/user_settings.h"
+#include "gui/file_chooser.h"
 #include "gui/document_history.h"
 #include "gui/message_box.h"
 
@@ -30,8 +31,10 @@ QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 }  // namespace
 
-FileCommands::FileCommands(Document& document, DocumentHistory& history, QWidget* dialogParent)
-    : QObject(dialogParent), m_document(document), m_history(history), m_dialogParent(dialogParent) {}
+FileCommands::FileCommands(Document& document, DocumentHistory& history, FileChooser& chooser, QWidget* parent)
+    : QObject(parent), m_document(document), m_history(history), m_chooser(chooser) {}
+
+QString FileCommands::dataFileFilter() { return ApplicationTitle() + QStringLiteral(" (*.DAT)"); }
 
 QString FileCommands::backupFolder() const {
   return m_backupFolder.isEmpty() ? BackupStore::defaultFolder() : m_backupFolder;
@@ -62,33 +65,9 @@ void FileCommands::newChannels() {
   m_document.setFilePath(QString());
 }
 
-QString FileCommands::chooseFile(QFileDialog::AcceptMode mode, const QString& folder) {
-  const QString start = folder.isEmpty() ? m_lastFolder : folder;
-  QString file;
-  if (m_chooser) {
-    file = m_chooser(mode, start);
-  } else {
-    QFileDialog dialog(m_dialogParent);
-    dialog.setOptions(m_dialogOptions | QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilter(ApplicationTitle() + QStringLiteral(" (*.DAT)"));
-    if (mode == QFileDialog::AcceptSave) dialog.setDefaultSuffix(kDataSuffix);
-    if (!start.isEmpty()) dialog.setDirectory(start);
-    if (dialog.exec() != QDialog::Accepted) return {};
-    file = dialog.selectedFiles().value(0);
-  }
-  if (file.isEmpty()) return {};
-  // A name typed without a suffix would save a file the Open dialog hides.
-  if (mode == QFileDialog::AcceptSave && QFileInfo(file).suffix().isEmpty())
-    file += QLatin1Char('.') + kDataSuffix;
-  if (folder.isEmpty()) m_lastFolder = QFileInfo(file).absolutePath();
-  return file;
-}
-
 void FileCommands::open() {
   if (!maySetDocumentAside()) return;
-  const QString path = chooseFile(QFileDialog::AcceptOpen);
+  const QString path = m_chooser.openFile(dataFileFilter());
   if (!path.isEmpty()) openPath(path);
 }
 
@@ -125,7 +104,7 @@ bool FileCommands::save() {
 
 bool FileCommands::saveAs() {
   for (;;) {
-    const QString path = chooseFile(QFileDialog::AcceptSave);
+    const QString path = m_chooser.saveFile(dataFileFilter(), kDataSuffix);
     if (path.isEmpty()) return false;
     const bool same = QFileInfo(path).absoluteFilePath() == m_document.filePath();
     if (!same && QFileInfo::exists(path) &&
@@ -166,7 +145,7 @@ void FileCommands::backUpRead(const QByteArray& image) {
 void FileCommands::restoreFromBackup() {
   if (!maySetDocumentAside()) return;
   QDir().mkpath(backupFolder());
-  const QString path = chooseFile(QFileDialog::AcceptOpen, backupFolder());
+  const QString path = m_chooser.openFile(dataFileFilter(), backupFolder());
   if (path.isEmpty() || !openPath(path)) return;
   // A backup is restored into a document of its own: Save asks for a name,
   // so the backup itself is never overwritten.

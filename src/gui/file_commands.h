@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QFileDialog>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
-#include <functional>
 
 namespace qx210 {
 
 class Document;
 class DocumentHistory;
+class FileChooser;
 
 // The File menu's work on the document: New, Open, Save, Save As, the recent
 // files, and the automatic backups. A data file holds the raw bytes of a
@@ -20,7 +18,7 @@ class DocumentHistory;
 class FileCommands : public QObject {
   Q_OBJECT
  public:
-  FileCommands(Document& document, DocumentHistory& history, QWidget* dialogParent);
+  FileCommands(Document& document, DocumentHistory& history, FileChooser& chooser, QWidget* parent);
 
   void newChannels();  // mnuNew
   void open();         // mnuOpen
@@ -39,6 +37,9 @@ class FileCommands : public QObject {
   // Keeps a backup of an image read from a radio.
   void backUpRead(const QByteArray& image);
 
+  // The only file type offered for data files.
+  static QString dataFileFilter();
+
   // The most recent files, newest first (at most five), kept per user.
   QStringList recentFiles() const;
 
@@ -46,28 +47,16 @@ class FileCommands : public QObject {
   void setBackupFolder(const QString& folder) { m_backupFolder = folder; }
   QString backupFolder() const;
 
-  // Extra options of the file dialog (tests ask for Qt's own dialog).
-  void setDialogOptions(QFileDialog::Options options) { m_dialogOptions = options; }
-  // Test seam: answers the file dialogs instead of showing them; an empty
-  // path means the user cancelled.
-  using FileChooser = std::function<QString(QFileDialog::AcceptMode mode, const QString& folder)>;
-  void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
-
  Q_SIGNALS:
   void recentFilesChanged();
 
  private:
-  // Shows the file dialog; an empty result means the user cancelled.
-  QString chooseFile(QFileDialog::AcceptMode mode, const QString& folder = QString());
   bool writeTo(const QString& path);
   void remember(const QString& path);
 
   Document& m_document;
   DocumentHistory& m_history;
-  QPointer<QWidget> m_dialogParent;
-  QFileDialog::Options m_dialogOptions;
-  FileChooser m_chooser;
-  QString m_lastFolder;  // the dialog opens where the last one ended
+  FileChooser& m_chooser;
   QString m_backupFolder;
 };
 

@@ -17,6 +17,8 @@
 #include "core/language_restore.h"
 #include "core/parameter_file.h"
 #include "gui/channel_grid.h"
+#include "gui/channel_list_commands.h"
+#include "gui/file_chooser.h"
 #include "core/user_settings.h"
 #include "gui/dialog_set.h"
 #include "gui/document_history.h"
@@ -52,7 +54,9 @@ MainWindow::MainWindow(const MainWindowConfig& config, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   SetMessageBoxOwner(this);
   m_history = new DocumentHistory(m_document, this);
-  m_files = new FileCommands(m_document, *m_history, this);
+  m_chooser = std::make_unique<FileChooser>(this);
+  m_files = new FileCommands(m_document, *m_history, *m_chooser, this);
+  m_lists = new ChannelListCommands(m_document, *m_chooser, this);
   m_dialogs->setBeforeShow([this] { commitPendingEdit(); });
   setAcceptDrops(true);
   layOut();
@@ -173,7 +177,7 @@ void MainWindow::updateEnabled() {
   m_toolBar->setEnabled(!m_busy);
   m_programmingMenu->setEnabled(!m_busy);
   for (QAction* action : {m_readAction, m_writeAction, m_readButton, m_writeButton, m_newAction, m_openAction,
-                          m_restoreAction})
+                          m_restoreAction, m_importAction})
     action->setEnabled(!m_busy);
   m_recentMenu->setEnabled(!m_busy);
   m_history->setBlocked(m_busy);

@@ -22,6 +22,8 @@ class ChannelGrid;
 class ClickableLabel;
 class DialogSet;
 class DocumentHistory;
+class FileChooser;
+class ChannelListCommands;
 class FileCommands;
 class ModelFrame;
 class SettingsPanel;
@@ -54,6 +56,8 @@ class MainWindow : public QMainWindow {
   ModelFrame* modelFrame() const { return m_modelFrame; }
   SettingsPanel* settingsPanel() const { return m_settingsPanel; }
   FileCommands& fileCommands() { return *m_files; }
+  ChannelListCommands& channelLists() { return *m_lists; }
+  FileChooser& fileChooser() { return *m_chooser; }
   DocumentHistory& history() { return *m_history; }
   DialogSet& dialogs() { return *m_dialogs; }
   HiddenModes& hiddenModes() { return m_hiddenModes; }
@@ -116,7 +120,9 @@ class MainWindow : public QMainWindow {
 
   Document m_document;
   std::unique_ptr<DialogSet> m_dialogs;
+  std::unique_ptr<FileChooser> m_chooser;
   DocumentHistory* m_history = nullptr;
+  ChannelListCommands* m_lists = nullptr;
   HiddenModes m_hiddenModes;  // shares the gesture flags of m_dialogs
   FileCommands* m_files = nullptr;
   QString m_parameterFile;
@@ -143,6 +149,10 @@ class MainWindow : public QMainWindow {
   QAction* m_saveAsAction = nullptr;
   QAction* m_restoreAction = nullptr;
   QAction* m_backupFolderAction = nullptr;
+  QAction* m_importAction = nullptr;
+  QAction* m_exportAction = nullptr;
+  QAction* m_sheetAction = nullptr;
+  QAction* m_printAction = nullptr;
   QAction* m_exitAction = nullptr;
   QAction* m_readAction = nullptr;
   QAction* m_writeAction = nullptr;

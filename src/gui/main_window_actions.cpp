@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "gui/channel_list_commands.h"
 #include "gui/dialog_set.h"
 #include "gui/document_history.h"
 #include "gui/message_box.h"
@@ -44,6 +45,13 @@ void MainWindow::createMenus() {
   m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   m_saveAsAction = AddAction(m_fileMenu, "saveAsAction");
   m_saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  m_fileMenu->addSeparator();
+  m_importAction = AddAction(m_fileMenu, "importChannelsAction");
+  m_exportAction = AddAction(m_fileMenu, "exportChannelsAction");
+  m_sheetAction = AddAction(m_fileMenu, "exportSheetAction");
+  m_printAction = AddAction(m_fileMenu, "printAction");
+  m_printAction->setShortcut(QKeySequence::Print);
+  m_printAction->setVisible(ChannelListCommands::canPrint());
   m_fileMenu->addSeparator();
   m_restoreAction = AddAction(m_fileMenu, "restoreAction");
   m_backupFolderAction = AddAction(m_fileMenu, "backupFolderAction");
@@ -111,6 +119,24 @@ void MainWindow::createMenus() {
     m_files->restoreFromBackup();
   });
   connect(m_backupFolderAction, &QAction::triggered, m_files, &FileCommands::openBackupFolder);
+  connect(m_importAction, &QAction::triggered, this, [this] {
+    commitPendingEdit();
+    // Rows without a channel number of their own fill from the selected channel.
+    const QList<int> selected = m_grid->selectedChannels();
+    m_lists->importChannels(selected.isEmpty() ? 1 : selected.first());
+  });
+  connect(m_exportAction, &QAction::triggered, this, [this] {
+    commitPendingEdit();
+    m_lists->exportChannels();
+  });
+  connect(m_sheetAction, &QAction::triggered, this, [this] {
+    commitPendingEdit();
+    m_lists->exportSheet();
+  });
+  connect(m_printAction, &QAction::triggered, this, [this] {
+    commitPendingEdit();
+    m_lists->print();
+  });
   // Undo and redo take an edit still open first, so it can be undone too.
   connect(m_editMenu, &QMenu::aboutToShow, this, &MainWindow::commitPendingEdit);
   m_history->setBeforeStep([this] { commitPendingEdit(); });
@@ -182,6 +208,10 @@ void MainWindow::applyLanguageCaptions() {
   m_recentMenu->setTitle(tr("Recent Files"));
   m_saveAction->setText(tr("Save(&S)"));
   m_saveAsAction->setText(tr("Save As…"));
+  m_importAction->setText(tr("Import channels (CSV)…"));
+  m_exportAction->setText(tr("Export channels (CSV)…"));
+  m_sheetAction->setText(tr("Export channel sheet…"));
+  m_printAction->setText(tr("Print…"));
   m_restoreAction->setText(tr("Restore from backup…"));
   m_backupFolderAction->setText(tr("Open backup folder"));
   m_exitAction->setText(tr("Exit(&Q)"));

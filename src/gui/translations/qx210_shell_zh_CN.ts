@@ -45,6 +45,10 @@
     <message><source>The radio has not been read in this run, so what will change in it is not known.</source><translation>本次运行中尚未读取过对讲机，无法得知写入会改变哪些内容。</translation></message>
     <message><source>Write to the radio on %1?</source><translation>写入连接在 %1 上的对讲机吗？</translation></message>
     <message><source>The radio is being read or written. Stop and exit?</source><translation>正在读写对讲机。要停止并退出吗？</translation></message>
+    <message><source>Import channels (CSV)…</source><translation>导入信道 (CSV)…</translation></message>
+    <message><source>Export channels (CSV)…</source><translation>导出信道 (CSV)…</translation></message>
+    <message><source>Export channel sheet…</source><translation>导出信道表…</translation></message>
+    <message><source>Print…</source><translation>打印…</translation></message>
 </context>
 <context>
     <name>qx210::ChannelTableModel</name>
@@ -113,5 +117,37 @@
     <message><source>Beep:</source><translation>提示音</translation></message>
     <message><source>Radio Switch:</source><translation>收音机开关</translation></message>
     <message><source>Embedded message:</source><translation>嵌入信息</translation></message>
+</context>
+<context>
+    <name>qx210::ChannelGrid</name>
+    <message><source>Copy Channels</source><translation>复制信道</translation></message>
+    <message><source>Paste Channels</source><translation>粘贴信道</translation></message>
+    <message><source>Delete Channels</source><translation>删除信道</translation></message>
+    <message><source>Move Up</source><translation>上移</translation></message>
+    <message><source>Move Down</source><translation>下移</translation></message>
+    <message><source>The clipboard holds no channels to paste.</source><translation>剪贴板中没有可粘贴的信道。</translation></message>
+    <message><source>Some rows were not pasted:</source><translation>以下各行未粘贴：</translation></message>
+</context>
+<context>
+    <name>qx210::ChannelListCommands</name>
+    <message><source>Channel lists (*.csv *.CSV *.txt)</source><translation>信道列表 (*.csv *.CSV *.txt)</translation></message>
+    <message><source>The file "%1" cannot be read.</source><translation>无法读取文件“%1”。</translation></message>
+    <message><source>The file "%1" is not a channel list: %2</source><translation>文件“%1”不是信道列表：%2</translation></message>
+    <message><source>Channel lists (*.csv)</source><translation>信道列表 (*.csv)</translation></message>
+    <message><source>The file "%1" cannot be saved. An existing file was left as it was.</source><translation>无法保存文件“%1”，原有文件保持不变。</translation></message>
+    <message><source>%1 channels were exported to "%2".</source><translation>已将 %1 个信道导出到“%2”。</translation></message>
+    <message><source>Channel sheets (*.pdf *.html)</source><translation>信道表 (*.pdf *.html)</translation></message>
+</context>
+<context>
+    <name>qx210::ImportPreviewDialog</name>
+    <message><source>Import channels</source><translation>导入信道</translation></message>
+    <message><source>%1: %2 rows go to channels, %3 are not imported.</source><translation>%1：%2 行将导入信道，%3 行不导入。</translation></message>
+    <message><source>Line</source><translation>行</translation></message>
+    <message><source>Channel</source><translation>信道</translation></message>
+    <message><source>Result</source><translation>结果</translation></message>
+    <message><source>imported</source><translation>导入</translation></message>
+    <message><source>left over: no channel is free for it</source><translation>多余：没有空闲信道</translation></message>
+    <message><source>Import</source><translation>导入</translation></message>
+    <message><source>Cancel</source><translation>取消</translation></message>
 </context>
 </TS>

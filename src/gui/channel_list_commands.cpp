@@ -1,0 +1,118 @@
+#include "gui/channel_list_commands.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextDocument>
+
+#ifdef QX210_HAVE_PRINT_SUPPORT
+#include <QPrintDialog>
+#include <QPrinter>
+#endif
+
+#include "core/channel_csv.h"
+#include "core/csv.h"
+#include "core/document.h"
+#include "core/language.h"
+#include "core/safe_file.h"
+#include "gui/channel_sheet.h"
+#include "gui/file_chooser.h"
+#include "gui/import_preview_dialog.h"
+#include "gui/message_box.h"
+
+namespace qx210 {
+
+namespace {
+
+const QString kCsvSuffix = QStringLiteral("csv");
+// Channel lists are small; anything far larger is not one.
+constexpr qint64 kListSizeLimit = 4 * 1024 * 1024;
+
+QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+}  // namespace
+
+ChannelListCommands::ChannelListCommands(Document& document, FileChooser& chooser, QWidget* parent)
+    : QObject(parent), m_document(document), m_chooser(chooser), m_parent(parent) {}
+
+void ChannelListCommands::importChannels(int startChannel) {
+  const QString path = m_chooser.openFile(tr("Channel lists (*.csv *.CSV *.txt)"));
+  if (!path.isEmpty()) importPath(path, startChannel);
+}
+
+bool ChannelListCommands::importPath(const QString& path, int startChannel) {
+  QByteArray bytes;
+  QString error;
+  if (!ReadRegularFile(path, kListSizeLimit, bytes, error)) {
+    ShowLocalizedMessage(tr("The file \"%1\" cannot be read.").arg(Native(path)) + QLatin1Char('\n') + error,
+                         MessageStyle::kIconStop);
+    return false;
+  }
+  const ChannelImport import = ImportChannelList(
+      CsvTextFromBytes(bytes), {.band = m_document.state().band, .startChannel = startChannel, .placement = {}});
+  if (import.error) {
+    ShowLocalizedMessage(tr("The file \"%1\" is not a channel list: %2")
+                             .arg(Native(path), import.error->text(CurrentLanguage())),
+                         MessageStyle::kIconStop);
+    return false;
+  }
+  ImportPreviewDialog preview(import, QFileInfo(path).fileName(), m_parent);
+  const bool accepted = m_previewAnswer ? m_previewAnswer(preview) : preview.exec() == QDialog::Accepted;
+  if (!accepted || import.placedCount() == 0) return false;
+  m_document.apply(ApplyImport(import, m_document.state()), EditKind::Import);
+  return true;
+}
+
+void ChannelListCommands::exportChannels() {
+  const QString path = m_chooser.saveFile(tr("Channel lists (*.csv)"), kCsvSuffix);
+  if (path.isEmpty()) return;
+  const ChannelExport list = ExportChannelList(m_document.state());
+  QString error;
+  if (!SaveFileAtomically(path, list.text.toUtf8(), error)) {
+    ShowLocalizedMessage(tr("The file \"%1\" cannot be saved. An existing file was left as it was.").arg(Native(path)) +
+                             QLatin1Char('\n') + error,
+                         MessageStyle::kIconStop);
+    return;
+  }
+  if (list.warnings.empty()) return;
+  QStringList lines;
+  for (const ListMessage& warning : list.warnings) lines << warning.text(CurrentLanguage());
+  ShowLocalizedMessage(tr("%1 channels were exported to \"%2\".").arg(list.channelCount).arg(Native(path)) +
+                           QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')),
+                       MessageStyle::kIconExclamation);
+}
+
+QString ChannelListCommands::sheetTitle() const {
+  const QString file = QFileInfo(m_document.filePath()).fileName();
+  return file.isEmpty() ? ApplicationTitle() : ApplicationTitle() + QStringLiteral(" - ") + file;
+}
+
+void ChannelListCommands::exportSheet() {
+  const QString path = m_chooser.saveFile(tr("Channel sheets (*.pdf *.html)"), QStringLiteral("pdf"));
+  if (path.isEmpty()) return;
+  QString error;
+  if (!ChannelSheet(m_document.state(), sheetTitle()).write(path, &error))
+    ShowLocalizedMessage(tr("The file \"%1\" cannot be saved. An existing file was left as it was.").arg(Native(path)) +
+                             QLatin1Char('\n') + error,
+                         MessageStyle::kIconStop);
+}
+
+bool ChannelListCommands::canPrint() {
+#ifdef QX210_HAVE_PRINT_SUPPORT
+  return true;
+#else
+  return false;
+#endif
+}
+
+void ChannelListCommands::print() {
+#ifdef QX210_HAVE_PRINT_SUPPORT
+  QPrinter printer;
+  QPrintDialog dialog(&printer, m_parent);
+  if (dialog.exec() != QDialog::Accepted) return;
+  QTextDocument document;
+  ChannelSheet(m_document.state(), sheetTitle()).fill(document);
+  document.print(&printer);
+#endif
+}
+
+}  // namespace qx210

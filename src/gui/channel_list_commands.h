@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+namespace qx210 {
+
+class Document;
+class FileChooser;
+class ImportPreviewDialog;
+
+// The channel-list commands of the File menu: import and export of channel
+// lists (CSV), the channel sheet (HTML or PDF) and printing it. An import is
+// shown as a preview first and taken over as one undo step.
+class ChannelListCommands : public QObject {
+  Q_OBJECT
+ public:
+  ChannelListCommands(Document& document, FileChooser& chooser, QWidget* parent);
+
+  // Rows that the list does not place by Location fill channels from `startChannel`.
+  void importChannels(int startChannel = 1);
+  // Reads `path`; true when the import was taken over.
+  bool importPath(const QString& path, int startChannel = 1);
+  void exportChannels();
+  void exportSheet();
+  // Whether this build can print (Qt's print support was found).
+  static bool canPrint();
+  void print();
+
+  // Test seam: decides the preview instead of the user (true = Import).
+  using PreviewAnswer = std::function<bool(ImportPreviewDialog& preview)>;
+  void setPreviewAnswer(PreviewAnswer answer) { m_previewAnswer = std::move(answer); }
+
+ private:
+  QString sheetTitle() const;
+
+  Document& m_document;
+  FileChooser& m_chooser;
+  QWidget* m_parent;
+  PreviewAnswer m_previewAnswer;
+};
+
+}  // namespace qx210
