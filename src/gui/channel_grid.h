@@ -64,6 +64,8 @@ class ChannelGrid : public QTableView {
   void refillLists();
   void documentChanged(quint16 channels);
   void placeOver(QWidget* editor, int row, int column, bool ownHeight);
+  // Hides an editor; one that has the focus gives it to the grid first.
+  void hideEditor(QWidget* editor);
   // The edited channel, changed, goes to the document as one edit.
   void applyChannel(const Channel& channel);
 

@@ -2,10 +2,11 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
 
 namespace qx210 {
 
@@ -19,6 +20,22 @@ std::size_t At(int row) { return static_cast<std::size_t>(row); }
 
 }  // namespace
 
+// Hands every finished edit of a frequency cell to the dialog, also one that
+// leaves the text as it was: the grid itself reports changed texts only, and
+// an unchanged receive frequency is still snapped and copied.
+class FrequencyCellDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) Q_EMIT cellEdited(index.row(), index.column(), line->text());
+  }
+
+ Q_SIGNALS:
+  void cellEdited(int row, int column, const QString& text) const;
+};
+
 TestFrequencyDialog::TestFrequencyDialog() {
   setObjectName(QStringLiteral("Form4"));
   m_mfgrid1 = new QTableWidget(kRows, 3, this);
@@ -30,6 +47,8 @@ TestFrequencyDialog::TestFrequencyDialog() {
   m_mfgrid1->setColumnWidth(kRxColumn, 110);
   m_mfgrid1->setColumnWidth(kTxColumn, 110);
   m_mfgrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_cellDelegate = new FrequencyCellDelegate(m_mfgrid1);
+  m_mfgrid1->setItemDelegate(m_cellDelegate);
   // A click opens the cell's editor at once.
   m_mfgrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
   for (int row = 0; row < kRows; ++row) {
@@ -58,7 +77,7 @@ TestFrequencyDialog::TestFrequencyDialog() {
   layout->addWidget(m_mfgrid1);
   layout->addLayout(buttons);
 
-  connect(m_mfgrid1, &QTableWidget::itemChanged, this, &TestFrequencyDialog::onItemChanged);
+  connect(m_cellDelegate, &FrequencyCellDelegate::cellEdited, this, &TestFrequencyDialog::cellEdited);
   connect(m_command1, &QPushButton::clicked, this, [this] {
     Q_EMIT valuesAccepted(values());
     accept();
@@ -70,8 +89,8 @@ TestFrequencyDialog::TestFrequencyDialog() {
 }
 
 // An open cell editor commits while the grid is torn down, after this
-// object's part is gone: no edit may reach onItemChanged then.
-TestFrequencyDialog::~TestFrequencyDialog() { m_mfgrid1->disconnect(this); }
+// object's part is gone: no edit may reach cellEdited then.
+TestFrequencyDialog::~TestFrequencyDialog() { m_cellDelegate->disconnect(this); }
 
 void TestFrequencyDialog::retranslate() {
   setWindowTitle(tr("Test Frequency"));
@@ -93,21 +112,17 @@ void TestFrequencyDialog::setValues(const TestFrequencies& frequencies) {
 
 void TestFrequencyDialog::writeRow(int row) {
   const TestFrequencyRow& values = m_rows.at(At(row));
-  m_writing = true;
   m_mfgrid1->item(row, kRxColumn)->setText(values.rx);
   QTableWidgetItem* tx = m_mfgrid1->item(row, kTxColumn);
   tx->setText(values.tx);
   const Qt::ItemFlags fixed = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   tx->setFlags(CanEditTransmit(values) ? fixed | Qt::ItemIsEditable : fixed);
-  m_writing = false;
 }
 
-void TestFrequencyDialog::onItemChanged(QTableWidgetItem* item) {
-  if (m_writing || item->column() == 0) return;
-  const int row = item->row();
+void TestFrequencyDialog::cellEdited(int row, int column, const QString& text) {
+  if (row < 0 || row >= kRows || (column != kRxColumn && column != kTxColumn)) return;
   TestFrequencyRow edited = m_rows.at(At(row));
-  const bool accepted =
-      item->column() == kRxColumn ? ApplyReceiveEdit(edited, item->text()) : ApplyTransmitEdit(edited, item->text());
+  const bool accepted = column == kRxColumn ? ApplyReceiveEdit(edited, text) : ApplyTransmitEdit(edited, text);
   if (accepted) m_rows.at(At(row)) = edited;
   // A refused entry gives the cell its previous text back.
   writeRow(row);
@@ -129,3 +144,5 @@ TestFrequencies TestFrequencyDialog::values() const {
 }
 
 }  // namespace qx210
+
+#include "test_frequency_dialog.moc"

@@ -8,9 +8,10 @@
 
 class QPushButton;
 class QTableWidget;
-class QTableWidgetItem;
 
 namespace qx210 {
+
+class FrequencyCellDelegate;
 
 // Form4, test frequencies: the 16 x 2 grid mfgrid1 (column 0 the channel
 // number, 1 receive, 2 transmit, in MHz). An edited frequency is lowered onto
@@ -35,11 +36,12 @@ class TestFrequencyDialog : public AuxDialog {
 
  private:
   void writeRow(int row);
-  void onItemChanged(QTableWidgetItem* item);
+  // An in-place edit of a frequency cell ended with `text`, changed or not.
+  void cellEdited(int row, int column, const QString& text);
 
   TestFrequencies m_loaded;
   std::array<TestFrequencyRow, 16> m_rows;  // what the grid shows
-  bool m_writing = false;
+  FrequencyCellDelegate* m_cellDelegate = nullptr;
 
   QTableWidget* m_mfgrid1 = nullptr;
   QPushButton* m_command1 = nullptr;
