@@ -15,9 +15,10 @@ class FileCommands : public QObject {
  public:
   FileCommands(Document& document, QWidget* dialogParent);
 
-  void newChannels();  // mnuNew
-  void open();         // mnuOpen
-  void save();         // mnuAssave
+  // File > New, Open and Save.
+  void newChannels();
+  void open();
+  void save();
 
   // Extra options of the file dialog (tests ask for Qt's own dialog).
   void setDialogOptions(QFileDialog::Options options) { m_dialogOptions = options; }

@@ -13,11 +13,13 @@ namespace qx210 {
 
 class FrequencyCellDelegate;
 
-// Form4, test frequencies: the 16 x 2 grid mfgrid1 (column 0 the channel
-// number, 1 receive, 2 transmit, in MHz). An edited frequency is lowered onto
-// the 5 kHz or 6.25 kHz raster; a transmit cell opens only once its row has a
-// receive frequency. An entry that is not a number from 100 to 999.99999 is
-// refused and the cell keeps its text.
+// The test frequency dialog: a grid of 16 rows (column 0 the channel number,
+// 1 receive, 2 transmit, in MHz). An edited frequency is lowered onto the
+// 5 kHz or 6.25 kHz raster, also when its text did not change; a transmit
+// cell opens only once its row has a receive frequency. An entry that is not
+// a number from 100 to 999.99999 is refused and the cell keeps its text.
+//
+// Object names follow the original controls: Form4; mfgrid1 the grid; Command1 OK, Command2 Cancel.
 class TestFrequencyDialog : public AuxDialog {
   Q_OBJECT
  public:
@@ -43,9 +45,9 @@ class TestFrequencyDialog : public AuxDialog {
   std::array<TestFrequencyRow, 16> m_rows;  // what the grid shows
   FrequencyCellDelegate* m_cellDelegate = nullptr;
 
-  QTableWidget* m_mfgrid1 = nullptr;
-  QPushButton* m_command1 = nullptr;
-  QPushButton* m_command2 = nullptr;
+  QTableWidget* m_grid = nullptr;
+  QPushButton* m_okButton = nullptr;
+  QPushButton* m_cancelButton = nullptr;
 };
 
 }  // namespace qx210
