@@ -66,8 +66,6 @@ TEST_F(MainWindowTest, ToolbarButtonsByKeyInOrder) {
     EXPECT_FALSE(Action(window.get(), key)->isVisible()) << key;
     EXPECT_TRUE(Action(window.get(), key)->text().isEmpty()) << key;
   }
-  EXPECT_EQ(window->toolbarReadAction(), Action(window.get(), "read"));
-  EXPECT_EQ(window->toolbarWriteAction(), Action(window.get(), "write"));
 }
 
 TEST_F(MainWindowTest, F1OpensTheHelpFile) {

@@ -54,17 +54,6 @@ TEST_F(OptionalFunctions, ShowsTheHeldValues) {
   EXPECT_EQ(Child<QTableWidget>(d, "mfgrid1")->item(7, 1)->text(), QStringLiteral("8"));
 }
 
-TEST_F(OptionalFunctions, LookBackListsHold92EntriesEndingAt500) {
-  auto& d = open();
-  for (const char* name : {"Combo13", "Combo14"}) {
-    auto* combo = Child<QComboBox>(d, name);
-    ASSERT_EQ(combo->count(), 92) << name;
-    EXPECT_EQ(combo->itemText(0), QStringLiteral("Empty"));
-    EXPECT_EQ(combo->itemText(1), QStringLiteral("0.50"));
-    EXPECT_EQ(combo->itemText(91), QStringLiteral("5.00"));
-  }
-}
-
 TEST_F(OptionalFunctions, OkStoresWhatWasChanged) {
   QSignalSpy changed(m_document.get(), &Document::changed);
   auto& d = open();
@@ -109,17 +98,6 @@ TEST_F(OptionalFunctions, CancelAndCloseBoxDiscardAndOnlyHide) {
   EXPECT_TRUE(alive);
   EXPECT_FALSE(d.isVisible());
   EXPECT_EQ(settings(), before);
-}
-
-TEST_F(OptionalFunctions, PriorityChannelListHolds1To16) {
-  auto& d = open();
-  auto* combo = Child<QComboBox>(d, "Combo12");
-  ASSERT_EQ(combo->count(), 16);
-  EXPECT_EQ(combo->itemText(0), QStringLiteral("1"));
-  EXPECT_EQ(combo->itemText(15), QStringLiteral("16"));
-  combo->setCurrentIndex(15);
-  ok(d);
-  EXPECT_EQ(settings().optional.priorityChannel, 16);
 }
 
 TEST_F(OptionalFunctions, DelaysAreEditedFrom0To300) {

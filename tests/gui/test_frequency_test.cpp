@@ -169,5 +169,22 @@ TEST_F(TestFrequency, UnchangedReceiveTextIsSnappedAndCopiedToo) {
   EXPECT_EQ(settings().testFrequencies.tx[3].text(), QStringLiteral("446.00625"));
 }
 
+// OK clicked while a cell is still being edited takes what was typed.
+TEST_F(TestFrequency, OkTakesTheCellStillBeingEdited) {
+  auto& d = m_dialogs->testFrequencies();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+  const QModelIndex index = m_grid->model()->index(6, 1);
+  m_grid->setCurrentIndex(index);
+  m_grid->edit(index);
+  auto* editor = qobject_cast<QLineEdit*>(m_grid->indexWidget(index));
+  ASSERT_NE(editor, nullptr);
+  editor->setFocus();
+  QTest::keyClicks(editor, QStringLiteral("145.0126"));
+  press("Command1");
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(settings().testFrequencies.rx[6].text(), QStringLiteral("145.01250"));
+  EXPECT_EQ(settings().testFrequencies.tx[6].text(), QStringLiteral("145.01250"));
+}
+
 }  // namespace
 }  // namespace qx210
