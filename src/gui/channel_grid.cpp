@@ -131,8 +131,8 @@ bool ChannelGrid::isEditing() const {
 
 void ChannelGrid::closeEditors() {
   if (!isEditing()) return;
-  // Nothing is written: the focus leaves the editors while a commit is
-  // pretended to run, and hidden editors report no focus loss.
+  // Nothing is written: the commit guard is up while the focus leaves the
+  // editors, and hidden editors report no focus loss.
   const bool committing = m_committing;
   m_committing = true;
   hideEditor(m_frequencyEditor);

@@ -308,6 +308,10 @@ TEST_F(MainWindowTest, StatusLineHoldsEveryStatusText) {
     for (UiLanguage language : {kChinese, kEnglish})
       EXPECT_LE(status->fontMetrics().horizontalAdvance(text.text(language)), status->contentsRect().width())
           << text.text(language).toStdString();
+  // The text shown while the progress bar runs stays clear of the bar.
+  const int room = window->progressBar()->geometry().left() - status->geometry().left();
+  for (UiLanguage language : {kChinese, kEnglish})
+    EXPECT_LE(status->fontMetrics().horizontalAdvance(link_texts::kStatusRunning.text(language)), room);
 }
 
 }  // namespace
