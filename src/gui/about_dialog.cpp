@@ -47,54 +47,54 @@ AboutDialog::AboutDialog() : QDialog(nullptr) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("Help"));
 
-  m_picture1 = new QLabel(this);
-  m_picture1->setObjectName(QStringLiteral("Picture1"));
-  m_picture1->setPixmap(RadioPicture());
-  m_picture1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+  m_picture = new QLabel(this);
+  m_picture->setObjectName(QStringLiteral("Picture1"));
+  m_picture->setPixmap(RadioPicture());
+  m_picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
   const auto newLabel = [this](const char* name) {
     auto* label = new QLabel(this);
     label->setObjectName(QString::fromLatin1(name));
     return label;
   };
-  m_lblTitle = newLabel("lblTitle");
-  QFont title = m_lblTitle->font();
+  m_titleLabel = newLabel("lblTitle");
+  QFont title = m_titleLabel->font();
   title.setPointSizeF(title.pointSizeF() * 1.4);
   title.setBold(true);
-  m_lblTitle->setFont(title);
-  m_label1 = newLabel("Label1");
-  m_label2 = newLabel("Label2");
-  m_label3 = newLabel("Label3");
-  m_label4 = newLabel("Label4");
-  m_cmdOK = new QPushButton(this);
-  m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  m_cmdOK->setDefault(true);
+  m_titleLabel->setFont(title);
+  m_versionLabel = newLabel("Label1");
+  m_makerLabel = newLabel("Label2");
+  m_descriptionLabel = newLabel("Label3");
+  m_copyrightLabel = newLabel("Label4");
+  m_okButton = new QPushButton(this);
+  m_okButton->setObjectName(QStringLiteral("cmdOK"));
+  m_okButton->setDefault(true);
 
   auto* line = new QFrame(this);
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
 
   auto* texts = new QVBoxLayout;
-  texts->addWidget(m_lblTitle);
-  texts->addWidget(m_label1);
+  texts->addWidget(m_titleLabel);
+  texts->addWidget(m_versionLabel);
   texts->addSpacing(8);
   texts->addWidget(line);
-  texts->addWidget(m_label2);
-  texts->addWidget(m_label3);
-  texts->addWidget(m_label4);
+  texts->addWidget(m_makerLabel);
+  texts->addWidget(m_descriptionLabel);
+  texts->addWidget(m_copyrightLabel);
   texts->addStretch();
   auto* top = new QHBoxLayout;
-  top->addWidget(m_picture1);
+  top->addWidget(m_picture);
   top->addSpacing(12);
   top->addLayout(texts, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(m_cmdOK);
+  buttons->addWidget(m_okButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(buttons);
 
-  connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &AboutDialog::retranslate);
   retranslate();
 }
@@ -107,12 +107,12 @@ void AboutDialog::present() {
 
 
 void AboutDialog::retranslate() {
-  m_lblTitle->setText(tr("ZERATH QX-210 Software"));
-  m_label1->setText(tr("Edition 1.8.0"));
-  m_label2->setText(tr("ZERATH Radio"));
-  m_label3->setText(tr("Programming software for the QX-210 two-way radio"));
-  m_label4->setText(tr("Copyright (C) ZERATH Radio. All rights reserved."));
-  m_cmdOK->setText(tr("OK"));
+  m_titleLabel->setText(tr("ZERATH QX-210 Software"));
+  m_versionLabel->setText(tr("Edition 1.8.0"));
+  m_makerLabel->setText(tr("ZERATH Radio"));
+  m_descriptionLabel->setText(tr("Programming software for the QX-210 two-way radio"));
+  m_copyrightLabel->setText(tr("Copyright (C) ZERATH Radio. All rights reserved."));
+  m_okButton->setText(tr("OK"));
 }
 
 }  // namespace qx210

@@ -7,8 +7,11 @@ class QPushButton;
 
 namespace qx210 {
 
-// frmAbout: the product title, the version line and three lines about the
-// maker beside a small picture. Its window title is "Help" in both languages.
+// The About box: the product title, the version line and three lines about
+// the maker beside a small picture. Its window title is "Help" in both
+// languages.
+//
+// Object names follow the original controls: frmAbout; Picture1, lblTitle, Label1 version, Label2..Label4 maker lines; cmdOK.
 class AboutDialog : public QDialog {
   Q_OBJECT
  public:
@@ -21,13 +24,13 @@ class AboutDialog : public QDialog {
  private:
   void retranslate();
 
-  QLabel* m_picture1 = nullptr;
-  QLabel* m_lblTitle = nullptr;
-  QLabel* m_label1 = nullptr;
-  QLabel* m_label2 = nullptr;
-  QLabel* m_label3 = nullptr;
-  QLabel* m_label4 = nullptr;
-  QPushButton* m_cmdOK = nullptr;
+  QLabel* m_picture = nullptr;
+  QLabel* m_titleLabel = nullptr;
+  QLabel* m_versionLabel = nullptr;
+  QLabel* m_makerLabel = nullptr;
+  QLabel* m_descriptionLabel = nullptr;
+  QLabel* m_copyrightLabel = nullptr;
+  QPushButton* m_okButton = nullptr;
 };
 
 }  // namespace qx210

@@ -9,7 +9,7 @@
 // end of the edit.
 namespace qx210 {
 
-// Text1: frequencies. Takes digits, Backspace and the decimal point.
+// The frequency editor. Takes digits, Backspace and the decimal point.
 class FrequencyEditor : public QLineEdit {
   Q_OBJECT
  public:
@@ -24,7 +24,7 @@ class FrequencyEditor : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override;
 };
 
-// Combo8: the editable tone list. Takes digits, Backspace, the decimal point
+// The editable tone list. Takes digits, Backspace, the decimal point
 // and D, N, I (typed lower case, written upper case). Typing while the list is
 // dropped down closes the list and types into the text.
 class ToneEditor : public QComboBox {
@@ -45,7 +45,7 @@ class ToneEditor : public QComboBox {
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// Combo5(column): a two-entry option list without typing.
+// The option list of an option column: two entries, no typing.
 class OptionEditor : public QComboBox {
   Q_OBJECT
  public:

@@ -1,9 +1,10 @@
 #include "gui/channel_grid.h"
 
+#include <QApplication>
 #include <QHeaderView>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "core/document.h"
 #include "core/frequency_entry.h"
@@ -133,17 +134,25 @@ bool ChannelGrid::isEditing() const {
 
 void ChannelGrid::closeEditors() {
   if (!isEditing()) return;
-  // Hidden editors no longer report focus loss, so nothing is written.
-  QWidget* focus = focusWidget();
-  m_frequencyEditor->hide();
-  m_toneEditor->hide();
-  for (OptionEditor* combo : m_optionEditors) combo->hide();
-  if (focus && focus != this) setFocus(Qt::OtherFocusReason);
+  // Nothing is written: the commit guard is up while the focus leaves the
+  // editors, and hidden editors report no focus loss.
+  const bool committing = m_committing;
+  m_committing = true;
+  hideEditor(m_frequencyEditor);
+  hideEditor(m_toneEditor);
+  for (OptionEditor* combo : m_optionEditors) hideEditor(combo);
+  m_committing = committing;
+}
+
+void ChannelGrid::hideEditor(QWidget* editor) {
+  // A focused widget that is hidden hands the focus to the next one in the
+  // chain, which for a table view is the next cell: the current cell would
+  // move one column right. The grid takes the focus first.
+  if (editor->hasFocus() || editor->isAncestorOf(QApplication::focusWidget())) setFocus(Qt::OtherFocusReason);
+  editor->hide();
 }
 
 void ChannelGrid::commitPendingEdit() {
-  const bool hadFocus = m_frequencyEditor->hasFocus() || m_toneEditor->hasFocus() ||
-                        std::any_of(m_optionEditors.begin(), m_optionEditors.end(), [](QWidget* w) { return w->hasFocus(); });
   if (m_frequencyEditor->isVisible()) commitFrequency();
   if (m_toneEditor->isVisible()) {
     m_toneEditor->hidePopup();
@@ -152,9 +161,8 @@ void ChannelGrid::commitPendingEdit() {
   // An option list writes only when picked; leaving it open changes nothing.
   for (OptionEditor* combo : m_optionEditors) {
     combo->hidePopup();
-    combo->hide();
+    hideEditor(combo);
   }
-  if (hadFocus) setFocus(Qt::OtherFocusReason);
 }
 
 void ChannelGrid::applyChannel(const Channel& channel) {
@@ -178,7 +186,7 @@ void ChannelGrid::commitFrequency() {
   Channel channel = m_document.state().channel(m_editRow);
   const FrequencyOutcome outcome =
       CommitFrequencyEntry(channel, m_document.state().band, m_editColumn, m_frequencyEditor->text());
-  m_frequencyEditor->hide();
+  hideEditor(m_frequencyEditor);
   if (outcome == FrequencyOutcome::Written || outcome == FrequencyOutcome::ChannelDeleted) applyChannel(channel);
   if (outcome == FrequencyOutcome::OutOfBand) {
     ShowLocalizedMessage(kOutOfBandMessage.text(CurrentLanguage()), MessageStyle::kOk);
@@ -195,18 +203,20 @@ void ChannelGrid::commitTone() {
     ToneOf(channel, m_editColumn) = *tone;
     applyChannel(channel);
   }
-  m_toneEditor->hide();
+  hideEditor(m_toneEditor);
   m_committing = false;
 }
 
 void ChannelGrid::pickTone(int position) {
-  if (!m_toneEditor->isVisible()) return;
+  if (!m_toneEditor->isVisible() || m_committing) return;
+  // The focus change below must not check the picked text again.
+  m_committing = true;
   Channel channel = m_document.state().channel(m_editRow);
   ToneOf(channel, m_editColumn) = ToneAtListPosition(position);
   applyChannel(channel);
-  // Hidden first, so the focus change does not check the picked text again.
-  m_toneEditor->hide();
+  hideEditor(m_toneEditor);
   setFocus(Qt::OtherFocusReason);
+  m_committing = false;
 }
 
 void ChannelGrid::pickOption(int column, int position) {
@@ -215,8 +225,8 @@ void ChannelGrid::pickOption(int column, int position) {
   Channel channel = m_document.state().channel(m_editRow);
   SetOptionPosition(channel, column, position);
   applyChannel(channel);
+  hideEditor(combo);
   setFocus(Qt::OtherFocusReason);
-  combo->hide();
 }
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {

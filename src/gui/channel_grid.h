@@ -17,14 +17,17 @@ class FrequencyEditor;
 class ToneEditor;
 class OptionEditor;
 
-// The channel table (Grid1) with its in-place editors. A left click, or Enter
-// on the current cell, opens the editor of that cell right over it: Text1 for
-// the frequency columns, Combo8 for the tone columns, Combo5(column) for the
-// option columns. The edit ends when the editor loses the focus (Enter, a
-// click elsewhere) or when a command commits it first; what it writes follows
-// the frequency and tone rules and goes to the document as one edit. A right
+// The channel table with its in-place editors. A left click, or Enter on the
+// current cell, opens the editor of that cell right over it: the frequency
+// editor for the frequency columns, the tone list for the tone columns, the
+// column's option list for the option columns. The edit ends when the editor
+// loses the focus (Enter, a click elsewhere) or when a command commits it
+// first; what it writes follows the frequency and tone rules and goes to the
+// document as one edit. The current cell stays where the edit was. A right
 // click only focuses the grid. An unused channel can only be started at its
 // RX frequency.
+//
+// Object names follow the original controls: Grid1 the table, Text1 the frequency editor, Combo8 the tone list, Combo5_5..Combo5_8 the option lists.
 class ChannelGrid : public QTableView {
   Q_OBJECT
  public:
@@ -82,6 +85,8 @@ class ChannelGrid : public QTableView {
   void applyChannels(const RadioState& next);
   void documentChanged(quint16 channels);
   void placeOver(QWidget* editor, int row, int column, bool ownHeight);
+  // Hides an editor; one that has the focus gives it to the grid first.
+  void hideEditor(QWidget* editor);
   // The edited channel, changed, goes to the document as one edit.
   void applyChannel(const Channel& channel);
 
@@ -90,8 +95,8 @@ class ChannelGrid : public QTableView {
   FrequencyEditor* m_frequencyEditor = nullptr;
   ToneEditor* m_toneEditor = nullptr;
   std::array<OptionEditor*, 4> m_optionEditors{};  // columns 5..8
-  int m_editRow = 1;     // EditRow
-  int m_editColumn = 1;  // EditColumn
+  int m_editRow = 1;     // the channel of the cell last opened
+  int m_editColumn = 1;  // and its column
   bool m_committing = false;
   bool m_applying = false;
   bool m_dropDown = true;

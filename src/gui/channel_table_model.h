@@ -9,7 +9,7 @@ namespace qx210 {
 
 class Document;
 
-// The channel table Grid1 as a table model over the document's channels: 16
+// The channel table as a table model over the document's channels: 16
 // rows, 9 columns, the column captions as the header row. Column 0 holds the
 // channel numbers and can be neither selected nor edited. The texts are made
 // from the channels' values in the current language; a channel not in use

@@ -56,39 +56,39 @@ QGroupBox* NewGroup(QWidget* parent, const char* name, QSlider* slider, QLabel* 
 
 DebugParametersDialog::DebugParametersDialog(GestureState& gestures) : m_gestures(gestures) {
   setObjectName(QStringLiteral("Form2"));
-  m_slider1 = NewSlider(this, "Slider1");
-  m_slider3 = NewSlider(this, "Slider3");
-  m_lblpower1 = NewLabel(this, "Lblpower1");
-  m_lblpower3 = NewLabel(this, "Lblpower3");
-  m_label3 = NewLabel(this, "Label3");
-  m_label8 = NewLabel(this, "Label8");
-  m_label6 = NewLabel(this, "Label6");
-  m_label7 = NewLabel(this, "Label7");
-  m_frame1 = NewGroup(this, "Frame1", m_slider1, m_lblpower1, m_label3, m_label8);
-  m_frame2 = NewGroup(this, "Frame2", m_slider3, m_lblpower3, m_label6, m_label7);
-  m_command1 = new QPushButton(this);
-  m_command1->setObjectName(QStringLiteral("Command1"));
-  m_command1->setDefault(true);
+  m_highPowerSlider = NewSlider(this, "Slider1");
+  m_lowPowerSlider = NewSlider(this, "Slider3");
+  m_highPowerLevel = NewLabel(this, "Lblpower1");
+  m_lowPowerLevel = NewLabel(this, "Lblpower3");
+  m_highPowerLowEnd = NewLabel(this, "Label3");
+  m_highPowerHighEnd = NewLabel(this, "Label8");
+  m_lowPowerLowEnd = NewLabel(this, "Label6");
+  m_lowPowerHighEnd = NewLabel(this, "Label7");
+  m_highPowerGroup = NewGroup(this, "Frame1", m_highPowerSlider, m_highPowerLevel, m_highPowerLowEnd, m_highPowerHighEnd);
+  m_lowPowerGroup = NewGroup(this, "Frame2", m_lowPowerSlider, m_lowPowerLevel, m_lowPowerLowEnd, m_lowPowerHighEnd);
+  m_okButton = new QPushButton(this);
+  m_okButton->setObjectName(QStringLiteral("Command1"));
+  m_okButton->setDefault(true);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(m_command1);
+  buttons->addWidget(m_okButton);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_frame1);
-  layout->addWidget(m_frame2);
+  layout->addWidget(m_highPowerGroup);
+  layout->addWidget(m_lowPowerGroup);
   layout->addLayout(buttons);
 
-  connect(m_slider1, &QSlider::valueChanged, m_lblpower1, qOverload<int>(&QLabel::setNum));
-  connect(m_slider3, &QSlider::valueChanged, m_lblpower3, qOverload<int>(&QLabel::setNum));
+  connect(m_highPowerSlider, &QSlider::valueChanged, m_highPowerLevel, qOverload<int>(&QLabel::setNum));
+  connect(m_lowPowerSlider, &QSlider::valueChanged, m_lowPowerLevel, qOverload<int>(&QLabel::setNum));
   // Only the user's own moves count, not positions set by setValues().
-  connect(m_slider1, &QSlider::actionTriggered, this, [this] { m_highMoved = true; });
-  connect(m_slider3, &QSlider::actionTriggered, this, [this] { m_lowMoved = true; });
-  connect(m_command1, &QPushButton::clicked, this, [this] {
+  connect(m_highPowerSlider, &QSlider::actionTriggered, this, [this] { m_highMoved = true; });
+  connect(m_lowPowerSlider, &QSlider::actionTriggered, this, [this] { m_lowMoved = true; });
+  connect(m_okButton, &QPushButton::clicked, this, [this] {
     Q_EMIT valuesAccepted(values());
     accept();
   });
-  m_label3->installEventFilter(this);
-  m_label8->installEventFilter(this);
+  m_highPowerLowEnd->installEventFilter(this);
+  m_highPowerHighEnd->installEventFilter(this);
 
   retranslate();
   setValues(m_loaded);
@@ -97,44 +97,44 @@ DebugParametersDialog::DebugParametersDialog(GestureState& gestures) : m_gesture
 
 void DebugParametersDialog::retranslate() {
   setWindowTitle(tr("Debug Parameters"));
-  m_frame1->setTitle(tr("TX-High Power"));
-  m_frame2->setTitle(tr("TX-Low Power"));
-  m_label3->setText(tr("Low"));
-  m_label6->setText(tr("Low"));
-  m_label8->setText(tr("High"));
-  m_label7->setText(tr("High"));
-  m_command1->setText(tr("OK"));
+  m_highPowerGroup->setTitle(tr("TX-High Power"));
+  m_lowPowerGroup->setTitle(tr("TX-Low Power"));
+  m_highPowerLowEnd->setText(tr("Low"));
+  m_lowPowerLowEnd->setText(tr("Low"));
+  m_highPowerHighEnd->setText(tr("High"));
+  m_lowPowerHighEnd->setText(tr("High"));
+  m_okButton->setText(tr("OK"));
 }
 
 void DebugParametersDialog::setValues(const DebugParameters& levels) {
-  m_slider1->setValue(std::clamp(levels.txHighPower, 0, kLevelMaximum));
-  m_slider3->setValue(std::clamp(levels.txLowPower, 0, kLevelMaximum));
+  m_highPowerSlider->setValue(std::clamp(levels.txHighPower, 0, kLevelMaximum));
+  m_lowPowerSlider->setValue(std::clamp(levels.txLowPower, 0, kLevelMaximum));
   // The labels tell the level held, also one the slider cannot reach.
-  m_lblpower1->setNum(levels.txHighPower);
-  m_lblpower3->setNum(levels.txLowPower);
+  m_highPowerLevel->setNum(levels.txHighPower);
+  m_lowPowerLevel->setNum(levels.txLowPower);
   m_loaded = levels;
   m_highMoved = false;
   m_lowMoved = false;
 }
 
 void DebugParametersDialog::setSlidersEnabled(bool enabled) {
-  m_slider1->setEnabled(enabled);
-  m_slider3->setEnabled(enabled);
+  m_highPowerSlider->setEnabled(enabled);
+  m_lowPowerSlider->setEnabled(enabled);
 }
 
 DebugParameters DebugParametersDialog::values() const {
   // A slider the user did not move shows the level given (or the nearest end
   // of its range for a level it cannot reach): the level given stays then.
   DebugParameters levels = m_loaded;
-  if (m_highMoved) levels.txHighPower = m_slider1->value();
-  if (m_lowMoved) levels.txLowPower = m_slider3->value();
+  if (m_highMoved) levels.txHighPower = m_highPowerSlider->value();
+  if (m_lowMoved) levels.txLowPower = m_lowPowerSlider->value();
   return levels;
 }
 
 bool DebugParametersDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    if (watched == m_label3) onGestureClick(0);
-    if (watched == m_label8) onGestureClick(1);
+    if (watched == m_highPowerLowEnd) onGestureClick(0);
+    if (watched == m_highPowerHighEnd) onGestureClick(1);
   }
   return AuxDialog::eventFilter(watched, event);
 }

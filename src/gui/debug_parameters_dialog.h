@@ -12,15 +12,16 @@ namespace qx210 {
 
 class GestureState;
 
-// Form2, debug parameters: the transmitter power calibration levels on two
-// sliders 0..63 (Slider1 high power, Slider3 low power) with live value labels.
-// The sliders stay disabled until the unlock gesture: clicking the two end
-// labels of the high-power group, Label3 ("Low") and Label8 ("High"), in
-// either order within five seconds.
+// The debug parameters dialog: the transmitter power calibration levels on
+// two sliders 0..63, high and low power, with live value labels. The sliders
+// stay disabled until the unlock gesture: clicking the two end labels of the
+// high-power group ("Low" and "High") in either order within five seconds.
 //
 // A level held outside 0..63 (read from a radio) is shown in its value label
 // and kept at OK unless the user moves its slider; a slider the user moved
 // gives its position, even when it was moved back to where it started.
+//
+// Object names follow the original controls: Form2; Frame1 high power (Slider1, Lblpower1, Label3, Label8); Frame2 low power (Slider3, Lblpower3, Label6, Label7); Command1 OK.
 class DebugParametersDialog : public AuxDialog {
   Q_OBJECT
  public:
@@ -29,7 +30,7 @@ class DebugParametersDialog : public AuxDialog {
   void setValues(const DebugParameters& values);
   DebugParameters values() const;
 
-  // The sliders follow DebugParametersUnlocked.
+  // The sliders follow the document's unlock flag.
   void setSlidersEnabled(bool enabled);
 
  Q_SIGNALS:
@@ -49,17 +50,17 @@ class DebugParametersDialog : public AuxDialog {
   bool m_highMoved = false;
   bool m_lowMoved = false;
 
-  QGroupBox* m_frame1 = nullptr;
-  QGroupBox* m_frame2 = nullptr;
-  QSlider* m_slider1 = nullptr;
-  QSlider* m_slider3 = nullptr;
-  QLabel* m_lblpower1 = nullptr;
-  QLabel* m_lblpower3 = nullptr;
-  QLabel* m_label3 = nullptr;
-  QLabel* m_label8 = nullptr;
-  QLabel* m_label6 = nullptr;
-  QLabel* m_label7 = nullptr;
-  QPushButton* m_command1 = nullptr;
+  QGroupBox* m_highPowerGroup = nullptr;
+  QGroupBox* m_lowPowerGroup = nullptr;
+  QSlider* m_highPowerSlider = nullptr;
+  QSlider* m_lowPowerSlider = nullptr;
+  QLabel* m_highPowerLevel = nullptr;
+  QLabel* m_lowPowerLevel = nullptr;
+  QLabel* m_highPowerLowEnd = nullptr;
+  QLabel* m_highPowerHighEnd = nullptr;
+  QLabel* m_lowPowerLowEnd = nullptr;
+  QLabel* m_lowPowerHighEnd = nullptr;
+  QPushButton* m_okButton = nullptr;
 };
 
 }  // namespace qx210

@@ -20,26 +20,27 @@ class KeyAssignmentDialog;
 class OptionalFunctionsDialog;
 class TestFrequencyDialog;
 
-// The auxiliary windows of the main window: Optional functions (Form5), Key
-// assignment (Form6), Embedded message (Form7), Debug parameters (Form2), Test
-// frequencies (Form4), About (frmAbout) and the help file. Each dialog is
-// created once, shown modeless and only hidden afterwards. A dialog is shown
-// with the document's values and its OK applies the new ones to the document
-// as one edit; while it is open, an image loaded into the document or a
-// change of its own values (an undo) is shown in it at once.
+// The auxiliary windows of the main window: Optional functions, Key
+// assignment, Embedded message, Debug parameters, Test frequencies, About and
+// the help file. Each dialog is created once, shown modeless and only hidden
+// afterwards. A dialog is shown with the document's values and its OK applies
+// the new ones to the document as one edit; while it is open, an image loaded
+// into the document (even one holding the same values) or a change of its
+// own values (an undo) is shown in it at once.
 class DialogSet : public QObject {
   Q_OBJECT
  public:
   explicit DialogSet(Document& document);
   ~DialogSet() override;
 
-  void showOptionalFunctions();  // mnudtmf
-  void showKeyAssignment();      // Key_enactment
-  void showEmbeddedMessage();    // mnusetin
-  void showDebugParameters();    // mnudebug
-  void showTestFrequencies();    // mnutestfre
-  void showAbout();              // mnuabout
-  void openHelp();               // mnumainhelp, F1
+  // The commands of the Programming and Help menus.
+  void showOptionalFunctions();
+  void showKeyAssignment();
+  void showEmbeddedMessage();
+  void showDebugParameters();
+  void showTestFrequencies();
+  void showAbout();
+  void openHelp();  // also F1
 
   // The click state of the two hidden gestures, shared with the main
   // window's band-override gesture (GestureState::clickBandOverride).

@@ -40,28 +40,28 @@ QLineEdit* NewLine(QWidget* parent, const char* name) {
 
 EmbeddedMessageDialog::EmbeddedMessageDialog() {
   setObjectName(QStringLiteral("Form7"));
-  m_text1 = NewLine(this, "Text1");
-  m_text2 = NewLine(this, "Text2");
-  m_command1 = new QPushButton(this);
-  m_command1->setObjectName(QStringLiteral("Command1"));
-  m_command1->setDefault(true);
-  m_command2 = new QPushButton(this);
-  m_command2->setObjectName(QStringLiteral("Command2"));
+  m_line1Edit = NewLine(this, "Text1");
+  m_line2Edit = NewLine(this, "Text2");
+  m_okButton = new QPushButton(this);
+  m_okButton->setObjectName(QStringLiteral("Command1"));
+  m_okButton->setDefault(true);
+  m_cancelButton = new QPushButton(this);
+  m_cancelButton->setObjectName(QStringLiteral("Command2"));
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(m_command1);
-  buttons->addWidget(m_command2);
+  buttons->addWidget(m_okButton);
+  buttons->addWidget(m_cancelButton);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_text1);
-  layout->addWidget(m_text2);
+  layout->addWidget(m_line1Edit);
+  layout->addWidget(m_line2Edit);
   layout->addLayout(buttons);
 
-  connect(m_command1, &QPushButton::clicked, this, [this] {
+  connect(m_okButton, &QPushButton::clicked, this, [this] {
     Q_EMIT valuesAccepted(values());
     accept();
   });
-  connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
+  connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
   retranslate();
   setValues(m_loaded);
@@ -69,21 +69,21 @@ EmbeddedMessageDialog::EmbeddedMessageDialog() {
 
 void EmbeddedMessageDialog::retranslate() {
   setWindowTitle(tr("Embedded Information"));
-  m_command1->setText(tr("OK"));
-  m_command2->setText(tr("Cancel"));
+  m_okButton->setText(tr("OK"));
+  m_cancelButton->setText(tr("Cancel"));
 }
 
 void EmbeddedMessageDialog::setValues(const EmbeddedMessage& message) {
   m_loaded = message;
-  m_text1->setText(m_loaded.line1);
-  m_text2->setText(m_loaded.line2);
-  m_shown = {m_text1->text(), m_text2->text()};
+  m_line1Edit->setText(m_loaded.line1);
+  m_line2Edit->setText(m_loaded.line2);
+  m_shown = {m_line1Edit->text(), m_line2Edit->text()};
 }
 
 EmbeddedMessage EmbeddedMessageDialog::values() const {
   EmbeddedMessage message = m_loaded;
-  if (m_text1->text() != m_shown.line1) message.line1 = m_text1->text();
-  if (m_text2->text() != m_shown.line2) message.line2 = m_text2->text();
+  if (m_line1Edit->text() != m_shown.line1) message.line1 = m_line1Edit->text();
+  if (m_line2Edit->text() != m_shown.line2) message.line2 = m_line2Edit->text();
   return message;
 }
 

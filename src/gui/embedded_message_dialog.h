@@ -8,10 +8,12 @@ class QPushButton;
 
 namespace qx210 {
 
-// Form7, embedded message: two lines (Text1, Text2) of at most 32 characters,
-// each with a one-byte code (U+0001..U+00FE). A typed character without such
-// a code is refused; pasted text is cut to 32 characters, and refused as a
-// whole when it holds such a character.
+// The embedded message dialog: two lines of at most 32 characters, each with
+// a one-byte code (U+0001..U+00FE). A typed character without such a code is
+// refused; pasted text is cut to 32 characters, and refused as a whole when
+// it holds such a character.
+//
+// Object names follow the original controls: Form7; Text1 line 1, Text2 line 2; Command1 OK, Command2 Cancel.
 class EmbeddedMessageDialog : public AuxDialog {
   Q_OBJECT
  public:
@@ -32,10 +34,10 @@ class EmbeddedMessageDialog : public AuxDialog {
   EmbeddedMessage m_loaded;
   EmbeddedMessage m_shown;  // the texts the boxes showed after loading
 
-  QLineEdit* m_text1 = nullptr;
-  QLineEdit* m_text2 = nullptr;
-  QPushButton* m_command1 = nullptr;
-  QPushButton* m_command2 = nullptr;
+  QLineEdit* m_line1Edit = nullptr;
+  QLineEdit* m_line2Edit = nullptr;
+  QPushButton* m_okButton = nullptr;
+  QPushButton* m_cancelButton = nullptr;
 };
 
 }  // namespace qx210

@@ -20,12 +20,13 @@ class FileCommands : public QObject {
  public:
   FileCommands(Document& document, DocumentHistory& history, FileChooser& chooser, QWidget* parent);
 
-  void newChannels();  // mnuNew
-  void open();         // mnuOpen
+  // File > New and Open.
+  void newChannels();
+  void open();
   // Opens `path` without asking for a file (command line, a drop, the recent
   // files). True when the document holds the file afterwards.
   bool openPath(const QString& path);
-  bool save();    // mnuAssave: to the open file, or Save As when there is none
+  bool save();    // to the open file, or Save As when there is none
   bool saveAs();  // asks for a name; one without a suffix gets ".DAT"
   void restoreFromBackup();
   void openBackupFolder();

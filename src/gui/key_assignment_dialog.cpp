@@ -87,48 +87,48 @@ void KeyPicture::paintEvent(QPaintEvent*) {
 
 KeyAssignmentDialog::KeyAssignmentDialog() {
   setObjectName(QStringLiteral("Form6"));
-  m_label1 = new QLabel(QStringLiteral("PF1"), this);
-  m_label1->setObjectName(QStringLiteral("Label1"));
-  m_label2 = new QLabel(QStringLiteral("PF2"), this);
-  m_label2->setObjectName(QStringLiteral("Label2"));
-  m_combo1 = new QComboBox(this);
-  m_combo1->setObjectName(QStringLiteral("Combo1"));
-  m_combo2 = new QComboBox(this);
-  m_combo2->setObjectName(QStringLiteral("Combo2"));
-  m_combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  m_combo2->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  m_image1 = new KeyPicture(this);
-  m_command1 = new QPushButton(this);
-  m_command1->setObjectName(QStringLiteral("Command1"));
-  m_command1->setDefault(true);
-  m_command2 = new QPushButton(this);
-  m_command2->setObjectName(QStringLiteral("Command2"));
+  m_pf1Caption = new QLabel(QStringLiteral("PF1"), this);
+  m_pf1Caption->setObjectName(QStringLiteral("Label1"));
+  m_pf2Caption = new QLabel(QStringLiteral("PF2"), this);
+  m_pf2Caption->setObjectName(QStringLiteral("Label2"));
+  m_pf1List = new QComboBox(this);
+  m_pf1List->setObjectName(QStringLiteral("Combo1"));
+  m_pf2List = new QComboBox(this);
+  m_pf2List->setObjectName(QStringLiteral("Combo2"));
+  m_pf1List->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  m_pf2List->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  m_keyPicture = new KeyPicture(this);
+  m_okButton = new QPushButton(this);
+  m_okButton->setObjectName(QStringLiteral("Command1"));
+  m_okButton->setDefault(true);
+  m_cancelButton = new QPushButton(this);
+  m_cancelButton->setObjectName(QStringLiteral("Command2"));
 
   auto* lists = new QGridLayout;
-  lists->addWidget(m_label1, 0, 0);
-  lists->addWidget(m_combo1, 0, 1);
-  lists->addWidget(m_label2, 1, 0);
-  lists->addWidget(m_combo2, 1, 1);
+  lists->addWidget(m_pf1Caption, 0, 0);
+  lists->addWidget(m_pf1List, 0, 1);
+  lists->addWidget(m_pf2Caption, 1, 0);
+  lists->addWidget(m_pf2List, 1, 1);
   lists->setRowStretch(2, 1);
   lists->setColumnStretch(1, 1);
   auto* top = new QHBoxLayout;
-  top->addWidget(m_image1);
+  top->addWidget(m_keyPicture);
   top->addLayout(lists, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(m_command1);
-  buttons->addWidget(m_command2);
+  buttons->addWidget(m_okButton);
+  buttons->addWidget(m_cancelButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(buttons);
 
-  m_combo1->installEventFilter(this);
-  m_combo2->installEventFilter(this);
-  connect(m_command1, &QPushButton::clicked, this, [this] {
+  m_pf1List->installEventFilter(this);
+  m_pf2List->installEventFilter(this);
+  connect(m_okButton, &QPushButton::clicked, this, [this] {
     Q_EMIT valuesAccepted(values());
     accept();
   });
-  connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
+  connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
   retranslate();
   setValues(m_loaded);
@@ -137,26 +137,26 @@ KeyAssignmentDialog::KeyAssignmentDialog() {
 
 bool KeyAssignmentDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn) {
-    if (watched == m_combo1) m_image1->setKey(1);
-    if (watched == m_combo2) m_image1->setKey(2);
+    if (watched == m_pf1List) m_keyPicture->setKey(1);
+    if (watched == m_pf2List) m_keyPicture->setKey(2);
   }
   return AuxDialog::eventFilter(watched, event);
 }
 
 void KeyAssignmentDialog::retranslate() {
   setWindowTitle(tr("Keys Set"));
-  m_command1->setText(tr("OK"));
-  m_command2->setText(tr("Cancel"));
+  m_okButton->setText(tr("OK"));
+  m_cancelButton->setText(tr("Cancel"));
   const QStringList items = KeyFunctionItems(CurrentLanguage());
-  SetComboItems(m_combo1, items);
-  SetComboItems(m_combo2, items);
-  FitComboToItems(m_combo1);
-  FitComboToItems(m_combo2);
+  SetComboItems(m_pf1List, items);
+  SetComboItems(m_pf2List, items);
+  FitComboToItems(m_pf1List);
+  FitComboToItems(m_pf2List);
 }
 
 void KeyAssignmentDialog::setValues(const KeyAssignment& keys) {
-  m_combo1->setCurrentIndex(ShownPosition(keys.pf1));
-  m_combo2->setCurrentIndex(ShownPosition(keys.pf2));
+  m_pf1List->setCurrentIndex(ShownPosition(keys.pf1));
+  m_pf2List->setCurrentIndex(ShownPosition(keys.pf2));
   m_loaded = keys;
 }
 
@@ -164,8 +164,8 @@ KeyAssignment KeyAssignmentDialog::values() const {
   KeyAssignment keys = m_loaded;
   // A list still showing what was given keeps the value given, also one out
   // of the list that is shown as "None".
-  if (m_combo1->currentIndex() != ShownPosition(m_loaded.pf1)) keys.pf1 = m_combo1->currentIndex();
-  if (m_combo2->currentIndex() != ShownPosition(m_loaded.pf2)) keys.pf2 = m_combo2->currentIndex();
+  if (m_pf1List->currentIndex() != ShownPosition(m_loaded.pf1)) keys.pf1 = m_pf1List->currentIndex();
+  if (m_pf2List->currentIndex() != ShownPosition(m_loaded.pf2)) keys.pf2 = m_pf2List->currentIndex();
   return keys;
 }
 

@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace qx210 {
 
-// The picture of the radio with one side key highlighted (Image1).
+// The picture of the radio with one side key highlighted.
 class KeyPicture : public QWidget {
   Q_OBJECT
  public:
@@ -28,8 +28,10 @@ class KeyPicture : public QWidget {
   int m_key = 1;
 };
 
-// Form6, key assignment: the functions of the side keys PF1 (Combo1) and PF2
-// (Combo2). The picture follows the list that has the focus.
+// The key assignment dialog: the functions of the side keys PF1 and PF2. The
+// picture follows the list that has the focus.
+//
+// Object names follow the original controls: Form6; Label1/Combo1 PF1, Label2/Combo2 PF2, Image1 the picture; Command1 OK, Command2 Cancel.
 class KeyAssignmentDialog : public AuxDialog {
   Q_OBJECT
  public:
@@ -50,13 +52,13 @@ class KeyAssignmentDialog : public AuxDialog {
  private:
   KeyAssignment m_loaded;
 
-  QLabel* m_label1 = nullptr;
-  QLabel* m_label2 = nullptr;
-  QComboBox* m_combo1 = nullptr;
-  QComboBox* m_combo2 = nullptr;
-  KeyPicture* m_image1 = nullptr;
-  QPushButton* m_command1 = nullptr;
-  QPushButton* m_command2 = nullptr;
+  QLabel* m_pf1Caption = nullptr;
+  QLabel* m_pf2Caption = nullptr;
+  QComboBox* m_pf1List = nullptr;
+  QComboBox* m_pf2List = nullptr;
+  KeyPicture* m_keyPicture = nullptr;
+  QPushButton* m_okButton = nullptr;
+  QPushButton* m_cancelButton = nullptr;
 };
 
 }  // namespace qx210

@@ -66,74 +66,74 @@ void StorePosition(const QComboBox* combo, int& value) {
 OptionalFunctionsDialog::OptionalFunctionsDialog() {
   setObjectName(QStringLiteral("Form5"));
 
-  m_frame2 = Named(new QGroupBox(this), "Frame2");
-  auto* scan = new QFormLayout(m_frame2);
-  m_label14 = Named(new QLabel(m_frame2), "Label14");
-  m_label15 = Named(new QLabel(m_frame2), "Label15");
-  m_label17 = Named(new QLabel(m_frame2), "Label17");
-  m_label16 = Named(new QLabel(m_frame2), "Label16");
-  m_label18 = Named(new QLabel(m_frame2), "Label18");
-  m_label19 = Named(new QLabel(m_frame2), "Label19");
-  m_label20 = Named(new QLabel(m_frame2), "Label20");
-  m_combo11 = NewCombo(m_frame2, "Combo11");
-  m_combo12 = NewCombo(m_frame2, "Combo12");
-  m_combo13 = NewCombo(m_frame2, "Combo13");
-  m_combo14 = NewCombo(m_frame2, "Combo14");
-  m_combo15 = NewCombo(m_frame2, "Combo15");
-  m_text5 = NewDelaySpin(m_frame2, "Text5");
-  m_text6 = NewDelaySpin(m_frame2, "Text6");
-  m_combo12->addItems(PriorityChannelItems());
-  scan->addRow(m_label14, m_combo11);
-  scan->addRow(m_label15, m_combo12);
-  scan->addRow(m_label17, m_combo13);
-  scan->addRow(m_label16, m_combo14);
-  scan->addRow(m_label18, m_combo15);
-  scan->addRow(m_label19, m_text5);
-  scan->addRow(m_label20, m_text6);
+  m_scanGroup = Named(new QGroupBox(this), "Frame2");
+  auto* scan = new QFormLayout(m_scanGroup);
+  m_priorityCaption = Named(new QLabel(m_scanGroup), "Label14");
+  m_priorityChannelCaption = Named(new QLabel(m_scanGroup), "Label15");
+  m_lookBackTimeACaption = Named(new QLabel(m_scanGroup), "Label17");
+  m_lookBackTimeBCaption = Named(new QLabel(m_scanGroup), "Label16");
+  m_revertChannelCaption = Named(new QLabel(m_scanGroup), "Label18");
+  m_dropoutDelayCaption = Named(new QLabel(m_scanGroup), "Label19");
+  m_txDwellCaption = Named(new QLabel(m_scanGroup), "Label20");
+  m_priorityList = NewCombo(m_scanGroup, "Combo11");
+  m_priorityChannelList = NewCombo(m_scanGroup, "Combo12");
+  m_lookBackTimeAList = NewCombo(m_scanGroup, "Combo13");
+  m_lookBackTimeBList = NewCombo(m_scanGroup, "Combo14");
+  m_revertChannelList = NewCombo(m_scanGroup, "Combo15");
+  m_dropoutDelayBox = NewDelaySpin(m_scanGroup, "Text5");
+  m_txDwellBox = NewDelaySpin(m_scanGroup, "Text6");
+  m_priorityChannelList->addItems(PriorityChannelItems());
+  scan->addRow(m_priorityCaption, m_priorityList);
+  scan->addRow(m_priorityChannelCaption, m_priorityChannelList);
+  scan->addRow(m_lookBackTimeACaption, m_lookBackTimeAList);
+  scan->addRow(m_lookBackTimeBCaption, m_lookBackTimeBList);
+  scan->addRow(m_revertChannelCaption, m_revertChannelList);
+  scan->addRow(m_dropoutDelayCaption, m_dropoutDelayBox);
+  scan->addRow(m_txDwellCaption, m_txDwellBox);
 
-  m_frame1 = Named(new QGroupBox(QStringLiteral("VOX"), this), "Frame1");
-  auto* vox = new QFormLayout(m_frame1);
-  m_label8 = Named(new QLabel(m_frame1), "Label8");
-  m_label10 = Named(new QLabel(m_frame1), "Label10");
-  m_label9 = Named(new QLabel(m_frame1), "Label9");
-  m_label7 = Named(new QLabel(m_frame1), "Label7");
-  m_combo6 = NewCombo(m_frame1, "Combo6");
-  m_combo7 = NewCombo(m_frame1, "Combo7");
-  m_combo8 = NewCombo(m_frame1, "Combo8");
-  m_combo9 = NewCombo(m_frame1, "Combo9");
-  m_check3 = Named(new QCheckBox(m_frame1), "Check3");
-  m_check4 = Named(new QCheckBox(m_frame1), "Check4");
-  m_combo8->addItems(VoxDelayItems());
-  vox->addRow(m_label8, m_combo6);
-  vox->addRow(m_label10, m_combo7);
-  vox->addRow(m_label9, m_combo8);
-  vox->addRow(m_label7, m_combo9);
-  vox->addRow(m_check3);
-  vox->addRow(m_check4);
+  m_voxGroup = Named(new QGroupBox(QStringLiteral("VOX"), this), "Frame1");
+  auto* vox = new QFormLayout(m_voxGroup);
+  m_voxFunctionCaption = Named(new QLabel(m_voxGroup), "Label8");
+  m_voxGainCaption = Named(new QLabel(m_voxGroup), "Label10");
+  m_voxDelayCaption = Named(new QLabel(m_voxGroup), "Label9");
+  m_voxProceedToneCaption = Named(new QLabel(m_voxGroup), "Label7");
+  m_voxFunctionList = NewCombo(m_voxGroup, "Combo6");
+  m_voxGainList = NewCombo(m_voxGroup, "Combo7");
+  m_voxDelayList = NewCombo(m_voxGroup, "Combo8");
+  m_voxProceedToneList = NewCombo(m_voxGroup, "Combo9");
+  m_cancelOperationBox = Named(new QCheckBox(m_voxGroup), "Check3");
+  m_voxInhibitBox = Named(new QCheckBox(m_voxGroup), "Check4");
+  m_voxDelayList->addItems(VoxDelayItems());
+  vox->addRow(m_voxFunctionCaption, m_voxFunctionList);
+  vox->addRow(m_voxGainCaption, m_voxGainList);
+  vox->addRow(m_voxDelayCaption, m_voxDelayList);
+  vox->addRow(m_voxProceedToneCaption, m_voxProceedToneList);
+  vox->addRow(m_cancelOperationBox);
+  vox->addRow(m_voxInhibitBox);
 
-  m_command1 = Named(new QPushButton(this), "Command1");
-  m_command2 = Named(new QPushButton(this), "Command2");
-  m_command1->setDefault(true);
+  m_okButton = Named(new QPushButton(this), "Command1");
+  m_cancelButton = Named(new QPushButton(this), "Command2");
+  m_okButton->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(m_command1);
-  buttons->addWidget(m_command2);
+  buttons->addWidget(m_okButton);
+  buttons->addWidget(m_cancelButton);
 
   auto* groups = new QHBoxLayout;
-  groups->addWidget(m_frame2);
-  groups->addWidget(m_frame1, 0, Qt::AlignTop);
+  groups->addWidget(m_scanGroup);
+  groups->addWidget(m_voxGroup, 0, Qt::AlignTop);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(groups);
   layout->addLayout(buttons);
 
   buildHiddenControls();
 
-  connect(m_command1, &QPushButton::clicked, this, [this] {
+  connect(m_okButton, &QPushButton::clicked, this, [this] {
     Q_EMIT valuesAccepted(values());
     accept();
   });
-  connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
-  connect(m_mfgrid1, &QTableWidget::itemChanged, this, &OptionalFunctionsDialog::onAutoDialChanged);
+  connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(m_autoDialGrid, &QTableWidget::itemChanged, this, &OptionalFunctionsDialog::onAutoDialChanged);
 
   retranslate();
   setValues(m_loaded);
@@ -145,120 +145,120 @@ void OptionalFunctionsDialog::buildHiddenControls() {
   m_hidden->hide();
   auto* form = new QFormLayout(m_hidden);
 
-  m_label4 = Named(new QLabel(QStringLiteral("PTT ID"), m_hidden), "Label4");
-  m_combo4 = NewCombo(m_hidden, "Combo4");
-  form->addRow(m_label4, m_combo4);
-  m_text1 = Named(new CodeLineEdit(kIdCodeLength, m_hidden), "Text1");
-  m_text3 = Named(new CodeLineEdit(kDtmfCodeLength, m_hidden), "Text3");
-  m_text4 = Named(new CodeLineEdit(kDtmfCodeLength, m_hidden), "Text4");
-  form->addRow(QString::fromUtf8("ID码"), m_text1);
-  form->addRow(QString::fromUtf8("发射开始(16位)"), m_text3);
-  form->addRow(QString::fromUtf8("发射结束(16位)"), m_text4);
-  m_label11 = Named(new QLabel(m_hidden), "Label11");
-  m_combo10 = NewCombo(m_hidden, "Combo10");
-  form->addRow(m_label11, m_combo10);
+  m_pttIdCaption = Named(new QLabel(QStringLiteral("PTT ID"), m_hidden), "Label4");
+  m_pttIdList = NewCombo(m_hidden, "Combo4");
+  form->addRow(m_pttIdCaption, m_pttIdList);
+  m_idCodeEdit = Named(new CodeLineEdit(kIdCodeLength, m_hidden), "Text1");
+  m_txStartCodeEdit = Named(new CodeLineEdit(kDtmfCodeLength, m_hidden), "Text3");
+  m_txEndCodeEdit = Named(new CodeLineEdit(kDtmfCodeLength, m_hidden), "Text4");
+  form->addRow(QString::fromUtf8("ID码"), m_idCodeEdit);
+  form->addRow(QString::fromUtf8("发射开始(16位)"), m_txStartCodeEdit);
+  form->addRow(QString::fromUtf8("发射结束(16位)"), m_txEndCodeEdit);
+  m_duplicateCaption = Named(new QLabel(m_hidden), "Label11");
+  m_duplicateList = NewCombo(m_hidden, "Combo10");
+  form->addRow(m_duplicateCaption, m_duplicateList);
 
   // The DTMF group exists in Chinese only.
-  auto* frame3 = Named(new QGroupBox(QStringLiteral("DTMF"), m_hidden), "Frame3");
-  auto* dtmf = new QFormLayout(frame3);
+  auto* dtmfGroup = Named(new QGroupBox(QStringLiteral("DTMF"), m_hidden), "Frame3");
+  auto* dtmf = new QFormLayout(dtmfGroup);
   const auto addDtmf = [&](const char* name, const char* label, const QStringList& items) {
-    QComboBox* combo = NewCombo(frame3, name);
+    QComboBox* combo = NewCombo(dtmfGroup, name);
     combo->addItems(items);
     dtmf->addRow(QString::fromUtf8(label), combo);
     return combo;
   };
-  m_combo16 = addDtmf("Combo16", "首位数码时间", DigitTimeItems());
-  m_combo17 = addDtmf("Combo17", "*和#音", DigitTimeItems());
-  m_combo18 = addDtmf("Combo18", "首位数码延迟", FirstDigitDelayItems());
-  m_combo19 = addDtmf("Combo19", "D键设定", DKeyItems());
-  m_combo0 = addDtmf("Combo0", "DTMF 速率", DtmfRateItems());
-  m_combo20 = addDtmf("Combo20", "DTMF 侧音", SideToneItems());
-  m_combo21 = addDtmf("Combo21", "自动复位定时器", AutoResetItems());
-  m_combo22 = addDtmf("Combo22", "组呼码", GroupCallItems());
-  form->addRow(frame3);
+  m_firstDigitTimeList = addDtmf("Combo16", "首位数码时间", DigitTimeItems());
+  m_starHashToneList = addDtmf("Combo17", "*和#音", DigitTimeItems());
+  m_firstDigitDelayList = addDtmf("Combo18", "首位数码延迟", FirstDigitDelayItems());
+  m_dKeyList = addDtmf("Combo19", "D键设定", DKeyItems());
+  m_dtmfRateList = addDtmf("Combo0", "DTMF 速率", DtmfRateItems());
+  m_sideToneList = addDtmf("Combo20", "DTMF 侧音", SideToneItems());
+  m_autoResetList = addDtmf("Combo21", "自动复位定时器", AutoResetItems());
+  m_groupCallList = addDtmf("Combo22", "组呼码", GroupCallItems());
+  form->addRow(dtmfGroup);
 
-  m_mfgrid1 = Named(new QTableWidget(kAutoDialCount, 2, m_hidden), "mfgrid1");
-  m_mfgrid1->setHorizontalHeaderLabels({QString::fromUtf8("编号"), QString::fromUtf8("自动拨号存储器")});
-  m_mfgrid1->verticalHeader()->hide();
-  m_mfgrid1->setItemDelegateForColumn(1, new AutoDialDelegate(m_mfgrid1));
+  m_autoDialGrid = Named(new QTableWidget(kAutoDialCount, 2, m_hidden), "mfgrid1");
+  m_autoDialGrid->setHorizontalHeaderLabels({QString::fromUtf8("编号"), QString::fromUtf8("自动拨号存储器")});
+  m_autoDialGrid->verticalHeader()->hide();
+  m_autoDialGrid->setItemDelegateForColumn(1, new AutoDialDelegate(m_autoDialGrid));
   // A click opens the cell's editor at once.
-  m_mfgrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  m_autoDialGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
   for (int row = 0; row < kAutoDialCount; ++row) {
     auto* number = new QTableWidgetItem(QString::number(row + 1));
     number->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     number->setTextAlignment(Qt::AlignCenter);
-    m_mfgrid1->setItem(row, 0, number);
-    m_mfgrid1->setItem(row, 1, new QTableWidgetItem);
+    m_autoDialGrid->setItem(row, 0, number);
+    m_autoDialGrid->setItem(row, 1, new QTableWidgetItem);
   }
-  form->addRow(m_mfgrid1);
+  form->addRow(m_autoDialGrid);
 }
 
 // An open cell editor commits while the grid is torn down, after this
 // object's part is gone: no edit may reach onItemChanged then.
-OptionalFunctionsDialog::~OptionalFunctionsDialog() { m_mfgrid1->disconnect(this); }
+OptionalFunctionsDialog::~OptionalFunctionsDialog() { m_autoDialGrid->disconnect(this); }
 
 void OptionalFunctionsDialog::retranslate() {
   const UiLanguage language = CurrentLanguage();
   setWindowTitle(tr("Optional Function"));
-  m_frame2->setTitle(tr("Scan"));
-  m_label14->setText(tr("Priority"));
-  m_label15->setText(tr("Priority Channel"));
-  m_label17->setText(tr("Look Back Time A[S]"));
-  m_label16->setText(tr("Look Back Time B[S]"));
-  m_label18->setText(tr("Revert channel"));
-  m_label19->setText(tr("Dropout delay time[S]"));
-  m_label20->setText(tr("TX Dwell time[S]"));
-  m_label8->setText(tr("VOX Function"));
-  m_label10->setText(tr("VOX Gain Level"));
-  m_label9->setText(tr("VOX Delay time[S]"));
-  m_label7->setText(tr("VOX Proceed Tone"));
-  m_check3->setText(tr("Cancel Operation"));
-  m_check4->setText(tr("VOX Inhibit On Reveive"));
-  m_label11->setText(tr("Duplicate"));
-  m_command1->setText(tr("OK"));
-  m_command2->setText(tr("Cancel"));
+  m_scanGroup->setTitle(tr("Scan"));
+  m_priorityCaption->setText(tr("Priority"));
+  m_priorityChannelCaption->setText(tr("Priority Channel"));
+  m_lookBackTimeACaption->setText(tr("Look Back Time A[S]"));
+  m_lookBackTimeBCaption->setText(tr("Look Back Time B[S]"));
+  m_revertChannelCaption->setText(tr("Revert channel"));
+  m_dropoutDelayCaption->setText(tr("Dropout delay time[S]"));
+  m_txDwellCaption->setText(tr("TX Dwell time[S]"));
+  m_voxFunctionCaption->setText(tr("VOX Function"));
+  m_voxGainCaption->setText(tr("VOX Gain Level"));
+  m_voxDelayCaption->setText(tr("VOX Delay time[S]"));
+  m_voxProceedToneCaption->setText(tr("VOX Proceed Tone"));
+  m_cancelOperationBox->setText(tr("Cancel Operation"));
+  m_voxInhibitBox->setText(tr("VOX Inhibit On Reveive"));
+  m_duplicateCaption->setText(tr("Duplicate"));
+  m_okButton->setText(tr("OK"));
+  m_cancelButton->setText(tr("Cancel"));
 
-  SetComboItems(m_combo11, PriorityItems(language));
-  SetComboItems(m_combo13, LookBackTimeItems(language));
-  SetComboItems(m_combo14, LookBackTimeItems(language));
-  SetComboItems(m_combo15, RevertChannelItems(language));
-  SetComboItems(m_combo6, OffOnItems(language));
-  SetComboItems(m_combo7, VoxGainItems(language));
-  SetComboItems(m_combo9, OffOnItems(language));
-  SetComboItems(m_combo4, PttIdItems(language));
-  SetComboItems(m_combo10, OffOnItems(language));
-  for (QComboBox* combo : {m_combo11, m_combo12, m_combo13, m_combo14, m_combo15, m_combo6, m_combo7, m_combo8, m_combo9})
+  SetComboItems(m_priorityList, PriorityItems(language));
+  SetComboItems(m_lookBackTimeAList, LookBackTimeItems(language));
+  SetComboItems(m_lookBackTimeBList, LookBackTimeItems(language));
+  SetComboItems(m_revertChannelList, RevertChannelItems(language));
+  SetComboItems(m_voxFunctionList, OffOnItems(language));
+  SetComboItems(m_voxGainList, VoxGainItems(language));
+  SetComboItems(m_voxProceedToneList, OffOnItems(language));
+  SetComboItems(m_pttIdList, PttIdItems(language));
+  SetComboItems(m_duplicateList, OffOnItems(language));
+  for (QComboBox* combo : {m_priorityList, m_priorityChannelList, m_lookBackTimeAList, m_lookBackTimeBList, m_revertChannelList, m_voxFunctionList, m_voxGainList, m_voxDelayList, m_voxProceedToneList})
     FitComboToItems(combo);
 }
 
 void OptionalFunctionsDialog::setValues(const OptionalFunctions& v) {
   m_loading = true;
-  SelectPosition(m_combo4, v.pttId);
-  SelectPosition(m_combo6, v.voxFunction);
-  SelectPosition(m_combo7, v.voxGainLevel);
-  SelectPosition(m_combo8, v.voxDelayTime);
-  SelectPosition(m_combo9, v.voxProceedTone);
-  SelectPosition(m_combo10, v.duplicate);
-  SelectPosition(m_combo11, v.priority);
-  SelectPosition(m_combo12, v.priorityChannel - 1);
-  SelectPosition(m_combo13, v.lookBackTimeA);
-  SelectPosition(m_combo14, v.lookBackTimeB);
-  SelectPosition(m_combo15, v.revertChannel);
-  m_text1->setText(v.idCode);
-  m_text3->setText(v.txStartCode);
-  m_text4->setText(v.txEndCode);
-  m_text5->setValue(v.dropoutDelayTime);
-  m_text6->setValue(v.txDwellTime);
-  m_check3->setChecked(v.cancelOperation);
-  m_check4->setChecked(v.voxInhibitOnReceive);
+  SelectPosition(m_pttIdList, v.pttId);
+  SelectPosition(m_voxFunctionList, v.voxFunction);
+  SelectPosition(m_voxGainList, v.voxGainLevel);
+  SelectPosition(m_voxDelayList, v.voxDelayTime);
+  SelectPosition(m_voxProceedToneList, v.voxProceedTone);
+  SelectPosition(m_duplicateList, v.duplicate);
+  SelectPosition(m_priorityList, v.priority);
+  SelectPosition(m_priorityChannelList, v.priorityChannel - 1);
+  SelectPosition(m_lookBackTimeAList, v.lookBackTimeA);
+  SelectPosition(m_lookBackTimeBList, v.lookBackTimeB);
+  SelectPosition(m_revertChannelList, v.revertChannel);
+  m_idCodeEdit->setText(v.idCode);
+  m_txStartCodeEdit->setText(v.txStartCode);
+  m_txEndCodeEdit->setText(v.txEndCode);
+  m_dropoutDelayBox->setValue(v.dropoutDelayTime);
+  m_txDwellBox->setValue(v.txDwellTime);
+  m_cancelOperationBox->setChecked(v.cancelOperation);
+  m_voxInhibitBox->setChecked(v.voxInhibitOnReceive);
   for (int row = 0; row < kAutoDialCount; ++row)
-    m_mfgrid1->item(row, 1)->setText(v.autoDial.at(static_cast<std::size_t>(row)));
-  SelectPosition(m_combo0, v.dtmfRate);
-  SelectPosition(m_combo16, v.firstDigitTime);
-  SelectPosition(m_combo17, v.starHashTone);
-  SelectPosition(m_combo19, v.dKeySetting);
-  SelectPosition(m_combo20, v.dtmfSideTone);
-  SelectPosition(m_combo21, v.autoResetTimer);
+    m_autoDialGrid->item(row, 1)->setText(v.autoDial.at(static_cast<std::size_t>(row)));
+  SelectPosition(m_dtmfRateList, v.dtmfRate);
+  SelectPosition(m_firstDigitTimeList, v.firstDigitTime);
+  SelectPosition(m_starHashToneList, v.starHashTone);
+  SelectPosition(m_dKeyList, v.dKeySetting);
+  SelectPosition(m_sideToneList, v.dtmfSideTone);
+  SelectPosition(m_autoResetList, v.autoResetTimer);
   m_loaded = v;
   m_loading = false;
 }
@@ -266,33 +266,33 @@ void OptionalFunctionsDialog::setValues(const OptionalFunctions& v) {
 OptionalFunctions OptionalFunctionsDialog::values() const {
   // The values this dialog does not show stay as they were given.
   OptionalFunctions v = m_loaded;
-  StorePosition(m_combo4, v.pttId);
-  StorePosition(m_combo6, v.voxFunction);
-  StorePosition(m_combo7, v.voxGainLevel);
-  StorePosition(m_combo8, v.voxDelayTime);
-  StorePosition(m_combo9, v.voxProceedTone);
-  StorePosition(m_combo10, v.duplicate);
-  StorePosition(m_combo11, v.priority);
-  if (m_combo12->currentIndex() >= 0) v.priorityChannel = m_combo12->currentIndex() + 1;
-  StorePosition(m_combo13, v.lookBackTimeA);
-  StorePosition(m_combo14, v.lookBackTimeB);
-  StorePosition(m_combo15, v.revertChannel);
-  v.idCode = m_text1->text();
-  v.txStartCode = m_text3->text();
-  v.txEndCode = m_text4->text();
-  if (m_text5->value() != std::clamp(m_loaded.dropoutDelayTime, 0, kDelayMaximum))
-    v.dropoutDelayTime = m_text5->value();
-  if (m_text6->value() != std::clamp(m_loaded.txDwellTime, 0, kDelayMaximum)) v.txDwellTime = m_text6->value();
-  v.cancelOperation = m_check3->isChecked();
-  v.voxInhibitOnReceive = m_check4->isChecked();
+  StorePosition(m_pttIdList, v.pttId);
+  StorePosition(m_voxFunctionList, v.voxFunction);
+  StorePosition(m_voxGainList, v.voxGainLevel);
+  StorePosition(m_voxDelayList, v.voxDelayTime);
+  StorePosition(m_voxProceedToneList, v.voxProceedTone);
+  StorePosition(m_duplicateList, v.duplicate);
+  StorePosition(m_priorityList, v.priority);
+  if (m_priorityChannelList->currentIndex() >= 0) v.priorityChannel = m_priorityChannelList->currentIndex() + 1;
+  StorePosition(m_lookBackTimeAList, v.lookBackTimeA);
+  StorePosition(m_lookBackTimeBList, v.lookBackTimeB);
+  StorePosition(m_revertChannelList, v.revertChannel);
+  v.idCode = m_idCodeEdit->text();
+  v.txStartCode = m_txStartCodeEdit->text();
+  v.txEndCode = m_txEndCodeEdit->text();
+  if (m_dropoutDelayBox->value() != std::clamp(m_loaded.dropoutDelayTime, 0, kDelayMaximum))
+    v.dropoutDelayTime = m_dropoutDelayBox->value();
+  if (m_txDwellBox->value() != std::clamp(m_loaded.txDwellTime, 0, kDelayMaximum)) v.txDwellTime = m_txDwellBox->value();
+  v.cancelOperation = m_cancelOperationBox->isChecked();
+  v.voxInhibitOnReceive = m_voxInhibitBox->isChecked();
   for (int row = 0; row < kAutoDialCount; ++row)
-    v.autoDial.at(static_cast<std::size_t>(row)) = m_mfgrid1->item(row, 1)->text();
-  StorePosition(m_combo0, v.dtmfRate);
-  StorePosition(m_combo16, v.firstDigitTime);
-  StorePosition(m_combo17, v.starHashTone);
-  StorePosition(m_combo19, v.dKeySetting);
-  StorePosition(m_combo20, v.dtmfSideTone);
-  StorePosition(m_combo21, v.autoResetTimer);
+    v.autoDial.at(static_cast<std::size_t>(row)) = m_autoDialGrid->item(row, 1)->text();
+  StorePosition(m_dtmfRateList, v.dtmfRate);
+  StorePosition(m_firstDigitTimeList, v.firstDigitTime);
+  StorePosition(m_starHashToneList, v.starHashTone);
+  StorePosition(m_dKeyList, v.dKeySetting);
+  StorePosition(m_sideToneList, v.dtmfSideTone);
+  StorePosition(m_autoResetList, v.autoResetTimer);
   return v;
 }
 

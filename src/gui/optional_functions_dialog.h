@@ -14,12 +14,13 @@ class QTableWidgetItem;
 
 namespace qx210 {
 
-// Form5, optional functions: the Scan and VOX groups, and hidden controls
+// The optional functions dialog: the Scan and VOX groups, and hidden controls
 // (PTT ID, ID code, TX start and end codes, Duplicate, the DTMF group and the
 // auto-dial memories) whose values are loaded and stored like the others.
+// Dropout delay and TX Dwell are spin boxes 0..300, whose arrows do what
+// scroll bars beside a text field would.
 //
-// Dropout delay (Text5) and TX Dwell (Text6) are spin boxes 0..300; their
-// arrows play the part of the scroll bars VScroll1 and VScroll2.
+// Object names follow the original controls: Form5; Frame2 Scan (Combo11..Combo15, Text5, Text6); Frame1 VOX (Combo6..Combo9, Check3, Check4); hidden Combo4, Combo10, Text1, Text3, Text4, Frame3 DTMF (Combo0, Combo16..Combo22), mfgrid1; Command1 OK, Command2 Cancel.
 class OptionalFunctionsDialog : public AuxDialog {
   Q_OBJECT
  public:
@@ -34,7 +35,7 @@ class OptionalFunctionsDialog : public AuxDialog {
   OptionalFunctions values() const;
 
  Q_SIGNALS:
-  void valuesAccepted(const qx210::OptionalFunctions& values);  // Command1, OK
+  void valuesAccepted(const qx210::OptionalFunctions& values);  // OK
 
  protected:
   void retranslate() override;
@@ -46,57 +47,57 @@ class OptionalFunctionsDialog : public AuxDialog {
   OptionalFunctions m_loaded;
   bool m_loading = false;
 
-  // Scan (Frame2)
-  QGroupBox* m_frame2 = nullptr;
-  QLabel* m_label14 = nullptr;
-  QLabel* m_label15 = nullptr;
-  QLabel* m_label17 = nullptr;
-  QLabel* m_label16 = nullptr;
-  QLabel* m_label18 = nullptr;
-  QLabel* m_label19 = nullptr;
-  QLabel* m_label20 = nullptr;
-  QComboBox* m_combo11 = nullptr;  // Priority
-  QComboBox* m_combo12 = nullptr;  // Priority Channel
-  QComboBox* m_combo13 = nullptr;  // Look Back Time A
-  QComboBox* m_combo14 = nullptr;  // Look Back Time B
-  QComboBox* m_combo15 = nullptr;  // Revert channel
-  QSpinBox* m_text5 = nullptr;     // Dropout delay time
-  QSpinBox* m_text6 = nullptr;     // TX Dwell time
+  // Scan
+  QGroupBox* m_scanGroup = nullptr;
+  QLabel* m_priorityCaption = nullptr;
+  QLabel* m_priorityChannelCaption = nullptr;
+  QLabel* m_lookBackTimeACaption = nullptr;
+  QLabel* m_lookBackTimeBCaption = nullptr;
+  QLabel* m_revertChannelCaption = nullptr;
+  QLabel* m_dropoutDelayCaption = nullptr;
+  QLabel* m_txDwellCaption = nullptr;
+  QComboBox* m_priorityList = nullptr;
+  QComboBox* m_priorityChannelList = nullptr;
+  QComboBox* m_lookBackTimeAList = nullptr;
+  QComboBox* m_lookBackTimeBList = nullptr;
+  QComboBox* m_revertChannelList = nullptr;
+  QSpinBox* m_dropoutDelayBox = nullptr;
+  QSpinBox* m_txDwellBox = nullptr;
 
-  // VOX (Frame1)
-  QGroupBox* m_frame1 = nullptr;
-  QLabel* m_label8 = nullptr;
-  QLabel* m_label10 = nullptr;
-  QLabel* m_label9 = nullptr;
-  QLabel* m_label7 = nullptr;
-  QComboBox* m_combo6 = nullptr;  // VOX Function
-  QComboBox* m_combo7 = nullptr;  // VOX Gain Level
-  QComboBox* m_combo8 = nullptr;  // VOX Delay time
-  QComboBox* m_combo9 = nullptr;  // VOX Proceed Tone
-  QCheckBox* m_check3 = nullptr;  // Cancel Operation
-  QCheckBox* m_check4 = nullptr;  // VOX Inhibit On Reveive
+  // VOX
+  QGroupBox* m_voxGroup = nullptr;
+  QLabel* m_voxFunctionCaption = nullptr;
+  QLabel* m_voxGainCaption = nullptr;
+  QLabel* m_voxDelayCaption = nullptr;
+  QLabel* m_voxProceedToneCaption = nullptr;
+  QComboBox* m_voxFunctionList = nullptr;
+  QComboBox* m_voxGainList = nullptr;
+  QComboBox* m_voxDelayList = nullptr;
+  QComboBox* m_voxProceedToneList = nullptr;
+  QCheckBox* m_cancelOperationBox = nullptr;
+  QCheckBox* m_voxInhibitBox = nullptr;  // "VOX Inhibit On Reveive"
 
   // Hidden controls
   QWidget* m_hidden = nullptr;
-  QLabel* m_label4 = nullptr;       // PTT ID
-  QLabel* m_label11 = nullptr;      // Duplicate
-  QComboBox* m_combo4 = nullptr;    // PTT ID
-  QComboBox* m_combo10 = nullptr;   // Duplicate
-  CodeLineEdit* m_text1 = nullptr;  // ID code
-  CodeLineEdit* m_text3 = nullptr;  // TX start code
-  CodeLineEdit* m_text4 = nullptr;  // TX end code
-  QComboBox* m_combo0 = nullptr;    // DTMF rate
-  QComboBox* m_combo16 = nullptr;   // First digit time
-  QComboBox* m_combo17 = nullptr;   // * and # tone
-  QComboBox* m_combo18 = nullptr;   // list only
-  QComboBox* m_combo19 = nullptr;   // D key setting
-  QComboBox* m_combo20 = nullptr;   // DTMF side tone
-  QComboBox* m_combo21 = nullptr;   // Auto reset timer
-  QComboBox* m_combo22 = nullptr;   // list only
-  QTableWidget* m_mfgrid1 = nullptr;  // auto-dial memories
+  QLabel* m_pttIdCaption = nullptr;
+  QLabel* m_duplicateCaption = nullptr;
+  QComboBox* m_pttIdList = nullptr;
+  QComboBox* m_duplicateList = nullptr;
+  CodeLineEdit* m_idCodeEdit = nullptr;
+  CodeLineEdit* m_txStartCodeEdit = nullptr;
+  CodeLineEdit* m_txEndCodeEdit = nullptr;
+  QComboBox* m_dtmfRateList = nullptr;
+  QComboBox* m_firstDigitTimeList = nullptr;
+  QComboBox* m_starHashToneList = nullptr;  // "* and # tone"
+  QComboBox* m_firstDigitDelayList = nullptr;  // a list only, tied to no value
+  QComboBox* m_dKeyList = nullptr;
+  QComboBox* m_sideToneList = nullptr;
+  QComboBox* m_autoResetList = nullptr;
+  QComboBox* m_groupCallList = nullptr;  // a list only, tied to no value
+  QTableWidget* m_autoDialGrid = nullptr;
 
-  QPushButton* m_command1 = nullptr;
-  QPushButton* m_command2 = nullptr;
+  QPushButton* m_okButton = nullptr;
+  QPushButton* m_cancelButton = nullptr;
 };
 
 }  // namespace qx210

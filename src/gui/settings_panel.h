@@ -34,8 +34,10 @@ class ClickableLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// Frame1 ("Model"): the band list Combo1 and its caption Label3. A user's
-// pick of another band asks first, because the channels are cleared.
+// The model frame: the band list and its caption. A user's pick of another
+// band asks first, because the channels are cleared.
+//
+// Object names follow the original controls: Frame1, Combo1 the band list, Label3 its caption.
 class ModelFrame : public QGroupBox {
   Q_OBJECT
  public:
@@ -57,8 +59,10 @@ class ModelFrame : public QGroupBox {
   QComboBox* m_bandList = nullptr;
 };
 
-// Frame2 ("Functions Setting"): the seven lists of radio-wide settings; the
+// The function settings frame: the seven lists of radio-wide settings; the
 // TOT Pre-Alert caption and list are never shown but keep their value.
+//
+// Object names follow the original controls: Frame2; Combo2 Voice Notice, Combo3 Time-out Timer, Combo9 Squelch Level, Combo6 Battery Save, Combo7 Beep, Combo10 Radio Switch, Combo4 TOT Pre-Alert, with captions Label4, Label5, Label6, Label7, Label8, Label9, Label1.
 class SettingsPanel : public QGroupBox {
   Q_OBJECT
  public:

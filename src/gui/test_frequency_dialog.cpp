@@ -2,10 +2,11 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
 
 namespace qx210 {
 
@@ -19,68 +20,86 @@ std::size_t At(int row) { return static_cast<std::size_t>(row); }
 
 }  // namespace
 
+// Hands every finished edit of a frequency cell to the dialog, also one that
+// leaves the text as it was: the grid itself reports changed texts only, and
+// an unchanged receive frequency is still snapped and copied.
+class FrequencyCellDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) Q_EMIT cellEdited(index.row(), index.column(), line->text());
+  }
+
+ Q_SIGNALS:
+  void cellEdited(int row, int column, const QString& text) const;
+};
+
 TestFrequencyDialog::TestFrequencyDialog() {
   setObjectName(QStringLiteral("Form4"));
-  m_mfgrid1 = new QTableWidget(kRows, 3, this);
-  m_mfgrid1->setObjectName(QStringLiteral("mfgrid1"));
-  m_mfgrid1->verticalHeader()->hide();
-  m_mfgrid1->verticalHeader()->setDefaultSectionSize(22);
-  m_mfgrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  m_mfgrid1->setColumnWidth(0, 64);
-  m_mfgrid1->setColumnWidth(kRxColumn, 110);
-  m_mfgrid1->setColumnWidth(kTxColumn, 110);
-  m_mfgrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_grid = new QTableWidget(kRows, 3, this);
+  m_grid->setObjectName(QStringLiteral("mfgrid1"));
+  m_grid->verticalHeader()->hide();
+  m_grid->verticalHeader()->setDefaultSectionSize(22);
+  m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  m_grid->setColumnWidth(0, 64);
+  m_grid->setColumnWidth(kRxColumn, 110);
+  m_grid->setColumnWidth(kTxColumn, 110);
+  m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_cellDelegate = new FrequencyCellDelegate(m_grid);
+  m_grid->setItemDelegate(m_cellDelegate);
   // A click opens the cell's editor at once.
-  m_mfgrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  m_grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
   for (int row = 0; row < kRows; ++row) {
     auto* number = new QTableWidgetItem(QStringLiteral("%1").arg(row + 1, 2, 10, QLatin1Char('0')));
     number->setFlags(Qt::ItemIsEnabled);
     number->setTextAlignment(Qt::AlignCenter);
-    m_mfgrid1->setItem(row, 0, number);
+    m_grid->setItem(row, 0, number);
     for (int column : {kRxColumn, kTxColumn}) {
       auto* cell = new QTableWidgetItem;
       cell->setTextAlignment(Qt::AlignCenter);
-      m_mfgrid1->setItem(row, column, cell);
+      m_grid->setItem(row, column, cell);
     }
   }
 
-  m_command1 = new QPushButton(this);
-  m_command1->setObjectName(QStringLiteral("Command1"));
-  m_command1->setAutoDefault(false);
-  m_command2 = new QPushButton(this);
-  m_command2->setObjectName(QStringLiteral("Command2"));
-  m_command2->setAutoDefault(false);
+  m_okButton = new QPushButton(this);
+  m_okButton->setObjectName(QStringLiteral("Command1"));
+  m_okButton->setAutoDefault(false);
+  m_cancelButton = new QPushButton(this);
+  m_cancelButton->setObjectName(QStringLiteral("Command2"));
+  m_cancelButton->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(m_command1);
-  buttons->addWidget(m_command2);
+  buttons->addWidget(m_okButton);
+  buttons->addWidget(m_cancelButton);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_mfgrid1);
+  layout->addWidget(m_grid);
   layout->addLayout(buttons);
 
-  connect(m_mfgrid1, &QTableWidget::itemChanged, this, &TestFrequencyDialog::onItemChanged);
-  connect(m_command1, &QPushButton::clicked, this, [this] {
+  connect(m_cellDelegate, &FrequencyCellDelegate::cellEdited, this, &TestFrequencyDialog::cellEdited);
+  connect(m_okButton, &QPushButton::clicked, this, [this] {
     Q_EMIT valuesAccepted(values());
     accept();
   });
-  connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
+  connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
   retranslate();
   setValues(m_loaded);
 }
 
 // An open cell editor commits while the grid is torn down, after this
-// object's part is gone: no edit may reach onItemChanged then.
-TestFrequencyDialog::~TestFrequencyDialog() { m_mfgrid1->disconnect(this); }
+// object's part is gone: no edit may reach cellEdited then.
+TestFrequencyDialog::~TestFrequencyDialog() { m_cellDelegate->disconnect(this); }
 
 void TestFrequencyDialog::retranslate() {
   setWindowTitle(tr("Test Frequency"));
-  m_mfgrid1->setHorizontalHeaderLabels({tr("Channel"), tr("RX Frequency"), tr("TX Frequency")});
-  m_command1->setText(tr("OK"));
-  m_command2->setText(tr("Cancel"));
+  m_grid->setHorizontalHeaderLabels({tr("Channel"), tr("RX Frequency"), tr("TX Frequency")});
+  m_okButton->setText(tr("OK"));
+  m_cancelButton->setText(tr("Cancel"));
   // Room for all 16 rows under a header whose height depends on the language.
-  const int frame = 2 * m_mfgrid1->frameWidth();
-  m_mfgrid1->setMinimumSize(64 + 110 + 110 + frame, m_mfgrid1->horizontalHeader()->sizeHint().height() + kRows * 22 + frame);
+  const int frame = 2 * m_grid->frameWidth();
+  m_grid->setMinimumSize(64 + 110 + 110 + frame, m_grid->horizontalHeader()->sizeHint().height() + kRows * 22 + frame);
 }
 
 void TestFrequencyDialog::setValues(const TestFrequencies& frequencies) {
@@ -93,21 +112,17 @@ void TestFrequencyDialog::setValues(const TestFrequencies& frequencies) {
 
 void TestFrequencyDialog::writeRow(int row) {
   const TestFrequencyRow& values = m_rows.at(At(row));
-  m_writing = true;
-  m_mfgrid1->item(row, kRxColumn)->setText(values.rx);
-  QTableWidgetItem* tx = m_mfgrid1->item(row, kTxColumn);
+  m_grid->item(row, kRxColumn)->setText(values.rx);
+  QTableWidgetItem* tx = m_grid->item(row, kTxColumn);
   tx->setText(values.tx);
   const Qt::ItemFlags fixed = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   tx->setFlags(CanEditTransmit(values) ? fixed | Qt::ItemIsEditable : fixed);
-  m_writing = false;
 }
 
-void TestFrequencyDialog::onItemChanged(QTableWidgetItem* item) {
-  if (m_writing || item->column() == 0) return;
-  const int row = item->row();
+void TestFrequencyDialog::cellEdited(int row, int column, const QString& text) {
+  if (row < 0 || row >= kRows || (column != kRxColumn && column != kTxColumn)) return;
   TestFrequencyRow edited = m_rows.at(At(row));
-  const bool accepted =
-      item->column() == kRxColumn ? ApplyReceiveEdit(edited, item->text()) : ApplyTransmitEdit(edited, item->text());
+  const bool accepted = column == kRxColumn ? ApplyReceiveEdit(edited, text) : ApplyTransmitEdit(edited, text);
   if (accepted) m_rows.at(At(row)) = edited;
   // A refused entry gives the cell its previous text back.
   writeRow(row);
@@ -129,3 +144,5 @@ TestFrequencies TestFrequencyDialog::values() const {
 }
 
 }  // namespace qx210
+
+#include "test_frequency_dialog.moc"

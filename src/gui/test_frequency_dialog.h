@@ -8,15 +8,18 @@
 
 class QPushButton;
 class QTableWidget;
-class QTableWidgetItem;
 
 namespace qx210 {
 
-// Form4, test frequencies: the 16 x 2 grid mfgrid1 (column 0 the channel
-// number, 1 receive, 2 transmit, in MHz). An edited frequency is lowered onto
-// the 5 kHz or 6.25 kHz raster; a transmit cell opens only once its row has a
-// receive frequency. An entry that is not a number from 100 to 999.99999 is
-// refused and the cell keeps its text.
+class FrequencyCellDelegate;
+
+// The test frequency dialog: a grid of 16 rows (column 0 the channel number,
+// 1 receive, 2 transmit, in MHz). An edited frequency is lowered onto the
+// 5 kHz or 6.25 kHz raster, also when its text did not change; a transmit
+// cell opens only once its row has a receive frequency. An entry that is not
+// a number from 100 to 999.99999 is refused and the cell keeps its text.
+//
+// Object names follow the original controls: Form4; mfgrid1 the grid; Command1 OK, Command2 Cancel.
 class TestFrequencyDialog : public AuxDialog {
   Q_OBJECT
  public:
@@ -35,15 +38,16 @@ class TestFrequencyDialog : public AuxDialog {
 
  private:
   void writeRow(int row);
-  void onItemChanged(QTableWidgetItem* item);
+  // An in-place edit of a frequency cell ended with `text`, changed or not.
+  void cellEdited(int row, int column, const QString& text);
 
   TestFrequencies m_loaded;
   std::array<TestFrequencyRow, 16> m_rows;  // what the grid shows
-  bool m_writing = false;
+  FrequencyCellDelegate* m_cellDelegate = nullptr;
 
-  QTableWidget* m_mfgrid1 = nullptr;
-  QPushButton* m_command1 = nullptr;
-  QPushButton* m_command2 = nullptr;
+  QTableWidget* m_grid = nullptr;
+  QPushButton* m_okButton = nullptr;
+  QPushButton* m_cancelButton = nullptr;
 };
 
 }  // namespace qx210

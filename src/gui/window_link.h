@@ -25,13 +25,13 @@ class Document;
 // What the main window lends the radio link.
 struct WindowLinkParts {
   QWidget* window = nullptr;        // owner of FormCOM
-  QAction* readCommand = nullptr;   // mnureadFre
-  QAction* writeCommand = nullptr;  // mnuwriteFre
+  QAction* readCommand = nullptr;   // Programming > Read From Radio
+  QAction* writeCommand = nullptr;  // Programming > Write To Radio
   QAction* readButton = nullptr;    // toolbar "read"
   QAction* writeButton = nullptr;   // toolbar "write"
-  QAction* portCommand = nullptr;   // mnucom
-  QLabel* statusLabel = nullptr;    // Label
-  QProgressBar* progressBar = nullptr;  // ProgressBar1
+  QAction* portCommand = nullptr;   // Settings > Communication port
+  QLabel* statusLabel = nullptr;
+  QProgressBar* progressBar = nullptr;
   std::function<void(bool busy)> setBusy;
   // Commits an edit still open before an exchange starts or its image arrives.
   std::function<void()> commitPendingEdit;

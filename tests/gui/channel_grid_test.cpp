@@ -1,4 +1,6 @@
 // The channel table's in-place editors, driven by clicks and keys.
+#include <QWheelEvent>
+
 #include "support/main_window_fixture.h"
 
 namespace qx210::testing {
@@ -27,7 +29,7 @@ TEST_F(ChannelGridTest, BandLimitsAcceptAndRefuseWithTheMessage) {
   EXPECT_EQ(boxes[0].buttons, QStringList{QStringLiteral("OK")});
   typeFrequency(2, kColTxFreq, QStringLiteral("174.001"));
   EXPECT_EQ(boxes.size(), 2u);
-  EXPECT_FALSE(table().inUse(3));
+  EXPECT_FALSE(channel(3).inUse());
   EXPECT_EQ(cell(2, kColTxFreq), QStringLiteral("174.00000"));
   EXPECT_TRUE(grid()->hasFocus());
 }
@@ -41,8 +43,8 @@ TEST_F(ChannelGridTest, TypedFrequenciesSnapToTheRaster) {
     EXPECT_EQ(cell(row, kColRxFreq), QString::fromLatin1(shown)) << typed;
     ++row;
   }
-  // The grid shows what the table holds.
-  EXPECT_EQ(grid()->model()->index(3, kColRxFreq).data().toString(), QStringLiteral("145.01500"));
+  // The document holds what the grid shows.
+  EXPECT_EQ(channel(4).rx.text(), QStringLiteral("145.01500"));
 }
 
 TEST_F(ChannelGridTest, KeyFilterKeepsDigitsAndThePointOnly) {
@@ -59,19 +61,17 @@ TEST_F(ChannelGridTest, FirstRxFrequencyCreatesTheDefaults) {
   typeFrequency(7, kColRxFreq, QStringLiteral("146.52"));
   const QStringList row{cell(7, 1), cell(7, 2), cell(7, 3), cell(7, 4), cell(7, 5), cell(7, 6), cell(7, 7), cell(7, 8)};
   EXPECT_EQ(row, (QStringList{"146.52000", "Off", "146.52000", "Off", "High", "Off", "Wide", "Yes"}));
-  EXPECT_TRUE(table().toneOff(7, kColRxTone));
-  EXPECT_EQ(table().optionPosition(7, kColWn), 1);
+  EXPECT_EQ(channel(7), NewChannel(*Frequency::fromText(QStringLiteral("146.52000"))));
 }
 
 TEST_F(ChannelGridTest, RxChangeOnARowWithATxFrequencyChangesOnlyRx) {
   typeFrequency(1, kColRxFreq, QStringLiteral("150"));
   typeFrequency(1, kColTxFreq, QStringLiteral("155"));
   typeTone(1, kColRxTone, QStringLiteral("88.5"));
-  const ChannelTable before = table();
+  Channel expected = channel(1);
   typeFrequency(1, kColRxFreq, QStringLiteral("151"));
-  ChannelTable expected = before;
-  expected.setCell(1, kColRxFreq, QStringLiteral("151.00000"));
-  EXPECT_EQ(table(), expected);
+  expected.rx = *Frequency::fromText(QStringLiteral("151.00000"));
+  EXPECT_EQ(channel(1), expected);
 }
 
 TEST_F(ChannelGridTest, EmptyingRxDeletesTheChannelEmptyingTxDoesNot) {
@@ -80,7 +80,7 @@ TEST_F(ChannelGridTest, EmptyingRxDeletesTheChannelEmptyingTxDoesNot) {
   EXPECT_EQ(cell(5, kColTxFreq), QStringLiteral("150.00000"));
   emptyFrequency(5, kColRxFreq);
   for (int c = kColRxFreq; c < kColumnCount; ++c) EXPECT_TRUE(cell(5, c).isEmpty()) << c;
-  EXPECT_EQ(table(), ChannelTable());
+  EXPECT_EQ(state().channels, RadioState{}.channels);
 }
 
 TEST_F(ChannelGridTest, ClickingAnotherCellEndsTheEditThere) {
@@ -129,12 +129,12 @@ TEST_F(ChannelGridTest, TonePicksWriteTheEntry) {
   };
   pick(kColRxTone, 51);
   EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("D023N"));
-  EXPECT_FALSE(table().toneOff(1, kColRxTone));
+  EXPECT_EQ(channel(1).rxTone, *Tone::dqt(023, false));
   pick(kColTxTone, 9);
   EXPECT_EQ(cell(1, kColTxTone), QStringLiteral("88.5"));
   pick(kColRxTone, 0);
   EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("Off"));
-  EXPECT_TRUE(table().toneOff(1, kColRxTone));
+  EXPECT_TRUE(channel(1).rxTone.isOff());
   EXPECT_TRUE(grid()->hasFocus());
 }
 
@@ -150,7 +150,7 @@ TEST_F(ChannelGridTest, TypedTonesFollowTheRules) {
     typeTone(1, kColRxTone, QString::fromLatin1(typed));
     EXPECT_EQ(cell(1, kColRxTone), QString::fromLatin1(shown)) << typed;
   }
-  EXPECT_FALSE(table().toneOff(1, kColRxTone));
+  EXPECT_EQ(channel(1).rxTone, *Tone::qt(880));
 }
 
 TEST_F(ChannelGridTest, ToneKeysAreRaisedWhileTyping) {
@@ -167,13 +167,12 @@ TEST_F(ChannelGridTest, EmptiedToneTextLeavesTheCell) {
   typeFrequency(1, kColRxFreq, QStringLiteral("150"));
   typeTone(1, kColRxTone, QString());
   EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("Off"));
-  EXPECT_TRUE(table().toneOff(1, kColRxTone));
+  EXPECT_TRUE(channel(1).rxTone.isOff());
 }
 
 TEST_F(ChannelGridTest, OptionListOpensAtTheStoredPositionAndAPickWrites) {
   typeFrequency(1, kColRxFreq, QStringLiteral("150"));
-  window->editor().table().setOption(1, kColBclo, 1, kEnglish);
-  window->editor().notifyTableChanged();
+  change([](RadioState& next) { next.channel(1).bclo = true; });
   clickCell(1, kColBclo);
   OptionEditor* bclo = combo5(kColBclo);
   ASSERT_TRUE(bclo->isVisible());
@@ -182,19 +181,19 @@ TEST_F(ChannelGridTest, OptionListOpensAtTheStoredPositionAndAPickWrites) {
   QTest::keyClick(bclo, Qt::Key_Up);
   EXPECT_FALSE(bclo->isVisible());
   EXPECT_EQ(cell(1, kColBclo), QStringLiteral("Off"));
-  EXPECT_EQ(table().optionPosition(1, kColBclo), 0);
+  EXPECT_FALSE(channel(1).bclo);
 }
 
 TEST_F(ChannelGridTest, LeavingAnOptionListWithoutAPickChangesNothing) {
   typeFrequency(1, kColRxFreq, QStringLiteral("150"));
-  const ChannelTable before = table();
+  const RadioState before = state();
   clickCell(1, kColPower);
   ASSERT_TRUE(combo5(kColPower)->isVisible());
   clickCell(1, kColTxFreq);
   EXPECT_FALSE(combo5(kColPower)->isVisible());
   EXPECT_TRUE(text1()->isVisible());
   QTest::keyClick(text1(), Qt::Key_Return);
-  EXPECT_EQ(table(), before);
+  EXPECT_EQ(state(), before);
 }
 
 TEST_F(ChannelGridTest, EditorsOfAnEmptyRowOpenOnlyAtRx) {
@@ -235,15 +234,15 @@ TEST_F(ChannelGridTest, BandChangeAnsweredOkClearsAndCancelKeeps) {
   EXPECT_EQ(boxes[0].title, QStringLiteral("Attention!"));
   EXPECT_EQ(boxes[0].buttons, (QStringList{"OK", "Cancel"}));
   EXPECT_EQ(combo1->currentIndex(), kVhfBandPosition);
-  EXPECT_EQ(window->editor().state().band.selected, kVhfBandPosition);
-  EXPECT_TRUE(table().inUse(1));
+  EXPECT_EQ(state().band, kVhfBandPosition);
+  EXPECT_TRUE(channel(1).inUse());
   EXPECT_EQ(boxes.size(), 1u);  // going back asked nothing
 
   answers.push_back(MessageResult::kOk);
   combo1->setCurrentIndex(1);
   EXPECT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(window->editor().state().band.index, 1);
-  EXPECT_EQ(table(), ChannelTable());
+  EXPECT_EQ(state().band, 1);
+  EXPECT_EQ(state().channels, RadioState{}.channels);
   typeFrequency(1, kColRxFreq, QStringLiteral("150"));
   EXPECT_EQ(boxes.size(), 3u);  // 150 MHz is outside 200-260
   typeFrequency(1, kColRxFreq, QStringLiteral("230"));
@@ -273,6 +272,64 @@ TEST_F(ChannelGridTest, ToneListDropsDownAndTypingGoesToTheText) {
   EXPECT_EQ(combo8()->currentText(), QStringLiteral("71.9"));
   QTest::keyClick(combo8(), Qt::Key_Return);
   EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("71.9"));
+}
+
+// Enter on an entry of the dropped-down list picks it; the current cell is
+// still the one that was edited, and the grid has the focus for the next key.
+TEST_F(ChannelGridTest, KeyboardPickFromADroppedListKeepsTheCurrentCell) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  grid()->setDropDownLists(true);
+  const auto pickNextEntry = [this](int column, QComboBox* list) {
+    clickCell(1, column);
+    ASSERT_TRUE(QTest::qWaitFor([list] { return list->view()->isVisible(); }, 2000));
+    QTest::keyClick(list->view(), Qt::Key_Down);
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(grid()->currentIndex(), grid()->model()->index(0, column));
+    EXPECT_TRUE(grid()->hasFocus());
+  };
+  pickNextEntry(kColRxTone, combo8());
+  EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("67.0"));
+  change([](RadioState& next) { next.channel(1).scanAdd = false; });  // Down reaches "Yes"
+  pickNextEntry(kColScanAdd, combo5(kColScanAdd));
+  EXPECT_TRUE(channel(1).scanAdd);
+  // Enter on the grid opens the same cell again.
+  QTest::keyClick(grid(), Qt::Key_Return);
+  EXPECT_EQ(grid()->editColumn(), kColScanAdd);
+}
+
+// A notch of the mouse wheel over a list of the model or settings frame.
+void Wheel(QWidget* list, int notches) {
+  const QPointF centre = QRectF(list->rect()).center();
+  QWheelEvent event(centre, list->mapToGlobal(centre), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(list, &event);
+}
+
+TEST_F(ChannelGridTest, WheelTurnsTheBandAndPanelListsOnlyWithTheFocus) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("150"));
+  auto* band = window->findChild<QComboBox*>(QStringLiteral("Combo1"));
+  auto* squelch = window->findChild<QComboBox*>(QStringLiteral("Combo9"));
+  ASSERT_TRUE(band && squelch);
+  const RadioState before = state();
+  Wheel(band, 1);
+  Wheel(squelch, -1);
+  EXPECT_TRUE(boxes.empty());  // no offer to clear every channel
+  EXPECT_EQ(state(), before);
+  EXPECT_EQ(band->currentIndex(), kVhfBandPosition);
+  EXPECT_FALSE(band->hasFocus());
+  EXPECT_FALSE(squelch->hasFocus());
+
+  squelch->setFocus(Qt::TabFocusReason);
+  Wheel(squelch, -1);
+  EXPECT_EQ(state().settings.panel.squelchLevel, 4);
+  band->setFocus(Qt::TabFocusReason);
+  answers.push_back(MessageResult::kCancel);
+  Wheel(band, 1);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, QStringLiteral("Attention!"));
+  EXPECT_EQ(state().band, kVhfBandPosition);
+  EXPECT_TRUE(channel(1).inUse());
 }
 
 }  // namespace

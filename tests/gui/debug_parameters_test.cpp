@@ -48,13 +48,13 @@ TEST_F(DebugParameters, ShowsTheHeldLevelsLocked) {
 }
 
 TEST_F(DebugParameters, GestureWithinFiveSecondsUnlocks) {
-  QSignalSpy unlocked(m_editor.get(), &Editor::debugParametersUnlockedChanged);
+  QSignalSpy unlocked(m_document.get(), &Document::debugParametersUnlockedChanged);
   open();
   clickAt(50'000, "Label3");
   EXPECT_FALSE(slidersEnabled());
   clickAt(53'000, "Label8");
   EXPECT_TRUE(slidersEnabled());
-  EXPECT_TRUE(m_editor->debugParametersUnlocked());
+  EXPECT_TRUE(m_document->debugParametersUnlocked());
   ASSERT_EQ(unlocked.count(), 1);
   EXPECT_TRUE(unlocked.at(0).at(0).toBool());
 }
@@ -64,11 +64,11 @@ TEST_F(DebugParameters, GestureBeyondFiveSecondsDoesNotUnlock) {
   clickAt(50'000, "Label8");
   clickAt(57'000, "Label3");
   EXPECT_FALSE(slidersEnabled());
-  EXPECT_FALSE(m_editor->debugParametersUnlocked());
+  EXPECT_FALSE(m_document->debugParametersUnlocked());
   // The late click started a new attempt: its partner within 5 s unlocks.
   clickAt(61'000, "Label8");
   EXPECT_TRUE(slidersEnabled());
-  EXPECT_TRUE(m_editor->debugParametersUnlocked());
+  EXPECT_TRUE(m_document->debugParametersUnlocked());
 }
 
 TEST_F(DebugParameters, SameCaptionTwiceDoesNotUnlock) {
@@ -89,32 +89,32 @@ TEST_F(DebugParameters, LeavingTheModeLocksAndClearsTheFlags) {
   ASSERT_TRUE(slidersEnabled());
   // What toolbar button 7 does when it leaves the mode.
   m_dialogs->gestures().clear();
-  m_editor->setDebugParametersUnlocked(false);
+  m_document->setDebugParametersUnlocked(false);
   EXPECT_FALSE(slidersEnabled());
-  EXPECT_FALSE(m_editor->debugParametersUnlocked());
+  EXPECT_FALSE(m_document->debugParametersUnlocked());
   EXPECT_FALSE(m_dialogs->gestures().anyFlag());
   // One click is not enough any more.
   clickAt(51'000, "Label8");
   EXPECT_FALSE(slidersEnabled());
 }
 
-TEST_F(DebugParameters, DecodeClearingTheFlagLocksTheSliders) {
+TEST_F(DebugParameters, ALoadedImageLocksTheSliders) {
   open();
-  m_editor->setDebugParametersUnlocked(true);
+  m_document->setDebugParametersUnlocked(true);
   EXPECT_TRUE(slidersEnabled());
-  m_editor->setDebugParametersUnlocked(false);
+  ASSERT_TRUE(m_document->loadImage(m_document->image(), EditKind::OpenFile));
   EXPECT_FALSE(slidersEnabled());
 }
 
 TEST_F(DebugParameters, SliderUpdatesItsLabelAndOkStores) {
-  m_editor->setDebugParametersUnlocked(true);
+  m_document->setDebugParametersUnlocked(true);
   auto& d = open();
   auto* high = Child<QSlider>(d, "Slider1");
   QTest::keyClick(high, Qt::Key_PageDown);
   EXPECT_EQ(high->value(), 58);
   EXPECT_EQ(Child<QLabel>(d, "Lblpower1")->text(), QStringLiteral("58"));
   EXPECT_EQ(settings().debug.txHighPower, 63);  // only OK stores
-  Child<QSlider>(d, "Slider3")->setValue(17);
+  testing::MoveSlider(Child<QSlider>(d, "Slider3"), 17);
   QTest::mouseClick(Child<QPushButton>(d, "Command1"), Qt::LeftButton);
   EXPECT_FALSE(d.isVisible());
   EXPECT_EQ(settings().debug.txHighPower, 58);
@@ -122,7 +122,7 @@ TEST_F(DebugParameters, SliderUpdatesItsLabelAndOkStores) {
 }
 
 TEST_F(DebugParameters, CloseBoxDiscards) {
-  m_editor->setDebugParametersUnlocked(true);
+  m_document->setDebugParametersUnlocked(true);
   auto& d = open();
   Child<QSlider>(d, "Slider1")->setValue(5);
   d.close();
@@ -131,18 +131,34 @@ TEST_F(DebugParameters, CloseBoxDiscards) {
 }
 
 TEST_F(DebugParameters, LevelOutOfRangeIsKeptUnlessItsSliderMoves) {
-  settings().debug = {200, 99};
+  holdChanged([](RadioSettings& s) { s.debug = {200, 99}; });
   auto& d = open();
   EXPECT_EQ(Child<QSlider>(d, "Slider1")->value(), 63);
   EXPECT_EQ(Child<QLabel>(d, "Lblpower1")->text(), QStringLiteral("200"));
   QTest::mouseClick(Child<QPushButton>(d, "Command1"), Qt::LeftButton);
   EXPECT_EQ(settings().debug, (qx210::DebugParameters{200, 99}));
 
-  m_editor->setDebugParametersUnlocked(true);
+  m_document->setDebugParametersUnlocked(true);
   open();
-  Child<QSlider>(d, "Slider3")->setValue(40);
+  testing::MoveSlider(Child<QSlider>(d, "Slider3"), 40);
   QTest::mouseClick(Child<QPushButton>(d, "Command1"), Qt::LeftButton);
   EXPECT_EQ(settings().debug, (qx210::DebugParameters{200, 40}));
+}
+
+// A level above 63 shows the slider at 63. A slider moved away and back
+// gives 63: what counts is that the user moved it.
+TEST_F(DebugParameters, SliderMovedBackToItsEndStoresTheEnd) {
+  holdChanged([](RadioSettings& s) { s.debug = {200, 99}; });
+  m_document->setDebugParametersUnlocked(true);
+  auto& d = open();
+  auto* high = Child<QSlider>(d, "Slider1");
+  ASSERT_EQ(high->value(), 63);
+  QTest::keyClick(high, Qt::Key_Left);
+  QTest::keyClick(high, Qt::Key_Right);
+  EXPECT_EQ(high->value(), 63);
+  EXPECT_EQ(Child<QLabel>(d, "Lblpower1")->text(), QStringLiteral("63"));
+  QTest::mouseClick(Child<QPushButton>(d, "Command1"), Qt::LeftButton);
+  EXPECT_EQ(settings().debug, (qx210::DebugParameters{63, 99}));
 }
 
 }  // namespace

@@ -26,6 +26,8 @@ namespace {
 
 using testing::Child;
 
+Frequency MHz(const char* text) { return *Frequency::fromText(QString::fromLatin1(text)); }
+
 class AllDialogs : public testing::DialogFixture {
  protected:
   void showAll() {
@@ -75,10 +77,10 @@ class AllDialogs : public testing::DialogFixture {
     s.keys = {8, 11};
     s.message = {QStringLiteral("ZERATH QX-210 ~ line one 1234567"), QStringLiteral("second line")};
     s.debug = {41, 12};
-    s.testFrequencies.rx[0] = QStringLiteral("446.00625");
-    s.testFrequencies.tx[0] = QStringLiteral("446.00625");
-    s.testFrequencies.rx[15] = QStringLiteral("145.01250");
-    s.testFrequencies.tx[15] = QStringLiteral("150.10000");
+    s.testFrequencies.rx[0] = MHz("446.00625");
+    s.testFrequencies.tx[0] = MHz("446.00625");
+    s.testFrequencies.rx[15] = MHz("145.01250");
+    s.testFrequencies.tx[15] = MHz("150.10000");
     return s;
   }
 };
@@ -90,15 +92,13 @@ TEST_F(AllDialogs, OpenAndOkWithoutTouchingChangesNothing) {
   odd.keys = {12, 10};
   odd.debug = {200, 255};
   for (const RadioSettings& held : {RadioSettings{}, Unusual(), odd}) {
-    settings() = held;
-    QSignalSpy changed(m_editor.get(), &Editor::settingsChanged);
+    hold(held);
+    QSignalSpy changed(m_document.get(), &Document::changed);
     showAll();
     okAll();
     EXPECT_EQ(settings(), held);
     EXPECT_EQ(changed.count(), 0);
   }
-  EXPECT_EQ(RadioSettings{}.debug.txHighPower, 63);
-  EXPECT_EQ(RadioSettings{}.keys.pf1, 10);
 }
 
 TEST_F(AllDialogs, DialogsAreKeptAndOnlyHidden) {
@@ -115,10 +115,9 @@ TEST_F(AllDialogs, DialogsAreKeptAndOnlyHidden) {
   EXPECT_FALSE(static_cast<QDialog*>(form5.data())->isModal());
 }
 
-TEST_F(AllDialogs, ADecodeFillsEveryOpenDialog) {
+TEST_F(AllDialogs, NewValuesShowInEveryOpenDialog) {
   showAll();
-  settings() = Unusual();
-  m_editor->notifySettingsChanged();
+  hold(Unusual());
 
   auto& f5 = m_dialogs->optionalFunctions();
   EXPECT_EQ(Child<QComboBox>(f5, "Combo4")->currentIndex(), 2);
@@ -167,11 +166,11 @@ TEST_F(AllDialogs, ADecodeFillsEveryOpenDialog) {
 }
 
 TEST_F(AllDialogs, ADecodeThroughTheCodecFillsTheDialogs) {
-  EditorState source;
+  RadioState source;
   source.settings = Unusual();
-  const QByteArray image = EncodeImage(source, kEnglish);
+  const QByteArray image = EncodeImage(source);
   showAll();
-  ASSERT_TRUE(m_editor->decode(image));
+  ASSERT_TRUE(m_document->loadImage(image, EditKind::OpenFile));
   EXPECT_EQ(Child<QComboBox>(m_dialogs->keyAssignment(), "Combo1")->currentIndex(), 8);
   EXPECT_EQ(Child<QSlider>(m_dialogs->debugParameters(), "Slider1")->value(), 41);
   EXPECT_EQ(Child<QLineEdit>(m_dialogs->embeddedMessage(), "Text2")->text(), QStringLiteral("second line"));
@@ -184,8 +183,7 @@ TEST_F(AllDialogs, AnEditInProgressSurvivesChangesToOtherValues) {
   showAll();
   auto* gain = Child<QComboBox>(m_dialogs->optionalFunctions(), "Combo7");
   gain->setCurrentIndex(9);
-  settings().keys.pf2 = 4;  // another dialog's value changes
-  m_editor->notifySettingsChanged();
+  holdChanged([](RadioSettings& s) { s.keys.pf2 = 4; });  // another dialog's value changes
   EXPECT_EQ(gain->currentIndex(), 9);
   EXPECT_EQ(Child<QComboBox>(m_dialogs->keyAssignment(), "Combo2")->currentIndex(), 4);
 }
@@ -193,7 +191,7 @@ TEST_F(AllDialogs, AnEditInProgressSurvivesChangesToOtherValues) {
 TEST_F(AllDialogs, EveryEditedValueSurvivesEncodeAndDecode) {
   // Enter the unusual values through the dialogs' own controls.
   const RadioSettings wanted = Unusual();
-  m_editor->setDebugParametersUnlocked(true);
+  m_document->setDebugParametersUnlocked(true);
   showAll();
   auto& f5 = m_dialogs->optionalFunctions();
   const auto& o = wanted.optional;
@@ -228,12 +226,12 @@ TEST_F(AllDialogs, EveryEditedValueSurvivesEncodeAndDecode) {
   Child<QComboBox>(m_dialogs->keyAssignment(), "Combo2")->setCurrentIndex(wanted.keys.pf2);
   QTest::keyClicks(Child<QLineEdit>(m_dialogs->embeddedMessage(), "Text1"), wanted.message.line1);
   QTest::keyClicks(Child<QLineEdit>(m_dialogs->embeddedMessage(), "Text2"), wanted.message.line2);
-  Child<QSlider>(m_dialogs->debugParameters(), "Slider1")->setValue(wanted.debug.txHighPower);
-  Child<QSlider>(m_dialogs->debugParameters(), "Slider3")->setValue(wanted.debug.txLowPower);
+  testing::MoveSlider(Child<QSlider>(m_dialogs->debugParameters(), "Slider1"), wanted.debug.txHighPower);
+  testing::MoveSlider(Child<QSlider>(m_dialogs->debugParameters(), "Slider3"), wanted.debug.txLowPower);
   auto* grid = Child<QTableWidget>(m_dialogs->testFrequencies(), "mfgrid1");
-  grid->item(0, 1)->setText(QStringLiteral("446.00625"));
-  grid->item(15, 1)->setText(QStringLiteral("145.0126"));
-  grid->item(15, 2)->setText(QStringLiteral("150.1"));
+  ASSERT_TRUE(testing::EditCell(grid, 0, 1, QStringLiteral("446.00625")));
+  ASSERT_TRUE(testing::EditCell(grid, 15, 1, QStringLiteral("145.0126")));
+  ASSERT_TRUE(testing::EditCell(grid, 15, 2, QStringLiteral("150.1")));
   okAll();
 
   RadioSettings entered = settings();
@@ -242,9 +240,8 @@ TEST_F(AllDialogs, EveryEditedValueSurvivesEncodeAndDecode) {
   ASSERT_EQ(entered, expected);
 
   // Save and Open pass the image through the encoder and the decoder.
-  const QByteArray image = EncodeImage(m_editor->state(), kEnglish);
-  EditorState reopened;
-  ASSERT_TRUE(DecodeImage(image, reopened, kEnglish));
+  RadioState reopened;
+  ASSERT_TRUE(DecodeImage(m_document->image(), reopened));
   RadioSettings back = reopened.settings;
   back.optional.duplicate = expected.optional.duplicate;
   EXPECT_EQ(back.optional, expected.optional);
@@ -252,14 +249,15 @@ TEST_F(AllDialogs, EveryEditedValueSurvivesEncodeAndDecode) {
   EXPECT_EQ(back.message, expected.message);
   EXPECT_EQ(back.debug, expected.debug);
   EXPECT_EQ(back.testFrequencies, expected.testFrequencies);
-  EXPECT_FALSE(reopened.debugParametersUnlocked);
 }
 
 TEST_F(AllDialogs, LanguageSwitchRecaptionsEveryOpenDialog) {
-  settings().optional.priority = 2;
-  settings().optional.lookBackTimeA = 0;
-  settings().optional.dtmfRate = 1;
-  settings().keys = {8, 1};
+  holdChanged([](RadioSettings& s) {
+    s.optional.priority = 2;
+    s.optional.lookBackTimeA = 0;
+    s.optional.dtmfRate = 1;
+    s.keys = {8, 1};
+  });
   showAll();
   auto& f5 = m_dialogs->optionalFunctions();
   auto& f6 = m_dialogs->keyAssignment();
@@ -330,6 +328,34 @@ TEST_F(AllDialogs, DialogsCreatedInChineseStartInChinese) {
   m_dialogs->showOptionalFunctions();
   EXPECT_EQ(m_dialogs->optionalFunctions().windowTitle(), QString::fromUtf8("可选功能"));
   EXPECT_EQ(Child<QComboBox>(m_dialogs->optionalFunctions(), "Combo13")->itemText(0), QString::fromUtf8("空"));
+}
+
+// An image loaded while the dialogs are open replaces what is being edited
+// in them, also when it holds the very values the dialogs were shown with.
+TEST_F(AllDialogs, ALoadedImageShowsInOpenDialogsEvenWithTheSameValues) {
+  hold(Unusual());
+  m_document->setDebugParametersUnlocked(true);
+  showAll();
+  auto& f5 = m_dialogs->optionalFunctions();
+  auto& f2 = m_dialogs->debugParameters();
+  Child<QComboBox>(f5, "Combo7")->setCurrentIndex(2);
+  Child<QLineEdit>(f5, "Text1")->setText(QStringLiteral("55"));
+  Child<QComboBox>(m_dialogs->keyAssignment(), "Combo1")->setCurrentIndex(0);
+  Child<QLineEdit>(m_dialogs->embeddedMessage(), "Text2")->setText(QStringLiteral("typed"));
+  QTest::keyClick(Child<QSlider>(f2, "Slider1"), Qt::Key_End);
+  auto* grid = Child<QTableWidget>(m_dialogs->testFrequencies(), "mfgrid1");
+  ASSERT_TRUE(testing::EditCell(grid, 15, 2, QStringLiteral("151")));
+
+  ASSERT_TRUE(m_document->loadImage(m_document->image(), EditKind::OpenFile));
+  EXPECT_EQ(Child<QComboBox>(f5, "Combo7")->currentIndex(), 7);
+  EXPECT_EQ(Child<QLineEdit>(f5, "Text1")->text(), QStringLiteral("12AB*#"));
+  EXPECT_EQ(Child<QComboBox>(m_dialogs->keyAssignment(), "Combo1")->currentIndex(), 8);
+  EXPECT_EQ(Child<QLineEdit>(m_dialogs->embeddedMessage(), "Text2")->text(), QStringLiteral("second line"));
+  EXPECT_EQ(Child<QSlider>(f2, "Slider1")->value(), 41);
+  EXPECT_FALSE(Child<QSlider>(f2, "Slider1")->isEnabled());  // a load locks the calibration again
+  EXPECT_EQ(grid->item(15, 2)->text(), QStringLiteral("150.10000"));
+  okAll();
+  EXPECT_EQ(settings(), Unusual());
 }
 
 }  // namespace

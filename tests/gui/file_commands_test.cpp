@@ -1,54 +1,13 @@
 // New, Open and Save through the real file dialog.
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QTimer>
 
-#include "support/main_window_fixture.h"
 #include "gui/file_commands.h"
+#include "support/file_dialog_answers.h"
+#include "support/main_window_fixture.h"
 
 namespace qx210::testing {
 namespace {
-
-// Answers the file dialogs that open, one path each; an empty path cancels.
-class FileDialogAnswers : public QObject {
- public:
-  explicit FileDialogAnswers(QStringList paths) : m_paths(std::move(paths)) {
-    connect(&m_timer, &QTimer::timeout, this, &FileDialogAnswers::poll);
-    m_timer.start(10);
-  }
-  int seen() const { return m_seen; }
-  QStringList filters() const { return m_filters; }
-
- private:
-  void poll() {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog || !dialog->isVisible() || dialog == m_last) return;
-    m_last = dialog;
-    ++m_seen;
-    m_filters = dialog->nameFilters();
-    const QString path = m_paths.isEmpty() ? QString() : m_paths.takeFirst();
-    if (path.isEmpty()) {
-      dialog->reject();
-      return;
-    }
-    // Typed into the name field, as a user would.
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (!name) {
-      ADD_FAILURE() << "file dialog without a name field";
-      dialog->reject();
-      return;
-    }
-    name->setText(path);
-    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() checks the name
-  }
-
-  QTimer m_timer;
-  QStringList m_paths;
-  QPointer<QFileDialog> m_last;
-  int m_seen = 0;
-  QStringList m_filters;
-};
 
 class FileCommandsTest : public MainWindowTest {
  protected:
@@ -73,7 +32,7 @@ class FileCommandsTest : public MainWindowTest {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
-  void fillEditor() {
+  void fillDocument() {
     useBand(kVhfBandPosition);
     typeFrequency(1, kColRxFreq, QStringLiteral("145.0125"));
     typeTone(1, kColRxTone, QStringLiteral("88.5"));
@@ -88,9 +47,9 @@ class FileCommandsTest : public MainWindowTest {
   QStringList filters;
 };
 
-TEST_F(FileCommandsTest, SaveThenOpenGivesTheSameEditor) {
-  fillEditor();
-  const EditorState saved = window->editor().state();
+TEST_F(FileCommandsTest, SaveThenOpenGivesTheSameDocument) {
+  fillDocument();
+  const RadioState saved = state();
   save({path("radio.DAT")});
   EXPECT_EQ(dialogs, 1);
   EXPECT_EQ(filters, QStringList{QStringLiteral("ZERATH QX-210 Radio Software V1.80 (*.DAT)")});
@@ -104,16 +63,14 @@ TEST_F(FileCommandsTest, SaveThenOpenGivesTheSameEditor) {
   useBand(0);
   window->findChild<QComboBox*>(QStringLiteral("Combo9"))->setCurrentIndex(1);
   open({path("radio.DAT")});
-  EXPECT_EQ(window->editor().state().table, saved.table);
-  EXPECT_EQ(window->editor().state().band, saved.band);
-  EXPECT_EQ(window->editor().state().settings, saved.settings);
+  EXPECT_EQ(state(), saved);
   EXPECT_EQ(window->findChild<QComboBox*>(QStringLiteral("Combo1"))->currentIndex(), kVhfBandPosition);
   EXPECT_EQ(window->findChild<QComboBox*>(QStringLiteral("Combo9"))->currentIndex(), 7);
   EXPECT_EQ(grid()->model()->index(0, kColTxTone).data().toString(), QStringLiteral("D023N"));
 }
 
 TEST_F(FileCommandsTest, OverwriteAnsweredNoReopensTheDialog) {
-  fillEditor();
+  fillDocument();
   {
     QFile old(path("old.DAT"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
@@ -136,18 +93,18 @@ TEST_F(FileCommandsTest, OverwriteAnsweredNoReopensTheDialog) {
 }
 
 TEST_F(FileCommandsTest, CancelledDialogsDoNothing) {
-  fillEditor();
-  const EditorState before = window->editor().state();
+  fillDocument();
+  const RadioState before = state();
   save({QString()});
   open({QString()});
-  EXPECT_EQ(window->editor().state(), before);
+  EXPECT_EQ(state(), before);
   EXPECT_TRUE(boxes.empty());
   EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*.DAT")}).isEmpty());
 }
 
 TEST_F(FileCommandsTest, ShortFileIsRefusedWithAMessage) {
-  fillEditor();
-  const EditorState before = window->editor().state();
+  fillDocument();
+  const RadioState before = state();
   {
     QFile shortFile(path("short.DAT"));
     ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
@@ -157,11 +114,11 @@ TEST_F(FileCommandsTest, ShortFileIsRefusedWithAMessage) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("short.DAT"))) << boxes[0].text.toStdString();
   EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("848"))) << boxes[0].text.toStdString();
-  EXPECT_EQ(window->editor().state(), before);
+  EXPECT_EQ(state(), before);
 }
 
 TEST_F(FileCommandsTest, FailedSaveSaysSo) {
-  fillEditor();
+  fillDocument();
   save({QStringLiteral("/proc/qx210-cannot-be-here.DAT")});
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("cannot be saved"))) << boxes[0].text.toStdString();

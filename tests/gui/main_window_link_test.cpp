@@ -12,7 +12,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
+#include "gui/cell_editors.h"
+#include "gui/channel_grid.h"
 #include "gui/debug_parameters_dialog.h"
 #include "gui/dialog_set.h"
 #include "core/lists.h"
@@ -76,6 +79,21 @@ class MainWindowLink : public ::testing::Test {
   }
 
   ExchangeControl& control() { return m_window->radioLink()->control(); }
+  Document& document() { return m_window->document(); }
+  void setHighPower(int level) {
+    RadioState next = document().state();
+    next.settings.debug.txHighPower = level;
+    document().apply(next, EditKind::DebugParameters);
+  }
+  // Clicks channel `row`'s RX cell and types `text`; the edit stays open.
+  void typeRx(int row, const QString& text) {
+    ChannelGrid* grid = m_window->grid();
+    grid->setDropDownLists(false);
+    const QPoint centre = grid->visualRect(grid->model()->index(row - 1, kColRxFreq)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
+    ASSERT_TRUE(grid->frequencyEditor()->hasFocus());
+    QTest::keyClicks(grid->frequencyEditor(), text);
+  }
 
   int waitForOutcome(int timeoutMs) {
     QSignalSpy spy(&control(), &ExchangeControl::finished);
@@ -90,13 +108,13 @@ class MainWindowLink : public ::testing::Test {
   int m_boxAnswer = MessageResult::kOk;
 };
 
-TEST_F(MainWindowLink, ReadFromTheMenuFillsTheEditor) {
+TEST_F(MainWindowLink, ReadFromTheMenuFillsTheDocument) {
   startRadio(SampleImage());
   openWindow(m_radio->slavePath());
   ASSERT_TRUE(m_window->radioLink()->serial().isOpen());
   EXPECT_EQ(m_window->comPortNumber(), 1);
-  EditorState expected;
-  ASSERT_TRUE(DecodeImage(SampleImage(), expected, kEnglish));
+  RadioState expected;
+  ASSERT_TRUE(DecodeImage(SampleImage(), expected));
 
   // The start enables the model frame even under the edit lock and focuses the band list.
   QAction* lock = m_window->findChild<QAction*>(QStringLiteral("mnulock"));
@@ -115,9 +133,9 @@ TEST_F(MainWindowLink, ReadFromTheMenuFillsTheEditor) {
   EXPECT_EQ(QApplication::focusWidget(), m_window->modelFrame()->bandList());
   EXPECT_EQ(m_window->statusLabel()->text(), QStringLiteral("It's communicating, please wait......"));
   EXPECT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::ReadComplete));
-  EXPECT_EQ(m_window->editor().table(), expected.table);
-  EXPECT_EQ(m_window->editor().state().band.selected, kVhfBandPosition);
-  EXPECT_EQ(m_window->editor().state().band.index, kVhfBandPosition);
+  EXPECT_EQ(document().state().channels, expected.channels);
+  EXPECT_EQ(document().state().band, kVhfBandPosition);
+  EXPECT_EQ(m_window->grid()->model()->index(0, kColRxFreq).data().toString(), QStringLiteral("145.12500"));
   EXPECT_EQ(m_window->modelFrame()->bandList()->currentIndex(), kVhfBandPosition);
   EXPECT_EQ(m_window->statusLabel()->text(), QStringLiteral("Read frequency success!"));
   EXPECT_FALSE(m_window->progressBar()->isVisible());
@@ -130,8 +148,8 @@ TEST_F(MainWindowLink, ReadFromTheMenuFillsTheEditor) {
 TEST_F(MainWindowLink, WriteFromTheToolbarChangesWrittenRegionsOnly) {
   startRadio(QByteArray(1024, '\x3C'));
   openWindow(m_radio->slavePath());
-  ASSERT_TRUE(m_window->editor().decode(SampleImage()));
-  const QByteArray image = m_window->editor().encode();
+  ASSERT_TRUE(document().loadImage(SampleImage(), EditKind::OpenFile));
+  const QByteArray image = document().image();
   m_window->toolbarWriteAction()->trigger();
   EXPECT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
   const QByteArray memory = m_radio->memory();
@@ -147,8 +165,8 @@ TEST_F(MainWindowLink, WriteFromTheToolbarChangesWrittenRegionsOnly) {
 TEST_F(MainWindowLink, CalibrationBlockIsWrittenOnlyWhileUnlocked) {
   startRadio(QByteArray(1024, '\x3C'));
   openWindow(m_radio->slavePath());
-  ASSERT_TRUE(m_window->editor().decode(SampleImage()));  // a decode locks the block again
-  m_window->editor().settings().debug.txHighPower = 40;
+  ASSERT_TRUE(document().loadImage(SampleImage(), EditKind::OpenFile));  // a decode locks the block again
+  setHighPower(40);
 
   m_window->dialogs().showDebugParameters();
   QWidget* form2 = &m_window->dialogs().debugParameters();
@@ -158,7 +176,7 @@ TEST_F(MainWindowLink, CalibrationBlockIsWrittenOnlyWhileUnlocked) {
   EXPECT_FALSE(tanma->isVisible());
   QTest::mouseClick(form2->findChild<QWidget*>(QStringLiteral("Label8")), Qt::LeftButton);
   QTest::mouseClick(form2->findChild<QWidget*>(QStringLiteral("Label3")), Qt::LeftButton);
-  ASSERT_TRUE(m_window->editor().debugParametersUnlocked());
+  ASSERT_TRUE(document().debugParametersUnlocked());
   EXPECT_TRUE(tanma->isVisible());
   form2->hide();
 
@@ -171,25 +189,25 @@ TEST_F(MainWindowLink, CalibrationBlockIsWrittenOnlyWhileUnlocked) {
   // Two clicks on button 7 within a second leave the mode.
   tanma->trigger();
   tanma->trigger();
-  EXPECT_FALSE(m_window->editor().debugParametersUnlocked());
+  EXPECT_FALSE(document().debugParametersUnlocked());
   EXPECT_FALSE(tanma->isVisible());
-  m_window->editor().settings().debug.txHighPower = 50;
+  setHighPower(50);
   m_window->writeAction()->trigger();
   ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
   EXPECT_EQ(m_radio->memory().at(0x0183 - 0x10), '\x28');  // still the unlocked write's 40
   EXPECT_EQ(m_window->progressBar()->value(), 390);
 }
 
-TEST_F(MainWindowLink, SilenceShowsTheCommunicationErrorAndKeepsTheEditor) {
+TEST_F(MainWindowLink, SilenceShowsTheCommunicationErrorAndKeepsTheDocument) {
   startRadio(SampleImage(), {.silenceAfter = 12});
   openWindow(m_radio->slavePath());
-  const EditorState before = m_window->editor().state();
+  const RadioState before = document().state();
   m_window->readAction()->trigger();
   EXPECT_EQ(waitForOutcome(8000), static_cast<int>(ExchangeOutcome::CommunicationError));
   EXPECT_EQ(m_boxes, QStringList{QStringLiteral(
                          "Communication error, please check the intercom model, fault, attachment and computer "
                          "serial choice!")});
-  EXPECT_EQ(m_window->editor().state(), before);
+  EXPECT_EQ(document().state(), before);
   EXPECT_TRUE(m_window->readAction()->isEnabled());
   EXPECT_FALSE(m_window->progressBar()->isVisible());
 }
@@ -197,17 +215,17 @@ TEST_F(MainWindowLink, SilenceShowsTheCommunicationErrorAndKeepsTheEditor) {
 TEST_F(MainWindowLink, CorruptedReplyShowsTheCommunicationError) {
   startRadio(SampleImage(), {.corruptReply = 10});
   openWindow(m_radio->slavePath());
-  const EditorState before = m_window->editor().state();
+  const RadioState before = document().state();
   m_window->readAction()->trigger();
   EXPECT_EQ(waitForOutcome(8000), static_cast<int>(ExchangeOutcome::CommunicationError));
   EXPECT_EQ(m_boxes.size(), 1);
-  EXPECT_EQ(m_window->editor().state(), before);
+  EXPECT_EQ(document().state(), before);
 }
 
 TEST_F(MainWindowLink, PulledCableEndsAtOnceWithTheCommunicationError) {
   startRadio(SampleImage(), {}, true);
   openWindow(m_radio->slavePath());
-  const EditorState before = m_window->editor().state();
+  const RadioState before = document().state();
   QObject::connect(&control(), &ExchangeControl::progressChanged, m_window.get(), [this](int value) {
     if (value == 100) m_radio->pullCable();
   });
@@ -217,7 +235,7 @@ TEST_F(MainWindowLink, PulledCableEndsAtOnceWithTheCommunicationError) {
   EXPECT_EQ(waitForOutcome(8000), static_cast<int>(ExchangeOutcome::CommunicationError));
   EXPECT_LT(clock.elapsed(), 2500);
   EXPECT_EQ(m_boxes.size(), 1);
-  EXPECT_EQ(m_window->editor().state(), before);
+  EXPECT_EQ(document().state(), before);
   EXPECT_TRUE(m_window->readAction()->isEnabled());
 }
 
@@ -245,6 +263,42 @@ TEST_F(MainWindowLink, PortMenuShowsTheSameWindow) {
   EXPECT_EQ(m_window->radioLink()->form(), form);
   EXPECT_EQ(m_window->findChildren<FormCOM*>().size(), 1);  // no second window, no second scan
   EXPECT_TRUE(form->isVisible());
+}
+
+// A frequency still being typed when Write is clicked is what the radio gets.
+TEST_F(MainWindowLink, WriteSendsTheFrequencyStillBeingTyped) {
+  startRadio(QByteArray(1024, '\x3C'));
+  openWindow(m_radio->slavePath());
+  ASSERT_TRUE(document().loadImage(SampleImage(), EditKind::OpenFile));  // the radio's band
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+  typeRx(4, QStringLiteral("146.5"));
+  auto* toolbar = m_window->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+  QTest::mouseClick(toolbar->widgetForAction(m_window->toolbarWriteAction()), Qt::LeftButton);
+  ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
+  RadioState written;
+  ASSERT_TRUE(DecodeImage(m_radio->memory(), written));
+  EXPECT_EQ(written.channel(4).rx.text(), QStringLiteral("146.50000"));
+  EXPECT_EQ(written.channel(4).tx.text(), QStringLiteral("146.50000"));
+  EXPECT_EQ(written.channel(1), document().state().channel(1));
+  EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join(QLatin1Char('|')).toStdString();
+}
+
+// A value typed when Read starts becomes an edit of its own, which the read
+// then replaces.
+TEST_F(MainWindowLink, ReadCommitsTheTypedValueBeforeTheImageReplacesIt) {
+  startRadio(SampleImage());
+  openWindow(m_radio->slavePath());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+  typeRx(4, QStringLiteral("437"));
+  std::vector<Edit> edits;
+  QObject::connect(&document(), &Document::edited, m_window.get(), [&edits](const Edit& edit) { edits.push_back(edit); });
+  m_window->readAction()->trigger();
+  ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::ReadComplete));
+  ASSERT_EQ(edits.size(), 2u);
+  EXPECT_EQ(edits[0].kind, EditKind::Channel);
+  EXPECT_EQ(edits[0].after.channel(4).rx.text(), QStringLiteral("437.00000"));
+  EXPECT_EQ(edits[1].kind, EditKind::ReadRadio);
+  EXPECT_FALSE(document().state().channel(4).inUse());
 }
 
 }  // namespace

@@ -5,9 +5,10 @@
 #include <QSignalSpy>
 #include <QToolBar>
 
-#include "support/main_window_fixture.h"
+#include "core/link_texts.h"
 #include "gui/dialog_set.h"
 #include "gui/settings_panel.h"
+#include "support/main_window_fixture.h"
 
 namespace qx210::testing {
 namespace {
@@ -45,8 +46,8 @@ TEST_F(MainWindowTest, StartUpShowsTheDefaults) {
   EXPECT_EQ(window->progressBar()->maximum(), 460);
   EXPECT_FALSE(Action(window.get(), "TAnMa")->isVisible());
   EXPECT_FALSE(Action(window.get(), "Anma")->isVisible());
-  EXPECT_EQ(window->editor().settings().keys.pf1, 10);
-  EXPECT_FALSE(window->editor().debugParametersUnlocked());
+  EXPECT_EQ(state().settings.keys.pf1, 10);
+  EXPECT_FALSE(document().debugParametersUnlocked());
   EXPECT_EQ(window->readAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
   EXPECT_EQ(window->writeAction()->shortcut(), QKeySequence(QStringLiteral("Ctrl+W")));
   EXPECT_FALSE(window->editLocked());
@@ -65,8 +66,6 @@ TEST_F(MainWindowTest, ToolbarButtonsByKeyInOrder) {
     EXPECT_FALSE(Action(window.get(), key)->isVisible()) << key;
     EXPECT_TRUE(Action(window.get(), key)->text().isEmpty()) << key;
   }
-  EXPECT_EQ(window->toolbarReadAction(), Action(window.get(), "read"));
-  EXPECT_EQ(window->toolbarWriteAction(), Action(window.get(), "write"));
 }
 
 TEST_F(MainWindowTest, F1OpensTheHelpFile) {
@@ -136,7 +135,7 @@ TEST_F(MainWindowTest, NewAnsweredCancelKeepsAndOkEmptiesChannelsOnly) {
   typeFrequency(2, kColRxFreq, QStringLiteral("150"));
   typeFrequency(9, kColRxFreq, QStringLiteral("160"));
   Combo(window.get(), "Combo9")->setCurrentIndex(6);
-  const EditorState before = window->editor().state();
+  const RadioState before = state();
 
   answers.push_back(MessageResult::kCancel);
   Action(window.get(), "mnuNew")->trigger();
@@ -144,18 +143,18 @@ TEST_F(MainWindowTest, NewAnsweredCancelKeepsAndOkEmptiesChannelsOnly) {
   EXPECT_EQ(boxes[0].text, QStringLiteral("All channel data will be clear."));
   EXPECT_EQ(boxes[0].title, QStringLiteral("Warnning"));
   EXPECT_EQ(boxes[0].buttons, (QStringList{"OK", "Cancel"}));
-  EXPECT_EQ(window->editor().state(), before);
+  EXPECT_EQ(state(), before);
 
   answers.push_back(MessageResult::kOk);
   Action(window.get(), "new")->trigger();  // the toolbar button does the same
   EXPECT_EQ(boxes.size(), 2u);
-  EXPECT_FALSE(table().inUse(2));
-  EXPECT_FALSE(table().inUse(9));
+  EXPECT_FALSE(channel(2).inUse());
+  EXPECT_FALSE(channel(9).inUse());
   EXPECT_TRUE(cell(2, kColPower).isEmpty());
-  EXPECT_EQ(window->editor().state().band, before.band);
-  EXPECT_EQ(window->editor().state().settings, before.settings);
+  EXPECT_EQ(state().band, before.band);
+  EXPECT_EQ(state().settings, before.settings);
   EXPECT_EQ(Combo(window.get(), "Combo1")->currentIndex(), kVhfBandPosition);
-  EXPECT_EQ(window->editor().settings().panel.squelchLevel, 6);
+  EXPECT_EQ(state().settings.panel.squelchLevel, 6);
 }
 
 TEST_F(MainWindowTest, LanguageSwitchRecaptionsListsAndInUseRowsOnly) {
@@ -163,8 +162,8 @@ TEST_F(MainWindowTest, LanguageSwitchRecaptionsListsAndInUseRowsOnly) {
   useBand(kVhfBandPosition);
   typeFrequency(1, kColRxFreq, QStringLiteral("150"));
   typeTone(1, kColTxTone, QStringLiteral("D023N"));
-  // Row 3 is not in use: its stray text must stay as it is.
-  window->editor().table().setCell(3, kColPower, QStringLiteral("High"));
+  // Channel 3 is not in use: its values show nowhere, in either language.
+  change([](RadioState& next) { next.channel(3).bclo = true; });
   Combo(window.get(), "Combo3")->setCurrentIndex(5);
 
   Action(window.get(), "mnuChinese")->trigger();
@@ -176,7 +175,7 @@ TEST_F(MainWindowTest, LanguageSwitchRecaptionsListsAndInUseRowsOnly) {
   EXPECT_EQ(cell(1, kColWn), QStringLiteral("宽带"));
   EXPECT_EQ(cell(1, kColScanAdd), QStringLiteral("有"));
   EXPECT_EQ(cell(1, kColRxFreq), QStringLiteral("150.00000"));
-  EXPECT_EQ(cell(3, kColPower), QStringLiteral("High"));
+  EXPECT_TRUE(cell(3, kColBclo).isEmpty());
   EXPECT_EQ(Combo(window.get(), "Combo3")->currentText(), QStringLiteral("90 秒"));
   EXPECT_EQ(Combo(window.get(), "Combo9")->currentText(), QStringLiteral("3 级"));
   EXPECT_EQ(Items(combo5(kColPower)), (QStringList{"低", "高"}));
@@ -184,16 +183,16 @@ TEST_F(MainWindowTest, LanguageSwitchRecaptionsListsAndInUseRowsOnly) {
   EXPECT_EQ(combo8()->itemText(0), QStringLiteral("关闭"));
   EXPECT_EQ(combo8()->itemText(1), QStringLiteral("67.0"));
   EXPECT_EQ(combo8()->count(), 261);
-  EXPECT_EQ(window->editor().settings().panel.timeoutTimer, 5);
+  EXPECT_EQ(state().settings.panel.timeoutTimer, 5);
   EXPECT_EQ(grid()->model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("宽\\窄带"));
 
   // A new channel is now written in Chinese.
   typeFrequency(2, kColRxFreq, QStringLiteral("151"));
   EXPECT_EQ(cell(2, kColWn), QStringLiteral("宽带"));
 
-  const ChannelTable chinese = table();
+  QSignalSpy switched(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged);
   Action(window.get(), "mnuChinese")->trigger();  // already Chinese: nothing
-  EXPECT_EQ(table(), chinese);
+  EXPECT_EQ(switched.count(), 0);
 
   Action(window.get(), "mnuEnglish")->trigger();
   EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("Off"));
@@ -271,7 +270,7 @@ TEST_F(MainWindowTest, DebugUnlockShowsButtonSevenAndADoubleClickLocks) {
   qint64 now = 50'000;
   window->hiddenModes().setClock([&now] { return now; });
   QAction* tanma = Action(window.get(), "TAnMa");
-  window->editor().setDebugParametersUnlocked(true);
+  document().setDebugParametersUnlocked(true);
   EXPECT_TRUE(tanma->isVisible());
   EXPECT_TRUE(tanma->text().isEmpty());
   tanma->trigger();
@@ -281,7 +280,7 @@ TEST_F(MainWindowTest, DebugUnlockShowsButtonSevenAndADoubleClickLocks) {
   now += 200;
   tanma->trigger();
   EXPECT_FALSE(tanma->isVisible());
-  EXPECT_FALSE(window->editor().debugParametersUnlocked());
+  EXPECT_FALSE(document().debugParametersUnlocked());
 }
 
 TEST_F(MainWindowTest, BusyStateDisablesToolbarAndProgramming) {
@@ -297,6 +296,22 @@ TEST_F(MainWindowTest, BusyStateDisablesToolbarAndProgramming) {
   window->setExchangeBusy(false);
   EXPECT_TRUE(window->toolbarReadAction()->isEnabled());
   EXPECT_TRUE(window->findChild<QMenu*>(QStringLiteral("mnupro"))->isEnabled());
+}
+
+// Nothing of a status text is cut off, in either language (the longest one
+// asks about a band that does not match).
+TEST_F(MainWindowTest, StatusLineHoldsEveryStatusText) {
+  start();
+  const QLabel* status = window->statusLabel();
+  for (const Bilingual& text : {link_texts::kStatusRunning, link_texts::kStatusReadDone, link_texts::kStatusWriteDone,
+                                link_texts::kStatusBandRefused, link_texts::kBandQuestion})
+    for (UiLanguage language : {kChinese, kEnglish})
+      EXPECT_LE(status->fontMetrics().horizontalAdvance(text.text(language)), status->contentsRect().width())
+          << text.text(language).toStdString();
+  // The text shown while the progress bar runs stays clear of the bar.
+  const int room = window->progressBar()->geometry().left() - status->geometry().left();
+  for (UiLanguage language : {kChinese, kEnglish})
+    EXPECT_LE(status->fontMetrics().horizontalAdvance(link_texts::kStatusRunning.text(language)), room);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ class KeyAssignment : public testing::DialogFixture {
 };
 
 TEST_F(KeyAssignment, ShowsTheHeldFunctions) {
-  settings().keys = {10, 8};
+  holdChanged([](RadioSettings& s) { s.keys = {10, 8}; });
   auto& d = open();
   EXPECT_EQ(Child<QComboBox>(d, "Combo1")->currentIndex(), 10);
   EXPECT_EQ(Child<QComboBox>(d, "Combo2")->currentText(), QStringLiteral("Scrambler"));
@@ -57,7 +57,7 @@ TEST_F(KeyAssignment, OkStoresCancelDiscards) {
 }
 
 TEST_F(KeyAssignment, ValueOutOfTheListShowsNoneAndIsKeptUntilChanged) {
-  settings().keys = {12, -1};
+  holdChanged([](RadioSettings& s) { s.keys = {12, -1}; });
   auto& d = open();
   EXPECT_EQ(Child<QComboBox>(d, "Combo1")->currentText(), QStringLiteral("None"));
   EXPECT_EQ(Child<QComboBox>(d, "Combo2")->currentIndex(), 1);
@@ -126,7 +126,7 @@ TEST_F(EmbeddedMessage, PastedTextIsCutToThirtyTwo) {
 }
 
 TEST_F(EmbeddedMessage, OkStoresCancelDiscards) {
-  settings().message = {QStringLiteral("HELLO"), QStringLiteral("WORLD")};
+  holdChanged([](RadioSettings& s) { s.message = {QStringLiteral("HELLO"), QStringLiteral("WORLD")}; });
   auto& d = open();
   EXPECT_EQ(Child<QLineEdit>(d, "Text1")->text(), QStringLiteral("HELLO"));
   EXPECT_EQ(Child<QLineEdit>(d, "Text2")->text(), QStringLiteral("WORLD"));
@@ -144,7 +144,7 @@ TEST_F(EmbeddedMessage, OkStoresCancelDiscards) {
 
 TEST_F(EmbeddedMessage, OverlongHeldLineIsKeptUnlessEdited) {
   const QString longLine(40, QLatin1Char('L'));
-  settings().message = {longLine, QStringLiteral("B")};
+  holdChanged([&](RadioSettings& s) { s.message = {longLine, QStringLiteral("B")}; });
   auto& d = open();
   Click(d, "Command1");
   EXPECT_EQ(settings().message.line1, longLine);
@@ -154,7 +154,7 @@ TEST_F(EmbeddedMessage, OverlongHeldLineIsKeptUnlessEdited) {
 // line takes typed characters where there is room and still refuses those
 // without a one-byte code.
 TEST_F(EmbeddedMessage, LineWithNulCharactersFromAnImageKeepsTheRules) {
-  settings().message = {QString(3, QChar(0)) + QStringLiteral("AB"), QString(32, QChar(0))};
+  holdChanged([](RadioSettings& s) { s.message = {QString(3, QChar(0)) + QStringLiteral("AB"), QString(32, QChar(0))}; });
   auto& d = open();
   auto* line1 = Child<QLineEdit>(d, "Text1");
   line1->end(false);

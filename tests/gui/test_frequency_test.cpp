@@ -19,8 +19,10 @@ class TestFrequency : public testing::DialogFixture {
     m_dialogs->showTestFrequencies();
     m_grid = Child<QTableWidget>(m_dialogs->testFrequencies(), "mfgrid1");
   }
-  // What the grid does when an in-place edit of (row, column) ends with `text`.
-  void edit(int row, int column, const QString& text) { m_grid->item(row, column)->setText(text); }
+  // An in-place edit of (row, column) ended with `text`.
+  void edit(int row, int column, const QString& text) {
+    ASSERT_TRUE(testing::EditCell(m_grid, row, column, text)) << row << "," << column;
+  }
   QString cell(int row, int column) { return m_grid->item(row, column)->text(); }
   bool editable(int row, int column) { return m_grid->item(row, column)->flags().testFlag(Qt::ItemIsEditable); }
   void press(const char* button) {
@@ -55,6 +57,7 @@ TEST_F(TestFrequency, ReceiveIsSnappedAndCopied) {
 
 TEST_F(TestFrequency, TransmitNeedsAReceiveFrequency) {
   EXPECT_FALSE(editable(3, 2));
+  EXPECT_FALSE(testing::EditCell(m_grid, 3, 2, QStringLiteral("430")));
   edit(3, 1, QStringLiteral("430"));
   EXPECT_TRUE(editable(3, 2));
   edit(3, 1, QString());
@@ -116,22 +119,71 @@ TEST_F(TestFrequency, OkStoresCancelDiscards) {
   edit(15, 2, QStringLiteral("150.1"));
   press("Command1");
   EXPECT_FALSE(m_dialogs->testFrequencies().isVisible());
-  EXPECT_EQ(settings().testFrequencies.rx[0], QStringLiteral("446.00625"));
-  EXPECT_EQ(settings().testFrequencies.tx[0], QStringLiteral("446.00625"));
-  EXPECT_EQ(settings().testFrequencies.rx[15], QStringLiteral("145.01250"));
-  EXPECT_EQ(settings().testFrequencies.tx[15], QStringLiteral("150.10000"));
-  EXPECT_EQ(settings().testFrequencies.rx[1], QString());
+  const auto& held = settings().testFrequencies;
+  EXPECT_EQ(held.rx[0].text(), QStringLiteral("446.00625"));
+  EXPECT_EQ(held.tx[0].text(), QStringLiteral("446.00625"));
+  EXPECT_EQ(held.rx[15].text(), QStringLiteral("145.01250"));
+  EXPECT_EQ(held.tx[15].text(), QStringLiteral("150.10000"));
+  EXPECT_TRUE(held.rx[1].isEmpty());
 }
 
 TEST_F(TestFrequency, DecodedTextsAreShownAndKeptAsTheyStand) {
   m_dialogs->testFrequencies().close();
-  settings().testFrequencies.rx[7] = QStringLiteral("0A5.12345");  // whatever digits the radio held
-  settings().testFrequencies.tx[7] = QStringLiteral("145.12345");
+  const auto odd = Frequency::fromBytes({0x45, 0x23, 0x51, 0x0A});  // whatever digits the radio held
+  const auto offRaster = *Frequency::fromText(QStringLiteral("145.12345"));
+  holdChanged([&](RadioSettings& s) {
+    s.testFrequencies.rx[7] = odd;
+    s.testFrequencies.tx[7] = offRaster;
+  });
   m_dialogs->showTestFrequencies();
   EXPECT_EQ(cell(7, 1), QStringLiteral("0A5.12345"));
   press("Command1");
-  EXPECT_EQ(settings().testFrequencies.rx[7], QStringLiteral("0A5.12345"));
-  EXPECT_EQ(settings().testFrequencies.tx[7], QStringLiteral("145.12345"));
+  EXPECT_EQ(settings().testFrequencies.rx[7], odd);
+  EXPECT_EQ(settings().testFrequencies.tx[7], offRaster);
+}
+
+// Leaving a receive cell with the text it had still lowers it onto the
+// raster and copies it into the transmit cell.
+TEST_F(TestFrequency, UnchangedReceiveTextIsSnappedAndCopiedToo) {
+  m_dialogs->testFrequencies().close();
+  holdChanged([](RadioSettings& s) {
+    s.testFrequencies.rx[2] = *Frequency::fromText(QStringLiteral("145.12345"));
+    s.testFrequencies.tx[2] = *Frequency::fromText(QStringLiteral("150.00000"));
+    s.testFrequencies.rx[3] = *Frequency::fromText(QStringLiteral("446.00625"));
+    s.testFrequencies.tx[3] = *Frequency::fromText(QStringLiteral("450.00000"));
+  });
+  m_dialogs->showTestFrequencies();
+  for (int row : {2, 3}) {
+    m_grid->setCurrentCell(row, 1);
+    m_grid->editItem(m_grid->item(row, 1));
+    auto* editor = qobject_cast<QLineEdit*>(m_grid->indexWidget(m_grid->model()->index(row, 1)));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_grid->indexWidget(m_grid->model()->index(row, 1)); }, 2000));
+  }
+  EXPECT_EQ(cell(2, 1), QStringLiteral("145.12000"));
+  EXPECT_EQ(cell(2, 2), QStringLiteral("145.12000"));
+  EXPECT_EQ(cell(3, 1), QStringLiteral("446.00625"));
+  EXPECT_EQ(cell(3, 2), QStringLiteral("446.00625"));
+  press("Command1");
+  EXPECT_EQ(settings().testFrequencies.tx[3].text(), QStringLiteral("446.00625"));
+}
+
+// OK clicked while a cell is still being edited takes what was typed.
+TEST_F(TestFrequency, OkTakesTheCellStillBeingEdited) {
+  auto& d = m_dialogs->testFrequencies();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+  const QModelIndex index = m_grid->model()->index(6, 1);
+  m_grid->setCurrentIndex(index);
+  m_grid->edit(index);
+  auto* editor = qobject_cast<QLineEdit*>(m_grid->indexWidget(index));
+  ASSERT_NE(editor, nullptr);
+  editor->setFocus();
+  QTest::keyClicks(editor, QStringLiteral("145.0126"));
+  press("Command1");
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(settings().testFrequencies.rx[6].text(), QStringLiteral("145.01250"));
+  EXPECT_EQ(settings().testFrequencies.tx[6].text(), QStringLiteral("145.01250"));
 }
 
 }  // namespace

@@ -13,15 +13,19 @@
 #include <deque>
 #include <memory>
 
-#include "core/band_selection.h"
+#include "core/bands.h"
+#include "core/document.h"
+#include "core/language.h"
 #include "gui/cell_editors.h"
 #include "gui/channel_grid.h"
-#include "core/language.h"
-#include "gui/message_box.h"
 #include "gui/main_window.h"
+#include "gui/message_box.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QModelIndex& index, std::ostream* os) {
+  *os << "(row " << index.row() << ", column " << index.column() << ')';
+}
 
 namespace qx210::testing {
 
@@ -89,8 +93,20 @@ class MainWindowTest : public ::testing::Test {
   FrequencyEditor* text1() const { return grid()->frequencyEditor(); }
   ToneEditor* combo8() const { return grid()->toneEditor(); }
   OptionEditor* combo5(int column) const { return grid()->optionEditor(column); }
-  const ChannelTable& table() const { return window->editor().state().table; }
-  QString cell(int row, int column) const { return table().cell(row, column); }
+  Document& document() const { return window->document(); }
+  const RadioState& state() const { return document().state(); }
+  const Channel& channel(int n) const { return state().channel(n); }
+  // What the table shows in cell (channel `row`, `column`).
+  QString cell(int row, int column) const {
+    return grid()->model()->index(row - 1, column).data().toString();
+  }
+  // Changes the document as a program step would (one edit of `kind`).
+  template <typename Change>
+  void change(Change&& edit, EditKind kind = EditKind::Channels) {
+    RadioState next = state();
+    edit(next);
+    document().apply(next, kind);
+  }
 
   QPoint cellCentre(int row, int column) const {
     return grid()->visualRect(grid()->model()->index(row - 1, column)).center();
@@ -101,18 +117,21 @@ class MainWindowTest : public ::testing::Test {
 
   // Selects a band the way a program step does: no question, no clearing.
   void useBand(int position) {
-    SelectBandByProgram(window->editor().state().band, position);
-    window->editor().notifyBandChanged();
+    change([position](RadioState& next) { next.band = position; }, EditKind::Band);
   }
 
-  // Opens the frequency editor by a click, types `text` over the old text and
-  // ends the edit with Enter.
-  void typeFrequency(int row, int column, const QString& text) {
+  // Opens the frequency editor by a click and types `text` over the old text;
+  // the edit stays open.
+  void startFrequency(int row, int column, const QString& text) {
     clickCell(row, column);
     ASSERT_TRUE(text1()->isVisible());
     ASSERT_TRUE(text1()->hasFocus());
     text1()->selectAll();
     QTest::keyClicks(text1(), text);
+  }
+  // The same, ended with Enter.
+  void typeFrequency(int row, int column, const QString& text) {
+    startFrequency(row, column, text);
     QTest::keyClick(text1(), Qt::Key_Return);
     ASSERT_FALSE(text1()->isVisible());
   }
