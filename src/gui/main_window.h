@@ -27,7 +27,7 @@ class WindowLink;
 
 // Where the main window keeps what outlives a run.
 struct MainWindowConfig {
-  QString parameterFile;  // empty: ParameterFilePath()
+  QString parameterFile;  // empty: ParameterFileCandidates()
   // The store of the one-time language hint; empty: the native per-user store.
   std::function<std::unique_ptr<QSettings>()> languageHintStore;
   // The serial ports the port scan sees; empty: the machine's own.
@@ -72,6 +72,9 @@ class MainWindow : public QMainWindow {
   bool editLocked() const;
   void setEditLocked(bool locked);
 
+  // Opens a data file without the file dialog (the command line's FILE).
+  bool openFile(const QString& path);
+
   // mnuChinese and mnuEnglish.
   void chooseChinese();
   void chooseEnglish();
@@ -97,7 +100,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<DialogSet> m_dialogs;
   HiddenModes m_hiddenModes;  // shares the gesture flags of m_dialogs
   FileCommands* m_files = nullptr;
-  QString m_parameterFile;
+  QStringList m_parameterFiles;
   WindowLink* m_link = nullptr;
 
   ChannelGrid* m_grid = nullptr;
