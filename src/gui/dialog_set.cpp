@@ -1,7 +1,5 @@
 #include "gui/dialog_set.h"
 
-#include <QCoreApplication>
-
 #include "gui/about_dialog.h"
 #include "gui/debug_parameters_dialog.h"
 #include "gui/embedded_message_dialog.h"
@@ -41,7 +39,7 @@ void DialogSet::showTestFrequencies() { testFrequencies().present(); }
 void DialogSet::showAbout() { about().present(); }
 
 QString DialogSet::helpFolder() const {
-  return m_helpFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_helpFolder;
+  return m_helpFolder.isEmpty() ? DefaultHelpFolder() : m_helpFolder;
 }
 
 void DialogSet::openHelp() { OpenHelpFile(helpFolder(), m_urlOpener); }

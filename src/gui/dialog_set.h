@@ -48,7 +48,7 @@ class DialogSet : public QObject {
   TestFrequencyDialog& testFrequencies();
   AboutDialog& about();
 
-  // Where the help file is looked for (the executable's folder by default),
+  // Where the help file is looked for (DefaultHelpFolder() by default),
   // and how it is opened (the system's browser by default).
   void setHelpFolder(const QString& folder) { m_helpFolder = folder; }
   QString helpFolder() const;

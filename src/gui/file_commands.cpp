@@ -60,15 +60,20 @@ QString FileCommands::chooseFile(QFileDialog::AcceptMode mode) {
 void FileCommands::open() {
   const QString path = chooseFile(QFileDialog::AcceptOpen);
   if (path.isEmpty()) return;
+  openPath(path);
+}
+
+bool FileCommands::openPath(const QString& path) {
   QByteArray image;
   if (!ReadDataFile(path, image).ok) {
     const bool readable = QFileInfo(path).isFile() && QFileInfo(path).isReadable();
     ShowLocalizedMessage(Text(readable ? kNotADataFile : kCannotRead, path), MessageStyle::kIconStop);
-    return;
+    return false;
   }
   // The whole file is read and checked before the decoder runs, so a failure
   // leaves the editor as it was.
   m_editor.decode(image);
+  return true;
 }
 
 void FileCommands::save() {

@@ -17,6 +17,9 @@ class FileCommands : public QObject {
 
   void newChannels();  // mnuNew
   void open();         // mnuOpen
+  // Opens the data file `path` as Open does after its dialog (a file named on
+  // the command line). A failure is shown and leaves the editor as it was.
+  bool openPath(const QString& path);
   void save();         // mnuAssave
 
   // Extra options of the file dialog (tests ask for Qt's own dialog).
