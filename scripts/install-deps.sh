@@ -10,6 +10,10 @@ packages=(
   libgtest-dev
   fonts-noto-cjk
   xvfb xauth imagemagick
+  # Desktop integration and the Debian package: icons drawn at build time,
+  # validators and manual-page rendering for the install check, packaging.
+  librsvg2-bin desktop-file-utils appstream shared-mime-info libxml2-utils
+  man-db bsdextrautils dpkg-dev lintian
 )
 
 missing=()
