@@ -16,7 +16,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 ok() { echo "ok:   $*"; }
 
 for tool in desktop-file-validate appstreamcli man xmllint; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (run scripts/install-deps.sh)" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (run scripts/install-deps.sh test)" >&2; exit 1; }
 done
 
 rm -rf "$prefix"

@@ -10,7 +10,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build-package}"
 
 echo "== Checking the build dependencies"
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" package
 
 echo "== Configuring a release build in $build (no tests, benchmarks or screenshot tools)"
 # Debian's hardening flags, as a package built by the archive would have them.
@@ -62,7 +62,7 @@ if command -v lintian >/dev/null; then
   # Errors fail the check; warnings are shown.
   lintian --fail-on error --display-info "$deb" || fail "lintian reports errors"
 else
-  fail "lintian is missing (scripts/install-deps.sh installs it)"
+  fail "lintian is missing (scripts/install-deps.sh package installs it)"
 fi
 
 echo "== Would it install? (apt-get --simulate)"

@@ -10,7 +10,7 @@ build="$root/build"
 say() { printf '== %s\n' "$*" >&2; }
 
 say "Checking the Debian packages the build needs (scripts/install-deps.sh)"
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" run
 
 say "Configuring a release build in $build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
