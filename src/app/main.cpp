@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -55,6 +56,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // Ties the window to its desktop entry (its icon on Wayland and in docks).
   QGuiApplication::setDesktopFileName(QStringLiteral(QX210_APP_ID));
+  // The installed icon, where the icon theme has it (no icon in a build tree).
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QX210_APP_ID)));
   QCommandLineParser parser;
   Configure(parser);
   // Qt's own options (-platform ...) are gone from the arguments by now.
