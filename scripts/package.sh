@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package with `cpack -G DEB` and checks it: lists its
 # control data and contents, checks the files and dependencies it must have,
-# runs lintian, asks apt whether it would install, and starts the programs
-# unpacked into a throw-away folder.
+# runs lintian, asks apt whether it would install here, installs it with dpkg
+# into a throw-away root, starts the programs there and removes it again.
 #   scripts/package.sh [BUILD-DIR]     (default: build-package)
 # The package ends up in BUILD-DIR; its path is the last line printed.
 set -euo pipefail
@@ -73,17 +73,24 @@ else
   echo "(skipped: apt-get --simulate needs root here)"
 fi
 
-echo "== Starting the unpacked programs"
+echo "== Installing with dpkg into a throw-away root"
+# An empty dpkg database: dpkg unpacks and registers the package as it would
+# on a system (the dependencies were checked by apt above), then removes it.
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-dpkg-deb --extract "$deb" "$scratch/root"
-bin="$scratch/root/usr/bin"
+troot="$scratch/root"
+mkdir -p "$troot/var/lib/dpkg/info" "$troot/var/lib/dpkg/updates" "$troot/var/lib/dpkg/triggers"
+touch "$troot/var/lib/dpkg/status" "$troot/var/lib/dpkg/available"
+dpkg=(dpkg --root="$troot" --force-not-root --force-depends)
+"${dpkg[@]}" --install "$deb" >"$scratch/dpkg.log" 2>&1 || fail "dpkg --install failed: $(cat "$scratch/dpkg.log")"
+"${dpkg[@]}" --status qx210 | grep -q '^Status: install ok installed' || fail "dpkg does not list qx210 as installed"
+bin="$troot/usr/bin"
 for program in qx210 qx210-cli qx210-radio-sim; do
   out="$(env -u DISPLAY -u WAYLAND_DISPLAY HOME="$scratch" "$bin/$program" --version 2>&1)" || fail "$program --version: $out"
   echo "$out"
 done
-env -u DISPLAY HOME="$scratch" "$bin/qx210" --help | grep -qF "User guide: $scratch/root/usr/share/doc/qx210/" ||
-  fail "the unpacked qx210 does not find its guide"
+env -u DISPLAY HOME="$scratch" "$bin/qx210" --help | grep -qF "User guide: $troot/usr/share/doc/qx210/" ||
+  fail "the installed qx210 does not find its guide"
 # The window itself, off screen, for a few seconds.
 HOME="$scratch" QT_QPA_PLATFORM=offscreen "$bin/qx210" >"$scratch/window.log" 2>&1 &
 window=$!
@@ -96,6 +103,11 @@ else
   wait "$window" || true
   fail "qx210 ended at once: $(cat "$scratch/window.log")"
 fi
+
+"${dpkg[@]}" --remove qx210 >"$scratch/dpkg.log" 2>&1 || fail "dpkg --remove failed: $(cat "$scratch/dpkg.log")"
+left="$(find "$troot" -path "$troot/var/lib/dpkg" -prune -o ! -type d -print)"
+[[ -z "$left" ]] || fail "files left after dpkg --remove: $left"
+echo "installed, started and removed again"
 
 if ((failures)); then
   echo "$failures check(s) failed" >&2
