@@ -67,9 +67,13 @@ bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QS
     return false;
   }
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (::fstat(fd, &info) != 0) {
+    error = qt_error_string(errno);
+    ::close(fd);
+    return false;
+  }
+  if (!S_ISREG(info.st_mode)) {
     error = ReasonForMode(info.st_mode);
-    if (error.isEmpty()) error = qt_error_string(errno);
     ::close(fd);
     return false;
   }
