@@ -1,16 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need.
-# Only missing packages are installed; run as root or with sudo available.
+# Installs the Debian 12 packages a task needs; only missing ones, through
+# sudo when not run as root.
+#   scripts/install-deps.sh [run|test|package|all]     (default: all)
+#   run      build and start the program (scripts/run.sh)
+#   test     also the test suite and the install check (scripts/test.sh)
+#   package  also the Debian package and lintian (scripts/package.sh)
 set -euo pipefail
+task="${1:-all}"
 
-packages=(
+run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
   qt6-qpa-plugins libgl-dev
-  libgtest-dev
   fonts-noto-cjk
-  xvfb xauth imagemagick
+  librsvg2-bin  # the icon's PNG sizes
 )
+test_packages=(
+  libgtest-dev
+  xvfb xauth imagemagick
+  # The install check: validators, MIME database, manual-page rendering.
+  desktop-file-utils appstream shared-mime-info libxml2-utils man-db bsdextrautils
+)
+package_packages=(dpkg-dev lintian)
+
+case "$task" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
+  all) packages=("${run_packages[@]}" "${test_packages[@]}" "${package_packages[@]}") ;;
+  *) echo "usage: scripts/install-deps.sh [run|test|package|all]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Screenshots of the main window with a few channels, in Chinese and English,
 # each also with the Programming menu open, taken on a virtual X display.
-# Usage: scripts/screenshots.sh [build-dir] [output-dir]
+# Usage: scripts/screenshots.sh [--window-only] [build-dir] [output-dir]
+# --window-only leaves out the pictures with the menu open (the README's
+# pictures in docs/screenshots are made that way).
 set -euo pipefail
+menus=1
+if [[ "${1:-}" == "--window-only" ]]; then
+  menus=0
+  shift
+fi
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 out="${2:-$root/screenshots}"
@@ -18,6 +25,8 @@ shoot() {  # language, file, [menu]
     pid=$!
     for _ in $(seq 100); do grep -q ready "$log" && break; sleep 0.1; done
     import -window root "$2"
+    # Only the window: the screen around it is black.
+    convert "$2" -bordercolor black -border 1 -trim +repage "$2"
     kill "$pid"
     rm -f "$log"
   ' "$scene" "$1" "$2" "${3:-}"
@@ -26,5 +35,7 @@ shoot() {  # language, file, [menu]
 
 shoot zh "$out/main_window_zh.png"
 shoot en "$out/main_window_en.png"
-shoot zh "$out/main_window_zh_menu.png" menu
-shoot en "$out/main_window_en_menu.png" menu
+if ((menus)); then
+  shoot zh "$out/main_window_zh_menu.png" menu
+  shoot en "$out/main_window_en_menu.png" menu
+fi

@@ -1,9 +1,7 @@
 #include "core/data_file.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 #include "core/memory_image.h"
+#include "core/safe_file.h"
 
 namespace qx210 {
 
@@ -13,10 +11,10 @@ constexpr qint64 kDataFileReadLimit = 850;
 }  // namespace
 
 FileResult ReadDataFile(const QString& path, QByteArray& image) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return {false, QStringLiteral("Cannot open %1: %2").arg(path, file.errorString())};
-  const QByteArray bytes = file.read(kDataFileReadLimit);
+  QByteArray bytes;
+  QString error;
+  if (!ReadRegularFile(path, kDataFileReadLimit, bytes, error))
+    return {false, QStringLiteral("Cannot open %1: %2").arg(path, error)};
   if (bytes.size() < kEncodedImageSize)
     return {false, QStringLiteral("%1 holds %2 bytes; a data file has at least %3.")
                        .arg(path)
@@ -27,15 +25,9 @@ FileResult ReadDataFile(const QString& path, QByteArray& image) {
 }
 
 FileResult WriteDataFile(const QString& path, const QByteArray& image) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    return {false, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString())};
-  if (file.write(image) != image.size()) {
-    const QString error = file.errorString();
-    file.cancelWriting();
+  QString error;
+  if (!SaveFileAtomically(path, image, error))
     return {false, QStringLiteral("Cannot write %1: %2").arg(path, error)};
-  }
-  if (!file.commit()) return {false, QStringLiteral("Cannot write %1: %2").arg(path, file.errorString())};
   return {true, {}};
 }
 

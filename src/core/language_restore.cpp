@@ -42,4 +42,11 @@ UiLanguage RestoreLanguage(QSettings& hintStore, int storedValue) {
   return kEnglish;
 }
 
+UiLanguage LanguageOfLocale(const QLocale& locale) {
+  // uiLanguages() honours LANGUAGE and LC_MESSAGES before LANG, as message
+  // catalogues do; the first entry is the one the user prefers.
+  const QString preferred = locale.uiLanguages().value(0, locale.name());
+  return preferred.startsWith(QStringLiteral("zh"), Qt::CaseInsensitive) ? kChinese : kEnglish;
+}
+
 }  // namespace qx210

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -30,5 +31,10 @@ QString LanguageHintText(const QVariant& value);
 // parameter file decides. A stored value other than 0, 1 or 2 comes from a
 // damaged file and gives English, so the window never lacks its captions.
 UiLanguage RestoreLanguage(QSettings& hintStore, int storedValue);
+
+// The language a first start takes from the system: Chinese when the user's
+// preferred interface language is Chinese (zh, zh_CN, zh_TW, ...), English
+// otherwise.
+UiLanguage LanguageOfLocale(const QLocale& locale = QLocale::system());
 
 }  // namespace qx210

@@ -2,65 +2,79 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include "core/safe_file.h"
 
 namespace qx210 {
 
 namespace {
+
 const QString kFileName = QStringLiteral("parameter");
+// Bytes after the third are kept on writing; nobody writes more than a few.
+constexpr qint64 kKeptBytesLimit = 64 * 1024;
 
-bool FolderIsWritable(const QString& folder) {
-  // A probe file tells more than permission bits (read-only mounts, ACLs).
-  QFile probe(QDir(folder).filePath(QStringLiteral(".qx210-write-probe")));
-  if (!probe.open(QIODevice::WriteOnly)) return false;
-  probe.close();
-  probe.remove();
-  return true;
-}
-}  // namespace
-
-QString ParameterFilePath() {
-  const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(kFileName);
-  if (QFileInfo::exists(beside) ? QFileInfo(beside).isWritable()
-                                : FolderIsWritable(QCoreApplication::applicationDirPath()))
-    return beside;
-  const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-  QDir().mkpath(config);
-  return QDir(config).filePath(kFileName);
+bool ReadBytes(const QString& path, QByteArray& bytes) {
+  QString error;
+  return ReadRegularFile(path, kKeptBytesLimit, bytes, error);
 }
 
-Parameters ReadParameterFile(const QString& path) {
-  QFile file(path);
-  Parameters p;
-  if (!file.open(QIODevice::ReadOnly)) return p;
-  const QByteArray bytes = file.read(3);
+Parameters FromBytes(const QByteArray& bytes) {
   auto at = [&bytes](int i) { return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0; };
+  Parameters p;
   p.editLock = at(0);
   p.comPortNumber = at(1);
   p.language = at(2);
+  p.languageStored = bytes.size() >= 3;
   return p;
+}
+
+// Whether a save may replace (or create) `path`: the folder must take the
+// temporary file, and an existing file must not be write-protected.
+bool MayReplace(const QString& path) {
+  const QFileInfo info(path);
+  if (!QFileInfo(info.absolutePath()).isWritable()) return false;
+  return !info.exists() || info.isWritable();
+}
+
+}  // namespace
+
+QStringList ParameterFileCandidates() {
+  return {QDir(QCoreApplication::applicationDirPath()).filePath(kFileName),
+          QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(kFileName)};
+}
+
+Parameters LoadParameters(const QStringList& candidates) {
+  for (const QString& path : candidates) {
+    QByteArray bytes;
+    if (ReadBytes(path, bytes)) return FromBytes(bytes);
+  }
+  return {};
+}
+
+bool StoreParameters(const Parameters& parameters, const QStringList& candidates) {
+  for (const QString& path : candidates) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (MayReplace(path) && WriteParameterFile(path, parameters)) return true;
+  }
+  return false;
+}
+
+Parameters ReadParameterFile(const QString& path) {
+  QByteArray bytes;
+  return ReadBytes(path, bytes) ? FromBytes(bytes) : Parameters{};
 }
 
 bool WriteParameterFile(const QString& path, const Parameters& parameters) {
   QByteArray bytes;
-  {
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly)) bytes = existing.readAll();
-  }
+  ReadBytes(path, bytes);  // missing: start from nothing
   if (bytes.size() < 3) bytes.resize(3, '\0');
   bytes[0] = static_cast<char>(parameters.editLock);
   bytes[1] = static_cast<char>(parameters.comPortNumber);
   bytes[2] = static_cast<char>(parameters.language);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  QString error;
+  return SaveFileAtomically(path, bytes, error);
 }
 
 }  // namespace qx210

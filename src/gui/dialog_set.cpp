@@ -143,7 +143,7 @@ void DialogSet::documentChanged(const Changes& changes, bool imageLoaded) {
 }
 
 QString DialogSet::helpFolder() const {
-  return m_helpFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_helpFolder;
+  return m_helpFolder.isEmpty() ? DefaultHelpFolder() : m_helpFolder;
 }
 
 void DialogSet::openHelp() { OpenHelpFile(helpFolder(), m_urlOpener); }

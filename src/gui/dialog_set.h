@@ -59,7 +59,7 @@ class DialogSet : public QObject {
   // Called before a dialog opens, so an edit still open elsewhere is committed.
   void setBeforeShow(std::function<void()> beforeShow) { m_beforeShow = std::move(beforeShow); }
 
-  // Where the help file is looked for (the executable's folder by default),
+  // Where the help file is looked for (DefaultHelpFolder() by default),
   // and how it is opened (the system's browser by default).
   void setHelpFolder(const QString& folder) { m_helpFolder = folder; }
   QString helpFolder() const;

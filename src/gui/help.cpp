@@ -1,5 +1,6 @@
 #include "gui/help.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +12,13 @@ namespace qx210 {
 
 // The build copies the guide beside the program under this name.
 QString HelpFileName() { return QStringLiteral(QX210_HELP_FILE); }
+
+QString DefaultHelpFolder() {
+  const QDir program(QCoreApplication::applicationDirPath());
+  if (QFileInfo::exists(program.filePath(HelpFileName()))) return program.absolutePath();
+  // Relative to the program, so that an installed tree can be moved.
+  return QDir::cleanPath(program.filePath(QStringLiteral(QX210_DOC_FROM_BIN)));
+}
 
 bool OpenHelpFile(const QString& folder, const UrlOpener& open) {
   const QString path = QDir(folder).absoluteFilePath(HelpFileName());

@@ -120,8 +120,8 @@ void MainWindow::layOut() {
 }
 
 void MainWindow::startUp(const MainWindowConfig& config) {
-  m_parameterFile = config.parameterFile.isEmpty() ? ParameterFilePath() : config.parameterFile;
-  const Parameters parameters = ReadParameterFile(m_parameterFile);
+  m_parameterFiles = config.parameterFile.isEmpty() ? ParameterFileCandidates() : QStringList{config.parameterFile};
+  const Parameters parameters = LoadParameters(m_parameterFiles);
   // Other values than 0 and 1 leave the lock as it is.
   if (parameters.editLock == 1 || parameters.editLock == 0) setEditLocked(parameters.editLock == 1);
 
@@ -141,7 +141,9 @@ void MainWindow::startUp(const MainWindowConfig& config) {
 
   std::unique_ptr<QSettings> hintStore =
       config.languageHintStore ? config.languageHintStore() : OpenLanguageHintStore();
-  const UiLanguage language = RestoreLanguage(*hintStore, parameters.language);
+  // A first start (no language stored) follows the system's language.
+  const UiLanguage language =
+      RestoreLanguage(*hintStore, parameters.languageStored ? parameters.language : LanguageOfLocale());
   // Every window writes its captions when the language is set. The document
   // starts with the start-up defaults (band 400-480MHz, PF1 10, calibration
   // locked).
@@ -291,8 +293,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   parameters.editLock = editLocked() ? 1 : 0;
   parameters.comPortNumber = comPortNumber();
   parameters.language = CurrentLanguage();
-  // A folder that cannot be written only loses the remembered settings.
-  WriteParameterFile(m_parameterFile, parameters);
+  // Where nothing can be written, only the remembered settings are lost.
+  StoreParameters(parameters, m_parameterFiles);
   event->accept();
   Q_EMIT shutDown();
 }

@@ -31,7 +31,7 @@ class WindowLink;
 
 // Where the main window keeps what outlives a run.
 struct MainWindowConfig {
-  QString parameterFile;  // empty: ParameterFilePath()
+  QString parameterFile;  // empty: ParameterFileCandidates()
   // The store of the one-time language hint; empty: the native per-user store.
   std::function<std::unique_ptr<QSettings>()> languageHintStore;
   // The serial ports the port scan sees; empty: the machine's own.
@@ -125,7 +125,7 @@ class MainWindow : public QMainWindow {
   ChannelListCommands* m_lists = nullptr;
   HiddenModes m_hiddenModes;  // shares the gesture flags of m_dialogs
   FileCommands* m_files = nullptr;
-  QString m_parameterFile;
+  QStringList m_parameterFiles;
   WindowLink* m_link = nullptr;
 
   ChannelGrid* m_grid = nullptr;

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "gui/channel_grid.h"
 #include "gui/channel_list_commands.h"
 #include "gui/dialog_set.h"
 #include "gui/document_history.h"

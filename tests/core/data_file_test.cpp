@@ -2,7 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "core/data_file.h"
 #include "core/parameter_file.h"
@@ -103,6 +109,101 @@ TEST(ParameterFile, ShortFileAndExtraBytes) {
   ASSERT_TRUE(WriteParameterFile(path, {0, 20, 2}));
   EXPECT_EQ(ReadRaw(path), QByteArray("\x00\x14\x02\x09\x08", 5));
 }
+
+TEST(ParameterFile, TheLanguageCountsAsStoredOnlyWhenItsByteIsThere) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("parameter"));
+  EXPECT_FALSE(ReadParameterFile(path).languageStored);
+  WriteRaw(path, QByteArray("\x01\x02", 2));
+  EXPECT_FALSE(ReadParameterFile(path).languageStored);
+  WriteRaw(path, QByteArray("\x01\x02\x00", 3));
+  EXPECT_TRUE(ReadParameterFile(path).languageStored);
+  EXPECT_EQ(ReadParameterFile(path).language, 0);
+}
+
+// The file beside the program and the per-user one, in a scratch folder.
+class ParameterLocations : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("bin"))));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("user"))));
+  }
+  QString beside() const { return dir.filePath(QStringLiteral("bin/parameter")); }
+  QString user() const { return dir.filePath(QStringLiteral("user/parameter")); }
+  QStringList candidates() const { return {beside(), user()}; }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(ParameterLocations, AReadableFileBesideTheProgramWins) {
+  WriteRaw(beside(), QByteArray("\x01\x02\x01", 3));
+  WriteRaw(user(), QByteArray("\x00\x05\x00", 3));
+  const Parameters p = LoadParameters(candidates());
+  EXPECT_EQ(p.editLock, 1);
+  EXPECT_EQ(p.comPortNumber, 2);
+  EXPECT_EQ(p.language, 1);
+  ASSERT_TRUE(StoreParameters({0, 9, 0, true}, candidates()));
+  EXPECT_EQ(ReadRaw(beside()), QByteArray("\x00\x09\x00", 3));
+  EXPECT_EQ(ReadRaw(user()), QByteArray("\x00\x05\x00", 3));
+}
+
+TEST_F(ParameterLocations, NoFileAnywhereGivesDefaultsAndTheFileGoesBesideTheProgram) {
+  const Parameters p = LoadParameters(candidates());
+  EXPECT_EQ(p.editLock, 0);
+  EXPECT_FALSE(p.languageStored);
+  ASSERT_TRUE(StoreParameters({1, 4, 1, true}, candidates()));
+  EXPECT_EQ(ReadRaw(beside()), QByteArray("\x01\x04\x01", 3));
+  EXPECT_FALSE(QFile::exists(user()));
+}
+
+TEST_F(ParameterLocations, AFolderNamedParameterFallsBackToTheUserFile) {
+  ASSERT_TRUE(QDir().mkdir(beside()));
+  WriteRaw(user(), QByteArray("\x00\x05\x01", 3));
+  EXPECT_EQ(LoadParameters(candidates()).comPortNumber, 5);
+  ASSERT_TRUE(StoreParameters({0, 6, 1, true}, candidates()));
+  EXPECT_TRUE(QFileInfo(beside()).isDir());
+  EXPECT_EQ(ReadRaw(user()), QByteArray("\x00\x06\x01", 3));
+}
+
+TEST_F(ParameterLocations, AFolderThatCannotHoldFilesFallsBackAndUserFoldersAreMade) {
+  // A file where the program's folder would be: nobody, not even root, can
+  // create a file in it.
+  WriteRaw(dir.filePath(QStringLiteral("plain")), "x");
+  const QStringList where{dir.filePath(QStringLiteral("plain/parameter")),
+                          dir.filePath(QStringLiteral("new/user/parameter"))};
+  EXPECT_FALSE(LoadParameters(where).languageStored);
+  ASSERT_TRUE(StoreParameters({1, 1, 1, true}, where));
+  EXPECT_EQ(ReadRaw(where[1]), QByteArray("\x01\x01\x01", 3));
+  EXPECT_EQ(LoadParameters(where).comPortNumber, 1);
+  EXPECT_FALSE(StoreParameters({1, 1, 1, true}, {where[0]}));
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(ParameterLocations, AFifoNamedParameterIsPassedOverWithoutWaiting) {
+  ASSERT_EQ(::mkfifo(QFile::encodeName(beside()).constData(), 0600), 0);
+  WriteRaw(user(), QByteArray("\x00\x03\x01", 3));
+  EXPECT_EQ(LoadParameters(candidates()).comPortNumber, 3);
+  ASSERT_TRUE(StoreParameters({0, 4, 1, true}, candidates()));
+  EXPECT_EQ(ReadRaw(user()), QByteArray("\x00\x04\x01", 3));
+  struct stat info {};
+  ASSERT_EQ(::stat(QFile::encodeName(beside()).constData(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST_F(ParameterLocations, AReadOnlyFileBesideTheProgramIsReadButNeverReplaced) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+  WriteRaw(beside(), QByteArray("\x01\x02\x01", 3));
+  ASSERT_TRUE(QFile::setPermissions(beside(), QFileDevice::ReadOwner));
+  ASSERT_TRUE(QFile::setPermissions(dir.filePath(QStringLiteral("bin")),
+                                    QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+  EXPECT_EQ(LoadParameters(candidates()).comPortNumber, 2);
+  ASSERT_TRUE(StoreParameters({0, 8, 0, true}, candidates()));
+  EXPECT_EQ(ReadRaw(beside()), QByteArray("\x01\x02\x01", 3));
+  EXPECT_EQ(ReadRaw(user()), QByteArray("\x00\x08\x00", 3));
+  QFile::setPermissions(dir.filePath(QStringLiteral("bin")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                 QFileDevice::ExeOwner);
+}
+#endif
 
 TEST(ParameterFile, UnwritableLocationIsReportedNotFatal) {
   QTemporaryDir dir;

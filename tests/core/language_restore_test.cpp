@@ -61,5 +61,12 @@ TEST(LanguageHintText, StringsBinaryAndOtherTypes) {
   EXPECT_EQ(LanguageHintText(QVariant()), QString());
 }
 
+TEST(LanguageOfLocale, ChineseForEveryChineseLocaleEnglishForTheRest) {
+  for (const char* name : {"zh_CN", "zh_TW", "zh_HK", "zh_SG", "zh"})
+    EXPECT_EQ(LanguageOfLocale(QLocale(QString::fromLatin1(name))), kChinese) << name;
+  for (const char* name : {"en_US", "en_GB", "de_DE", "ja_JP", "C"})
+    EXPECT_EQ(LanguageOfLocale(QLocale(QString::fromLatin1(name))), kEnglish) << name;
+}
+
 }  // namespace
 }  // namespace qx210

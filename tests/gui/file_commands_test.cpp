@@ -1,6 +1,13 @@
 // New, Open and Save through the real file dialog.
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include "gui/file_commands.h"
 #include "support/file_dialog_answers.h"
@@ -122,6 +129,37 @@ TEST_F(FileCommandsTest, FailedSaveSaysSo) {
   save({QStringLiteral("/proc/qx210-cannot-be-here.DAT")});
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("cannot be saved"))) << boxes[0].text.toStdString();
+}
+
+// `qx210 FILE.DAT`: the same as Open, without the dialog.
+TEST_F(FileCommandsTest, OpenFileByPathDecodesItOrSaysWhyNot) {
+  fillEditor();
+  const EditorState saved = window->editor().state();
+  save({path("named.DAT")});
+  answers.push_back(MessageResult::kOk);
+  window->fileCommands().newChannels();
+  boxes.clear();
+
+  EXPECT_TRUE(window->openFile(path("named.DAT")));
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(window->editor().state().table, saved.table);
+  EXPECT_EQ(window->editor().state().settings, saved.settings);
+
+  // A missing file and a FIFO are refused at once; the editor keeps its state.
+  EXPECT_FALSE(window->openFile(path("missing.DAT")));
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, QStringLiteral("The file \"%1\" cannot be read.")
+                               .arg(QDir::toNativeSeparators(path("missing.DAT"))));
+#ifdef Q_OS_UNIX
+  const QString fifo = path("pipe.DAT");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_FALSE(window->openFile(fifo));
+  EXPECT_LT(timer.elapsed(), 1000);
+  EXPECT_EQ(boxes.size(), 2u);
+#endif
+  EXPECT_EQ(window->editor().state().table, saved.table);
 }
 
 TEST_F(FileCommandsTest, MessagesFollowTheLanguage) {
