@@ -39,7 +39,8 @@ WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rem
   const auto start = [this, parts](bool write) {
     if (m_control.isBusy()) return;
     if (parts.commitPendingEdit) parts.commitPendingEdit();
-    if (parts.confirmStart && !parts.confirmStart(write)) return;
+    // With the port closed the start only says so; nothing to confirm.
+    if (parts.confirmStart && m_serial.isOpen() && !parts.confirmStart(write)) return;
     if (write)
       m_control.startWrite();
     else

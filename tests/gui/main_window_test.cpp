@@ -137,17 +137,18 @@ TEST_F(MainWindowTest, NewAnsweredCancelKeepsAndOkEmptiesChannelsOnly) {
   Combo(window.get(), "Combo9")->setCurrentIndex(6);
   const RadioState before = state();
 
-  answers.push_back(MessageResult::kCancel);
+  // The changes may be saved first; then the channels' own question.
+  answers = {MessageResult::kDiscard, MessageResult::kCancel};
   Action(window.get(), "mnuNew")->trigger();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, QStringLiteral("All channel data will be clear."));
-  EXPECT_EQ(boxes[0].title, QStringLiteral("Warnning"));
-  EXPECT_EQ(boxes[0].buttons, (QStringList{"OK", "Cancel"}));
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text, QStringLiteral("All channel data will be clear."));
+  EXPECT_EQ(boxes[1].title, QStringLiteral("Warnning"));
+  EXPECT_EQ(boxes[1].buttons, (QStringList{"OK", "Cancel"}));
   EXPECT_EQ(state(), before);
 
-  answers.push_back(MessageResult::kOk);
+  answers = {MessageResult::kDiscard, MessageResult::kOk};
   Action(window.get(), "new")->trigger();  // the toolbar button does the same
-  EXPECT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes.size(), 4u);
   EXPECT_FALSE(channel(2).inUse());
   EXPECT_FALSE(channel(9).inUse());
   EXPECT_TRUE(cell(2, kColPower).isEmpty());
@@ -213,18 +214,18 @@ TEST_F(MainWindowTest, LanguageHintOverridesTheStoredByteOnce) {
   writeParameters(0, 0, kChinese);
   start();
   EXPECT_EQ(CurrentLanguage(), kEnglish);
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
+  EXPECT_EQ(shownTitle(), QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
   EXPECT_FALSE(QSettings(hintPath(), QSettings::IniFormat).contains(QStringLiteral("Languages")));
   window.reset();
   start();
   EXPECT_EQ(CurrentLanguage(), kChinese);
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("ZERATH QX-210 写频软件 V1.80"));
+  EXPECT_EQ(shownTitle(), QStringLiteral("ZERATH QX-210 写频软件 V1.80"));
 }
 
 TEST_F(MainWindowTest, LanguageTwoShowsEnglishWithTraditionalButtons) {
   writeParameters(0, 0, kTraditionalButtons);
   start();
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
+  EXPECT_EQ(shownTitle(), QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
   EXPECT_EQ(Action(window.get(), "mnuNew")->text(), QStringLiteral("New(&N)"));
   Action(window.get(), "mnuChinese")->trigger();
   Action(window.get(), "mnuEnglish")->trigger();
@@ -241,7 +242,7 @@ TEST_F(MainWindowTest, LanguageTwoShowsEnglishWithTraditionalButtons) {
 TEST_F(MainWindowTest, DamagedLanguageByteStillGivesCaptions) {
   writeParameters(0, 0, 9);
   start();
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
+  EXPECT_EQ(shownTitle(), QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
   EXPECT_EQ(Action(window.get(), "mnuQuit")->text(), QStringLiteral("Exit(&Q)"));
   EXPECT_EQ(grid()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("RX frequency"));
 }
@@ -283,19 +284,23 @@ TEST_F(MainWindowTest, DebugUnlockShowsButtonSevenAndADoubleClickLocks) {
   EXPECT_FALSE(document().debugParametersUnlocked());
 }
 
-TEST_F(MainWindowTest, BusyStateDisablesToolbarAndProgramming) {
+// While an exchange runs, whatever would change or replace the document waits.
+TEST_F(MainWindowTest, BusyStateHoldsBackEveryCommandThatChangesTheDocument) {
   start();
-  window->setEditLocked(true);
+  typeFrequency(1, kColRxFreq, QStringLiteral("440"));
   window->setExchangeBusy(true);
   EXPECT_FALSE(window->findChild<QToolBar*>(QStringLiteral("Toolbar1"))->isEnabled());
   EXPECT_FALSE(window->findChild<QMenu*>(QStringLiteral("mnupro"))->isEnabled());
-  EXPECT_FALSE(window->toolbarReadAction()->isEnabled());
-  EXPECT_FALSE(window->toolbarWriteAction()->isEnabled());
-  window->enableModelFrame();
-  EXPECT_TRUE(window->modelFrame()->isEnabled());
+  for (const char* name : {"mnuNew", "mnuOpen", "restoreAction", "importChannelsAction", "undoAction"})
+    EXPECT_FALSE(window->findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
+  EXPECT_FALSE(window->modelFrame()->isEnabled());
+  EXPECT_FALSE(window->settingsPanel()->isEnabled());
+  // Saving does not change the document: it stays available.
+  EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mnuAssave"))->isEnabled());
   window->setExchangeBusy(false);
   EXPECT_TRUE(window->toolbarReadAction()->isEnabled());
-  EXPECT_TRUE(window->findChild<QMenu*>(QStringLiteral("mnupro"))->isEnabled());
+  EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("undoAction"))->isEnabled());
+  EXPECT_TRUE(window->modelFrame()->isEnabled());
 }
 
 // Nothing of a status text is cut off, in either language (the longest one

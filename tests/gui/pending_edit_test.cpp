@@ -24,7 +24,7 @@ class PendingEditTest : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     start();
-    window->fileCommands().setDialogOptions(QFileDialog::DontUseNativeDialog);
+    window->fileChooser().setDialogOptions(QFileDialog::DontUseNativeDialog);
   }
 
   QAction* action(const char* name) const {
@@ -70,8 +70,9 @@ TEST_F(PendingEditTest, SaveWritesWhatIsStillBeingTyped) {
     SCOPED_TRACE(name);
     window->activateWindow();  // back from the last file dialog
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    document().setFilePath(QString());  // so that Save asks for a name each time
     startFrequency(4, kColRxFreq, QStringLiteral("437"));
-    const QString file = path(name);
+    const QString file = path(name) + QStringLiteral(".DAT");
     FileDialogAnswers files({file});
     save();
     EXPECT_EQ(files.seen(), 1);
@@ -135,10 +136,11 @@ using Self = PendingEditTest;
 INSTANTIATE_TEST_SUITE_P(
     Commands, PendingEditCommands,
     ::testing::Values(
-        Command{"NewOnTheToolbar", [](Self& t) { t.click("new"); }, {MessageResult::kCancel}},
-        Command{"NewFromTheMenu", [](Self& t) { t.trigger("mnuNew"); }, {MessageResult::kCancel}},
-        Command{"OpenOnTheToolbar", [](Self& t) { t.click("open"); }, {}},
-        Command{"OpenFromTheMenu", [](Self& t) { t.trigger("mnuOpen"); }, {}},
+        // The document has changed: each of these offers to save it first.
+        Command{"NewOnTheToolbar", [](Self& t) { t.click("new"); }, {MessageResult::kDiscard, MessageResult::kCancel}},
+        Command{"NewFromTheMenu", [](Self& t) { t.trigger("mnuNew"); }, {MessageResult::kDiscard, MessageResult::kCancel}},
+        Command{"OpenOnTheToolbar", [](Self& t) { t.click("open"); }, {MessageResult::kDiscard}},
+        Command{"OpenFromTheMenu", [](Self& t) { t.trigger("mnuOpen"); }, {MessageResult::kDiscard}},
         // No port is open here: each only says so, after the commit.
         Command{"ReadOnTheToolbar", [](Self& t) { t.click("read"); }, {MessageResult::kOk}},
         Command{"ReadFromTheMenu", [](Self& t) { t.trigger("mnureadFre"); }, {MessageResult::kOk}},
@@ -151,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
         Command{"DebugParameters", [](Self& t) { t.trigger("mnudebug"); }, {}},
         Command{"TestFrequencies", [](Self& t) { t.trigger("mnutestfre"); }, {}},
         Command{"About", [](Self& t) { t.trigger("mnuabout"); }, {}},
-        Command{"Exit", [](Self& t) { t.trigger("mnuQuit"); }, {}},
+        Command{"Exit", [](Self& t) { t.trigger("mnuQuit"); }, {MessageResult::kCancel}},
         Command{"BandChangeCancelled", [](Self& t) { t.pickBand(6); }, {MessageResult::kCancel}}),
     [](const auto& info) { return std::string(info.param.name); });
 

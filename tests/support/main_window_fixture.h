@@ -18,6 +18,9 @@
 #include "core/language.h"
 #include "gui/cell_editors.h"
 #include "gui/channel_grid.h"
+#include "core/user_settings.h"
+#include "gui/file_chooser.h"
+#include "gui/file_commands.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 
@@ -42,11 +45,16 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     writeParameters(0, 0, kEnglish);
+    UserSettings().clear();  // recent files, questions not to ask again
     SetMessageBoxHook([this](QMessageBox& box) {
       SeenBox seen{box.text(), box.windowTitle(), {}};
       for (QAbstractButton* button : box.buttons()) seen.buttons << button->text();
       boxes.push_back(seen);
-      if (answers.empty()) return static_cast<int>(MessageResult::kOk);
+      // Unless a test says otherwise: OK, or the changes discarded, or Cancel.
+      if (answers.empty())
+        return static_cast<int>(box.button(QMessageBox::Ok)        ? MessageResult::kOk
+                                : box.button(QMessageBox::Discard) ? MessageResult::kDiscard
+                                                                   : MessageResult::kCancel);
       const int answer = answers.front();
       answers.pop_front();
       return answer;
@@ -84,9 +92,17 @@ class MainWindowTest : public ::testing::Test {
     };
     config.portCatalogue = [] { return PortCatalogue(); };  // no serial ports
     window = std::make_unique<MainWindow>(config);
+    window->fileCommands().setBackupFolder(dir.filePath(QStringLiteral("backups")));
     grid()->setDropDownLists(false);  // popups stay closed in tests
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
+
+  // The title as the window system shows it: the change mark "[*]" becomes
+  // "*" in a changed document and disappears otherwise.
+  QString shownTitle() const {
+    QString title = window->windowTitle();
+    return title.replace(QStringLiteral("[*]"), window->isWindowModified() ? QStringLiteral("*") : QString());
   }
 
   ChannelGrid* grid() const { return window->grid(); }
