@@ -1,5 +1,6 @@
 // qx210-radio-sim: an emulated QX-210 radio on a pseudo-terminal. Prints the
 // terminal's path, then answers the clone protocol until SIGINT or SIGTERM.
+// With --link the terminal is also reachable under a fixed path.
 #include <csignal>
 #include <cstdio>
 
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "pty_link.h"
 #include "pty_radio.h"
 
 namespace {
@@ -62,6 +64,10 @@ int main(int argc, char* argv[]) {
        QStringLiteral("n")},
       {QStringLiteral("double-ack"), QStringLiteral("Fault: send acknowledgement number n (from 1) twice."), QStringLiteral("n")},
       {QStringLiteral("ignore-first-program"), QStringLiteral("Fault: leave the first program request unanswered.")},
+      {QStringLiteral("link"),
+       QStringLiteral("Also make a symbolic link at this path to the pseudo-terminal (a stale link is replaced; "
+                      "the link is removed on exit)."),
+       QStringLiteral("path")},
   });
   parser.process(app);
 
@@ -112,6 +118,11 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   if (parser.isSet(QStringLiteral("save"))) radio.setSavePath(parser.value(QStringLiteral("save")));
+  qx210::sim::PtyLink link;
+  if (parser.isSet(QStringLiteral("link")) && !link.create(parser.value(QStringLiteral("link")), radio.slavePath(), &error)) {
+    std::fprintf(stderr, "qx210-radio-sim: %s\n", qPrintable(error));
+    return 1;
+  }
 
   g_radio = &radio;
   std::signal(SIGINT, OnSignal);
