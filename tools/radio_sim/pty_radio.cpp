@@ -164,6 +164,10 @@ void PtyRadio::deliverDueBytes() {
     m_incoming.pop_front();
   }
   if (due.isEmpty()) return;
+  if (m_line.echo) {
+    schedule(due, m_line.paced ? last : now);
+    return;
+  }
   QList<QByteArray> replies;
   int ends = 0;
   {

@@ -20,6 +20,7 @@ struct LineOptions {
   int latencyMs = 0;   // pause between a complete request and its reply
   int pieces = 1;      // each reply written in this many pieces
   int pieceGapMs = 5;  // pause between the pieces of a reply
+  bool echo = false;   // no radio: the line returns every byte it is sent
 };
 
 class PtyRadio {
