@@ -152,14 +152,16 @@ class PromptsTest : public ::testing::Test {
  protected:
   void TearDown() override { SetMessageBoxHook({}); }
   struct Seen {
-    QString text, title;
+    QString text, title, details;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
   };
   void answer(int result) {
     SetMessageBoxHook([this, result](QMessageBox& box) {
-      Seen s{box.text(), box.windowTitle(), box.icon(), {}};
-      for (QAbstractButton* b : box.buttons()) s.buttons << b->text();
+      Seen s{box.text(), box.windowTitle(), box.detailedText(), box.icon(), {}};
+      // The answer buttons; the details button is none of them.
+      for (QAbstractButton* b : box.buttons())
+        if (box.standardButton(b) != QMessageBox::NoButton) s.buttons << b->text();
       m_seen << s;
       return result;
     });
@@ -171,13 +173,15 @@ class PromptsTest : public ::testing::Test {
 TEST_F(PromptsTest, PortNotOpenAndCommunicationError) {
   answer(MessageResult::kOk);
   m_prompts.showPortNotOpen(kEnglish);
-  m_prompts.showCommunicationError(kChinese);
+  m_prompts.showCommunicationError(kChinese, QString::fromUtf8("数据块 0x0150 之后没有应答。"));
   ASSERT_EQ(m_seen.size(), 2);
   EXPECT_EQ(m_seen[0].text, QStringLiteral("Communication port not open, please first selection menu "
                                            "'communication port' to open its serial ports!"));
   EXPECT_EQ(m_seen[0].title, QStringLiteral("Prompt"));
   EXPECT_EQ(m_seen[0].icon, QMessageBox::Information);
   EXPECT_EQ(m_seen[1].text, QString::fromUtf8("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"));
+  EXPECT_EQ(m_seen[1].details, QString::fromUtf8("数据块 0x0150 之后没有应答。"));
+  EXPECT_TRUE(m_seen[0].details.isEmpty());
   EXPECT_EQ(m_seen[1].icon, QMessageBox::Critical);
   // Style 16 with an empty title: the application's title.
   EXPECT_EQ(m_seen[1].title, ApplicationTitle());

@@ -1,5 +1,7 @@
 #include "cli.h"
 
+#include "link/port_diagnosis.h"
+
 #include <QRegularExpression>
 #include <cstdio>
 
@@ -63,6 +65,25 @@ PortCatalogue CatalogueFor(const QString& port) {
 #endif
   catalogue.setSlotPath(1, path);
   return catalogue;
+}
+
+bool ParseLanguage(const QString& value, UiLanguage& language) {
+  if (value == QLatin1String("en")) {
+    language = kEnglish;
+    return true;
+  }
+  if (value == QLatin1String("zh")) {
+    language = kChinese;
+    return true;
+  }
+  return false;
+}
+
+QString PortOpenProblem(const QString& path, const QString& reason, UiLanguage language) {
+  const PortDiagnosis diagnosis = DiagnoseOpenFailure(path, reason);
+  QString text = DescribePortProblem(diagnosis, language);
+  if (!reason.isEmpty() && diagnosis.problem == PortProblem::Busy) text += QStringLiteral(" (%1)").arg(reason);
+  return text;
 }
 
 bool StandardErrorIsTerminal() {

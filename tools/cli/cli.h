@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/ui_language.h"
 #include "link/port_catalogue.h"
 
 // Pieces shared by the verbs of qx210-cli.
@@ -40,6 +41,13 @@ bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& arguments
 // Slot 1 of a private catalogue stands for the port named on the command
 // line: COMn from the machine's catalogue, or any device path.
 PortCatalogue CatalogueFor(const QString& port);
+
+// "en" or "zh" of a --lang option.
+bool ParseLanguage(const QString& value, UiLanguage& language);
+
+// The sentence for a port that would not open: missing, not permitted or
+// held by another program, with what to do about it.
+QString PortOpenProblem(const QString& path, const QString& reason, UiLanguage language);
 
 // Whether standard error is a terminal (progress is drawn only there).
 bool StandardErrorIsTerminal();

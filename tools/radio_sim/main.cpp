@@ -61,7 +61,9 @@ int main(int argc, char* argv[]) {
   parser.setApplicationDescription(QStringLiteral(
       "Emulates QX-210 radios on pseudo-terminals. Prints each terminal's path on a line of its own;\n"
       "point the programming tool's port at it (for instance the setting COM1=<path>).\n"
-      "With --radios N and --link PATH the links are PATH-1 .. PATH-N (--save likewise: radio-1.DAT ..)."));
+      "With --radios N and --link PATH the links are PATH-1 .. PATH-N (--save likewise: radio-1.DAT ..).\n"
+      "SIGUSR1 takes the radios off their cables (they answer nothing); the next SIGUSR1 puts fresh radios\n"
+      "on them, as an operator swapping radios would."));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addOptions({
@@ -158,22 +160,27 @@ int main(int argc, char* argv[]) {
     memory = file.read(qx210::sim::kMemorySize);
   }
 
-  // SIGINT and SIGTERM are taken by sigwait below, never by the radios' threads.
-  sigset_t stopSignals;
-  sigemptyset(&stopSignals);
-  sigaddset(&stopSignals, SIGINT);
-  sigaddset(&stopSignals, SIGTERM);
-  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+  // SIGINT, SIGTERM and SIGUSR1 are taken by sigwait below, never by the radios' threads.
+  sigset_t handled;
+  sigemptyset(&handled);
+  sigaddset(&handled, SIGINT);
+  sigaddset(&handled, SIGTERM);
+  sigaddset(&handled, SIGUSR1);
+  pthread_sigmask(SIG_BLOCK, &handled, nullptr);
 
-  std::vector<std::unique_ptr<PtyRadio>> radios;
-  std::vector<std::unique_ptr<PtyLink>> links;
-  for (int number = 1; number <= count; ++number) {
+  const auto makeRadio = [&] {
     qx210::sim::RadioProtocol protocol(model, static_cast<unsigned char>(code));
     protocol.setIdentificationTail(tail.at(0), tail.at(1));
     if (!identification.isEmpty()) protocol.setIdentification(identification);
     protocol.setFaults(faults);
     if (!memory.isEmpty()) protocol.loadMemory(memory);
-    auto radio = std::make_unique<PtyRadio>(std::move(protocol), line);
+    return protocol;
+  };
+
+  std::vector<std::unique_ptr<PtyRadio>> radios;
+  std::vector<std::unique_ptr<PtyLink>> links;
+  for (int number = 1; number <= count; ++number) {
+    auto radio = std::make_unique<PtyRadio>(makeRadio(), line);
     QString error;
     if (!radio->open(&error)) {
       Fail(error);
@@ -196,7 +203,14 @@ int main(int argc, char* argv[]) {
   std::fflush(stdout);
   for (const auto& radio : radios) radio->start();
   int signal = 0;
-  sigwait(&stopSignals, &signal);
+  while (sigwait(&handled, &signal) == 0 && signal == SIGUSR1) {
+    for (const auto& radio : radios) {
+      if (radio->radioConnected())
+        radio->setRadioConnected(false);
+      else
+        radio->replaceRadio(makeRadio());
+    }
+  }
   for (const auto& radio : radios) radio->stop();
   links.clear();
   return 0;

@@ -8,4 +8,15 @@
         <translation>无权打开此端口：请把当前用户加入串口用户组“dialout”（sudo usermod -aG dialout $USER），然后重新登录。</translation>
     </message>
 </context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>显示详细信息...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>隐藏详细信息...</translation>
+    </message>
+</context>
 </TS>

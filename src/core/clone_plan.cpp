@@ -1,0 +1,34 @@
+#include "core/clone_plan.h"
+
+#include "core/layout.h"
+#include "core/lists.h"
+#include "core/memory_image.h"
+
+namespace qx210 {
+
+QList<AddressRange> WrittenRanges(bool calibrationIncluded) {
+  QList<AddressRange> ranges{{0x0010, calibrationIncluded ? 0x0190 : 0x0180}};
+  ranges.append({0x01B0, 0x01C0});
+  ranges.append({0x0280, kImageEnd});
+  return ranges;
+}
+
+int FirstDifference(const QByteArray& written, const QByteArray& readBack, const QList<AddressRange>& ranges) {
+  for (const AddressRange& range : ranges) {
+    for (int address = range.begin; address < range.end; ++address) {
+      const qsizetype index = address - kImageBase;
+      if (index < 0) continue;
+      if (index >= written.size() || index >= readBack.size()) return address;
+      if (written.at(index) != readBack.at(index)) return address;
+    }
+  }
+  return -1;
+}
+
+int BandPositionOfImage(const QByteArray& image) {
+  const qsizetype index = layout::kBandCode - kImageBase;
+  if (index >= image.size()) return -1;
+  return BandPositionForCode(static_cast<unsigned char>(image.at(index)));
+}
+
+}  // namespace qx210
