@@ -112,9 +112,12 @@ void MainWindow::startUp(const MainWindowConfig& config) {
   m_link = new WindowLink(m_editor,
                           {.window = this, .readCommand = m_mnureadFre, .writeCommand = m_mnuwriteFre,
                            .readButton = m_readButton, .writeButton = m_writeButton, .portCommand = m_mnucom,
+                           .productionCommand = m_mnuProduction, .testCommand = m_mnuTestLink,
                            .statusLabel = m_label, .progressBar = m_progressBar1,
                            .setBusy = [this](bool busy) { setExchangeBusy(busy); },
-                           .prepareEditor = [this] { enableModelFrame(); }},
+                           .prepareEditor = [this] { enableModelFrame(); },
+                           .documentImage = [this] { return m_editor.encode(); },
+                           .catalogueSource = config.portCatalogue, .portSettings = config.portSettings},
                           parameters.comPortNumber,
                           config.portCatalogue ? config.portCatalogue() : PortCatalogue::fromSystem(), this);
   connect(&m_hiddenModes, &HiddenModes::bandOverrideChanged, &m_link->control(),

@@ -32,6 +32,8 @@ struct MainWindowConfig {
   std::function<std::unique_ptr<QSettings>()> languageHintStore;
   // The serial ports the port scan sees; empty: the machine's own.
   std::function<PortCatalogue()> portCatalogue;
+  // Where the user's own port devices are kept; empty: see WindowLinkParts.
+  std::function<std::unique_ptr<QSettings>()> portSettings;
 };
 
 // Form1, the program's only top-level window: the channel table, the model and
@@ -126,6 +128,8 @@ class MainWindow : public QMainWindow {
   QAction* m_mnutestfre = nullptr;
   QAction* m_mnulock = nullptr;
   QAction* m_mnucom = nullptr;
+  QAction* m_mnuProduction = nullptr;  // "Program several radios…"
+  QAction* m_mnuTestLink = nullptr;    // "Test connection…"
   QAction* m_mnuChinese = nullptr;
   QAction* m_mnuEnglish = nullptr;
   QAction* m_mnumainhelp = nullptr;

@@ -44,6 +44,7 @@ void MainWindow::createMenus() {
   m_mnureadFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   m_mnuwriteFre = AddAction(m_mnupro, "mnuwriteFre");
   m_mnuwriteFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  m_mnuProduction = AddAction(m_mnupro, "mnuProduction");
   m_mnupro->addSeparator()->setObjectName(QStringLiteral("mnuline1"));
   m_mnudtmf = AddAction(m_mnupro, "mnudtmf");
   m_keyEnactment = AddAction(m_mnupro, "Key_enactment");
@@ -56,6 +57,7 @@ void MainWindow::createMenus() {
   m_mnulock = AddAction(m_mnuset, "mnulock");
   m_mnulock->setCheckable(true);
   m_mnucom = AddAction(m_mnuset, "mnucom");
+  m_mnuTestLink = AddAction(m_mnuset, "mnuTestLink");
 
   m_mnuLanguage = menuBar()->addMenu(QString());
   m_mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
@@ -140,6 +142,8 @@ void MainWindow::applyLanguageCaptions() {
   m_mnuset->setTitle(tr("Settings(&S)"));
   m_mnulock->setText(tr("Lock(&L)"));
   m_mnucom->setText(tr("Communication port(&V)"));
+  m_mnuTestLink->setText(tr("Test connection…"));
+  m_mnuProduction->setText(tr("Program several radios…"));
   m_mnuLanguage->setTitle(tr("Languages(&L)"));
   m_mnuChinese->setText(tr("Chinese"));
   m_mnuEnglish->setText(tr("English"));

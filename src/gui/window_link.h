@@ -2,9 +2,12 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSettings>
 #include <functional>
+#include <memory>
 
 #include "link/exchange_control.h"
+#include "link/link_doctor.h"
 #include "gui/form_com.h"
 #include "gui/message_box_prompts.h"
 #include "link/port_catalogue.h"
@@ -18,6 +21,7 @@ class QWidget;
 namespace qx210 {
 
 class Editor;
+class ProductionWindow;
 
 // What the main window lends the radio link.
 struct WindowLinkParts {
@@ -27,15 +31,26 @@ struct WindowLinkParts {
   QAction* readButton = nullptr;    // toolbar "read"
   QAction* writeButton = nullptr;   // toolbar "write"
   QAction* portCommand = nullptr;   // mnucom
+  QAction* productionCommand = nullptr;  // "Program several radios…"
+  QAction* testCommand = nullptr;        // "Test connection…"
   QLabel* statusLabel = nullptr;    // Label
   QProgressBar* progressBar = nullptr;  // ProgressBar1
   std::function<void(bool busy)> setBusy;
   std::function<void()> prepareEditor;  // model frame enabled, band list focused
+  // The open document's image, for the production window.
+  std::function<QByteArray()> documentImage;
+  // Where rescans find the machine's ports; the system's when empty.
+  std::function<PortCatalogue()> catalogueSource;
+  // Where the user's own devices ("Other device…") are kept. When empty: the
+  // per-user settings, unless a catalogue source is given (a test rig), in
+  // which case they are kept for this run only.
+  std::function<std::unique_ptr<QSettings>()> portSettings;
 };
 
 // The radio link of the main window: the port (scanned when this is built,
 // as FormCOM loads), the port window, the exchange control and its message
-// boxes, wired to the window's commands, status label and progress bar.
+// boxes, wired to the window's commands, status label and progress bar; and
+// the two fleet tools, the production window and the link doctor.
 class WindowLink : public QObject {
   Q_OBJECT
  public:
@@ -46,14 +61,35 @@ class WindowLink : public QObject {
   SerialLink& serial() { return m_serial; }
   ExchangeControl& control() { return m_control; }
   FormCOM* form() const { return m_form; }
+  ProductionWindow* productionWindow() const;
+  bool isTestingConnection() const { return m_doctor.isRunning(); }
 
   void showPortWindow();
+  // Programming -> "Program several radios…".
+  void showProductionWindow();
+  // Settings -> "Test connection…": the link doctor on the chosen port; its
+  // answer comes as a message box.
+  void testConnection();
+
+ Q_SIGNALS:
+  void connectionTested(const qx210::DoctorReport& report);
 
  private:
+  void onDoctorFinished(const DoctorReport& report);
+  bool acquirePorts(const QStringList& paths);
+  void releasePorts();
+  void setBusy(bool busy);
+
+  WindowLinkParts m_parts;
   SerialLink m_serial;
   MessageBoxPrompts m_prompts;
   ExchangeControl m_control;
+  LinkDoctor m_doctor;
   QPointer<FormCOM> m_form;
+  QPointer<ProductionWindow> m_production;
+  int m_testedSlot = 0;
+  bool m_reopenAfterTest = false;
+  bool m_reopenAfterRun = false;
 };
 
 }  // namespace qx210

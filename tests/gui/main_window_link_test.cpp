@@ -68,6 +68,12 @@ class MainWindowLink : public ::testing::Test {
     parameter.close();
     MainWindowConfig config;
     config.parameterFile = parameter.fileName();
+    // The user's own devices only: the machine's serial devices fill the
+    // other slots and would make the outcome depend on the machine.
+    config.portCatalogue = [] {
+      QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("qx210"), QStringLiteral("qx210"));
+      return PortCatalogue::fromDevices({}, PortCatalogue::readOverrides(settings));
+    };
     const QString hint = m_dir.filePath(QStringLiteral("hint.ini"));
     config.languageHintStore = [hint] { return std::make_unique<QSettings>(hint, QSettings::IniFormat); };
     m_window = std::make_unique<MainWindow>(config);
