@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSocketNotifier>
-#include <QTextStream>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -19,50 +18,14 @@
 #include "core/data_file.h"
 #include "core/editor_state.h"
 #include "link/clone_job.h"
+#include "link/clone_log.h"
 #include "verbs.h"
 
 namespace qx210::cli {
 
 namespace {
 
-const QString kLogHeader = QStringLiteral("time,port,band,result,seconds");
-
-QString CsvField(const QString& text) {
-  if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
-    return text;
-  return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
-
 QString Seconds(double seconds) { return QString::number(seconds, 'f', 1); }
-
-// Appends result rows to a CSV file, with a header when the file is new or empty.
-class ResultLog {
- public:
-  bool open(const QString& path, QString& error) {
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
-      error = m_file.errorString();
-      return false;
-    }
-    if (m_file.size() == 0) write(kLogHeader);
-    return true;
-  }
-  bool isOpen() const { return m_file.isOpen(); }
-  void append(const CloneRadioResult& result) {
-    write(QStringList{result.finishedAt.toString(Qt::ISODate), CsvField(result.port),
-                      CsvField(result.band >= 0 || result.bandCode >= 0 ? ResultBand(result) : QString()),
-                      CsvField(ResultText(result)), Seconds(result.seconds)}
-              .join(QLatin1Char(',')));
-  }
-
- private:
-  void write(const QString& line) {
-    m_file.write((line + QLatin1Char('\n')).toUtf8());
-    // Every row reaches the disk at once: a run may end by a pulled plug.
-    m_file.flush();
-  }
-  QFile m_file;
-};
 
 #ifdef Q_OS_UNIX
 // Ctrl+C and SIGTERM reach the event loop through a pipe. A second one ends
@@ -164,7 +127,7 @@ int RunClone(const QStringList& arguments) {
   const QByteArray image = EncodeImage(state, language);
   const int band = state.band.selected;
 
-  ResultLog log;
+  CloneLog log;
   if (parser.isSet(QStringLiteral("log"))) {
     QString error;
     if (!log.open(parser.value(QStringLiteral("log")), error)) {
