@@ -2,6 +2,8 @@
 // acknowledgement, the ready-at-once ending, and the plan of written ranges.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "core/clone_plan.h"
 #include "core/clone_session.h"
 #include "core/lists.h"
@@ -147,6 +149,49 @@ TEST_F(CloneFailureTest, WithoutTheCountdownTheSessionIsReadyAtOnce) {
   // The next exchange may start right away.
   host.outbox.clear();
   EXPECT_TRUE(session.startReadExchange());
+}
+
+// Four sessions side by side, their messages interleaved one at a time: each
+// keeps its own state, and the fault of one is its own.
+TEST(CloneSessionsAtOnce, FourExchangesOneFaulty) {
+  struct Lane {
+    FakeCloneHost host;
+    CloneSession session{host};
+    sim::RadioProtocol radio{"P3207", 0x33};
+  };
+  std::array<Lane, 4> lanes;
+  lanes[2].radio.setFaults({.corruptReply = 8});  // the read reply of block 0x0090
+  for (std::size_t i = 0; i < lanes.size(); ++i) {
+    QByteArray memory(1024, static_cast<char>(0x10 * (i + 1)));
+    lanes[i].radio.loadMemory(memory);
+    lanes[i].host.session = &lanes[i].session;
+    ASSERT_TRUE(lanes[i].session.startReadExchange());
+  }
+  for (bool moved = true; moved;) {
+    moved = false;
+    for (Lane& lane : lanes) {
+      if (lane.host.outbox.empty()) continue;
+      const QByteArray message = lane.host.outbox.front();
+      lane.host.outbox.pop_front();
+      for (const QByteArray& reply : lane.radio.receive(message)) lane.session.HandleReceivedBytes(reply);
+      moved = true;
+    }
+  }
+  for (Lane& lane : lanes)
+    for (int tick = 0; tick < 4; ++tick) lane.session.tickWatchdog();
+  for (std::size_t i = 0; i < lanes.size(); ++i) {
+    const Lane& lane = lanes[i];
+    ASSERT_EQ(lane.host.outcomes.size(), 1) << i;
+    if (i == 2) {
+      EXPECT_EQ(lane.host.outcomes.first(), ExchangeOutcome::CommunicationError);
+      EXPECT_EQ(FailureResult(lane.session.failure()), QStringLiteral("damaged reply at 0x0090"));
+      continue;
+    }
+    EXPECT_EQ(lane.host.outcomes.first(), ExchangeOutcome::ReadComplete) << i;
+    ASSERT_EQ(lane.host.decoded.size(), 1);
+    EXPECT_EQ(lane.host.decoded.first(), QByteArray(1024, static_cast<char>(0x10 * (i + 1)))) << i;
+    EXPECT_EQ(lane.host.communicationErrors, 0);
+  }
 }
 
 // --- Written ranges and the read-back comparison -----------------------------
