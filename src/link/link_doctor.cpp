@@ -4,6 +4,7 @@
 
 #include "core/clone_failure.h"
 #include "core/clone_session.h"
+#include "core/conversions.h"
 #include "core/lists.h"
 
 namespace qx210 {
@@ -61,7 +62,7 @@ QString DescribeReport(const DoctorReport& report, UiLanguage language) {
     case DoctorVerdict::RadioAnswers: {
       const QString band =
           report.band >= 0 ? QString::fromLatin1(kBands.at(static_cast<std::size_t>(report.band)).text)
-                           : say(kUnknownBand).arg(QStringLiteral("0x%1").arg(report.bandCode, 2, 16, QLatin1Char('0')).toUpper());
+                           : say(kUnknownBand).arg(QStringLiteral("0x") + WordToHex(report.bandCode).right(2));
       return say(kRadioAnswers).arg(QString::fromLatin1(report.model), band);
     }
   }

@@ -234,6 +234,13 @@ TEST_F(CliFleetTest, DoctorRadioAnswers) {
   EXPECT_TRUE(chinese.out.contains(QString::fromUtf8("对讲机应答正常：QX-210，型号 P2207，频段 136-174MHz。")));
 }
 
+TEST_F(CliFleetTest, DoctorRadioWithABandCodeItDoesNotKnow) {
+  const CliRun run = Doctor(addRadio(sim::RadioProtocol("P3207", 0x5A)));
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_TRUE(run.out.contains(QStringLiteral("model P3207, band unknown (band code 0x5A).")))
+      << run.out.toStdString();
+}
+
 TEST_F(CliFleetTest, DoctorAndReadNameTheProgramHoldingThePort) {
   const QString port = addVhfRadio();
   QSerialPort holder(port);
