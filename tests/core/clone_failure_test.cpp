@@ -134,7 +134,7 @@ TEST_F(CloneFailureTest, WriteAfterSomeoneElsesAcknowledgementStartsWithTheIdent
   EXPECT_EQ(host.countSent(kProgram), 0);
   EXPECT_EQ(radio.programRequests(), 1);
   EXPECT_EQ(radio.writtenAddresses().size(), 38);
-  EXPECT_EQ(session.identification(), QByteArray("P3207\x33\xF8\xFF", 8));
+  EXPECT_EQ(session.identification(), QByteArray::fromHex("5033323037" "33" "F8FF"));
 }
 
 TEST_F(CloneFailureTest, WithoutTheCountdownTheSessionIsReadyAtOnce) {
