@@ -20,7 +20,7 @@ using namespace qx210;
 class NoPrompts : public ExchangePrompts {
  public:
   void showPortNotOpen(UiLanguage) override {}
-  void showCommunicationError(UiLanguage) override {}
+  void showCommunicationError(UiLanguage, const QString&) override {}
   void askBandQuestion(UiLanguage, std::function<void(bool)> answer) override { answer(false); }
 };
 

@@ -56,7 +56,7 @@ void CloneSession::setBusy(bool busy) {
   m_host.setBusy(busy);
 }
 
-bool CloneSession::startExchange(CloneDirection direction) {
+bool CloneSession::startExchange(CloneDirection direction, bool acknowledged) {
   if (!m_host.isPortOpen()) {
     m_host.showPortNotOpen();
     return false;
@@ -69,18 +69,21 @@ bool CloneSession::startExchange(CloneDirection direction) {
   m_direction = direction;
   m_phase = ClonePhase::Handshake;
   m_running = true;
-  m_handshakeAcknowledged = false;
+  m_handshakeAcknowledged = acknowledged;
   m_awaitingReadReply = false;
   m_questionOpen = false;
   m_watchdogCount = 0;
+  m_lastBlock = -1;
+  m_failure = {};
+  m_identification.clear();
   m_host.prepareEditorForExchange();
-  TransmitMessage(clone_bytes::kProgramRequest);
+  TransmitMessage(acknowledged ? QByteArray(1, clone_bytes::kIdentifyRequest) : clone_bytes::kProgramRequest);
   m_host.setStatusText(text(link_texts::kStatusRunning));
   // RetryCount is deliberately kept: ticks left from the last exchange bring
   // the retry forward.
   setTimer(CloneTimer::Blink, true);
   setTimer(CloneTimer::Watchdog, true);
-  setTimer(CloneTimer::Retry, true);
+  if (!acknowledged) setTimer(CloneTimer::Retry, true);
   return true;
 }
 
@@ -104,8 +107,8 @@ void CloneSession::HandleReceivedBytes(const QByteArray& bytes) {
 }
 
 void CloneSession::handshake() {
-  static const QString uhf = ToHexText(clone_bytes::kModelUhf);
-  static const QString vhf = ToHexText(clone_bytes::kModelVhf);
+  const QString& uhf = m_uhfHex;
+  const QString& vhf = m_vhfHex;
   // An identification: eight bytes with the model text in them. Its
   // unexamined bytes may hold 06, so it is recognised before any
   // acknowledgement, and a part of one is waited for.
@@ -114,12 +117,14 @@ void CloneSession::handshake() {
   const bool holdsModel = ContainsAtByteBoundary(m_rxHex, uhf) || ContainsAtByteBoundary(m_rxHex, vhf);
   if (!identification && holdsModel) return;
   if (identification) {
+    m_identification = QByteArray::fromHex(m_rxHex.toLatin1());
     bool ok = false;
     const int code = QStringView(m_rxHex).mid(clone_bytes::kBandCodeOffset * 2, 2).toInt(&ok, 16);
     const int position = ok ? BandPositionForCode(static_cast<unsigned char>(code)) : -1;
     if (position >= 0) m_radioBand = position;
     m_phase = ClonePhase::Transfer;
     m_blockAddress = kFirstBlockAddress;
+    m_lastBlock = -1;
     m_writeImage = m_host.encodeImage();
     m_readImage.clear();
     m_progressValue = 0;
@@ -156,6 +161,7 @@ void CloneSession::transferRead() {
       request.append(static_cast<char>(m_blockAddress & 0xFF));
       request.append(static_cast<char>(kReadBlockSize));
       m_awaitingReadReply = true;
+      m_lastBlock = m_blockAddress;
       TransmitMessage(request);
       m_blockAddress += kReadBlockSize;
       return;
@@ -226,6 +232,7 @@ void CloneSession::continueWrite() {
   // An encoder that returned a short image leaves unused bytes blank.
   if (data.size() < kWriteBlockSize) data.append(kWriteBlockSize - data.size(), '\xFF');
   block += data;
+  m_lastBlock = m_blockAddress;
   TransmitMessage(block);
   m_blockAddress += kWriteBlockSize;
 }
@@ -239,11 +246,41 @@ void CloneSession::FinishExchange(const QString& statusText, ExchangeOutcome out
   setTimer(CloneTimer::Watchdog, false);
   // Straight to the port: the last reply stays in RxHex.
   m_host.transmitBytes(QByteArray(1, clone_bytes::kEnd));
+  if (!m_finishCountdown) {
+    m_doneCount = 0;
+    m_exchangeDone = 0;
+    setStatusVisible(false);
+    setTimer(CloneTimer::Blink, false);
+    setBusy(false);
+  }
   m_host.exchangeEnded(outcome);
+}
+
+CloneFailure CloneSession::failureNow() const {
+  using Kind = CloneFailure::Kind;
+  CloneFailure failure;
+  failure.received = QByteArray::fromHex(m_rxHex.toLatin1());
+  const bool silent = failure.received.isEmpty();
+  if (m_phase == ClonePhase::Handshake) {
+    if (!m_handshakeAcknowledged)
+      failure.kind = silent ? Kind::NoAnswer : Kind::NotAcknowledged;
+    else
+      failure.kind = silent ? Kind::NoIdentification : Kind::WrongIdentification;
+    return failure;
+  }
+  failure.kind = silent ? Kind::NoAnswerAfterBlock : Kind::DamagedReply;
+  failure.address = m_lastBlock;
+  return failure;
 }
 
 void CloneSession::FailExchange() {
   if (!m_running) return;
+  FailExchange(failureNow());
+}
+
+void CloneSession::FailExchange(const CloneFailure& failure) {
+  if (!m_running) return;
+  m_failure = failure;
   m_watchdogCount = 0;
   setTimer(CloneTimer::Watchdog, false);
   setStatusVisible(false);
@@ -253,7 +290,7 @@ void CloneSession::FailExchange() {
   m_phase = ClonePhase::Aborted;
   m_running = false;
   m_questionOpen = false;
-  m_host.showCommunicationError();
+  m_host.showCommunicationError(m_failure);
   m_host.hideProgress();
   m_rxHex.clear();
   m_host.transmitBytes(QByteArray(1, clone_bytes::kEnd));

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "core/clone_failure.h"
 #include "core/ui_language.h"
 #include "core/layout.h"
 #include "core/memory_image.h"
@@ -94,7 +95,8 @@ class CloneHost {
 
   virtual void showPortNotOpen() = 0;
   // May run a nested event loop; the exchange is already marked aborted.
-  virtual void showCommunicationError() = 0;
+  // `failure` says what the program saw.
+  virtual void showCommunicationError(const CloneFailure& failure) = 0;
   // Asks the band question of override mode. The answer comes through
   // CloneSession::answerBandQuestion with the same id, at once or later.
   virtual void askBandQuestion(int questionId) = 0;
@@ -112,8 +114,16 @@ class CloneSession {
 
   // StartReadExchange / StartWriteExchange. False when the port is closed
   // (the prompt has been shown) or an exchange is still under way.
-  bool startReadExchange() { return startExchange(CloneDirection::Read); }
-  bool startWriteExchange() { return startExchange(CloneDirection::Write); }
+  bool startReadExchange() { return startExchange(CloneDirection::Read, false); }
+  bool startWriteExchange() { return startExchange(CloneDirection::Write, false); }
+  // A write to a radio that has just acknowledged a program request sent by
+  // someone else (a port waiting for the next radio): the exchange goes on
+  // with the identify request, as after its own acknowledgement.
+  bool startWriteExchangeAcknowledged() { return startExchange(CloneDirection::Write, true); }
+
+  // With the countdown off, the session is ready for the next exchange as
+  // soon as one ends, rather than after the 12 blink ticks a window shows.
+  void setFinishCountdownEnabled(bool enabled) { m_finishCountdown = enabled; }
 
   // Every chunk of bytes the port delivers.
   void HandleReceivedBytes(const QByteArray& bytes);
@@ -127,9 +137,13 @@ class CloneSession {
   // open (an exchange the watchdog ended stays ended).
   void answerBandQuestion(int questionId, bool yes);
 
-  // Ends a running exchange with the communication error (watchdog expiry or
-  // a port that went away). Does nothing when no exchange is running.
+  // Ends a running exchange with the communication error (watchdog expiry).
+  // Does nothing when no exchange is running.
   void FailExchange();
+  // The same with what was seen, such as a port that went away.
+  void FailExchange(const CloneFailure& failure);
+  // What the last failed exchange saw; Kind::None after a good one.
+  const CloneFailure& failure() const { return m_failure; }
 
   // Stops a running exchange without a message: End goes to the radio so
   // that it leaves programming mode, and the window is usable at once.
@@ -146,6 +160,8 @@ class CloneSession {
   const QString& rxHex() const { return m_rxHex; }
   int blockAddress() const { return m_blockAddress; }
   int radioBand() const { return m_radioBand; }
+  // The identification the radio sent in this exchange; empty before it.
+  const QByteArray& identification() const { return m_identification; }
   const QByteArray& writeImage() const { return m_writeImage; }
   const QByteArray& readImage() const { return m_readImage; }
   int watchdogCount() const { return m_watchdogCount; }
@@ -155,7 +171,8 @@ class CloneSession {
   bool timerActive(CloneTimer timer) const;
 
  private:
-  bool startExchange(CloneDirection direction);
+  bool startExchange(CloneDirection direction, bool acknowledged);
+  CloneFailure failureNow() const;
   void TransmitMessage(const QByteArray& message);
   void handshake();
   void transferRead();
@@ -176,6 +193,7 @@ class CloneSession {
   int m_blockAddress = 0;
   QByteArray m_writeImage;
   QByteArray m_readImage;
+  QByteArray m_identification;
   int m_radioBand = 0;
   int m_watchdogCount = 0;
   int m_exchangeDone = 0;
@@ -194,6 +212,12 @@ class CloneSession {
   bool m_awaitingReadReply = false;
   bool m_questionOpen = false;
   int m_questionId = 0;
+  // The block last requested or written; -1 before the first one.
+  int m_lastBlock = -1;
+  bool m_finishCountdown = true;
+  CloneFailure m_failure;
+  const QString m_uhfHex = ToHexText(clone_bytes::kModelUhf);
+  const QString m_vhfHex = ToHexText(clone_bytes::kModelVhf);
 };
 
 }  // namespace qx210

@@ -3,10 +3,15 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 
 #include "core/language.h"
+#include "gui/message_box.h"
+#include "link/port_diagnosis.h"
 #include "link/serial_link.h"
 
 namespace qx210 {
@@ -42,16 +47,32 @@ FormCOM::FormCOM(SerialLink& link, QWidget* parent) : QDialog(parent), m_link(li
     layout->addWidget(option, i % kRows, column);
     layout->addWidget(device, i % kRows, column + 1);
   }
+  m_otherDevice = new QPushButton(this);
+  m_otherDevice->setObjectName(QStringLiteral("OtherDevice"));
+  layout->addWidget(m_otherDevice, kRows, 0, 1, 4, Qt::AlignLeft);
   connect(m_group, &QButtonGroup::idClicked, this, &FormCOM::OptionCOM_Click);
+  connect(m_otherDevice, &QPushButton::clicked, this, &FormCOM::OtherDevice_Click);
+  m_settings = [] { return PortCatalogue::openUserSettings(); };
 
   // Loading the window scans the ports and opens the remembered one, the only
   // one or the lowest one.
   const int chosen = m_link.scan(m_link.comPortNumber());
   if (chosen >= 1) m_options.at(chosen - 1)->setChecked(true);
+  connect(&m_link, &SerialLink::catalogueChanged, this, &FormCOM::showAvailability);
+  connect(&m_link, &SerialLink::comPortNumberChanged, this, [this](int number) {
+    // A mark, once there, follows the chosen port (into another slot too).
+    if (m_group->checkedButton() && number >= 1) m_options.at(number - 1)->setChecked(true);
+    showAvailability();
+  });
+  connect(&m_link, &SerialLink::portLost, this, &FormCOM::showAvailability);
+  m_rescan.setInterval(kRescanIntervalMs);
+  connect(&m_rescan, &QTimer::timeout, this, &FormCOM::rescan);
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &FormCOM::retranslate);
   retranslate();
   resize(qMax(kFormWidth, sizeHint().width()), qMax(kFormHeight, sizeHint().height()));
 }
+
+FormCOM::~FormCOM() = default;
 
 QString FormCOM::permissionHint() {
   return tr("Permission denied: add your user to the serial-port group \"dialout\" "
@@ -59,36 +80,105 @@ QString FormCOM::permissionHint() {
 }
 
 void FormCOM::showAvailability() {
+  const int inUse = m_link.slotInUse();
   for (int i = 0; i < PortCatalogue::kSlotCount; ++i) {
     const int slot = i + 1;
     const PortAvailability availability = m_link.availability(slot);
+    const PortDetails details = m_link.catalogue().slotDetails(slot);
     QString path = m_link.catalogue().slotPath(slot);
 #ifdef Q_OS_WIN
     path.clear();  // the caption already names the port
 #endif
+    QStringList shown;
+    if (!path.isEmpty()) shown << path;
+    if (!details.description.isEmpty()) shown << details.description;
+    QStringList ids;
+    if (!details.usbIds().isEmpty()) ids << details.usbIds();
+    if (!details.serialNumber.isEmpty()) ids << details.serialNumber;
+    if (!ids.isEmpty()) shown << QStringLiteral("[%1]").arg(ids.join(QLatin1Char(' ')));
+    if (slot == inUse) shown << tr("(in use)");
+    if (availability == PortAvailability::PermissionDenied) shown << QStringLiteral("\u26A0");
+
+    QStringList tip{m_link.catalogue().slotPath(slot)};
+    if (!details.description.isEmpty()) tip << details.description;
+    if (!details.manufacturer.isEmpty()) tip << details.manufacturer;
+    if (!details.usbIds().isEmpty()) tip << tr("USB vendor:product %1").arg(details.usbIds());
+    if (!details.serialNumber.isEmpty()) tip << tr("Serial number %1").arg(details.serialNumber);
+    if (m_link.userDevices().value(slot) == m_link.catalogue().slotPath(slot) && !path.isEmpty())
+      tip << tr("Added under \"Other device…\"");
+    if (availability == PortAvailability::PermissionDenied)
+      tip << permissionHint();
+    else if (availability == PortAvailability::Unavailable && !m_link.openError(slot).isEmpty())
+      tip << m_link.openError(slot);
+
     QRadioButton* option = m_options.at(i);
     QLabel* device = m_devices.at(i);
     option->setEnabled(availability == PortAvailability::Openable);
     device->setEnabled(availability != PortAvailability::NoDevice);
-    QString tip = m_link.catalogue().slotPath(slot);
-    if (availability == PortAvailability::PermissionDenied) {
-      device->setText(QStringLiteral("%1 \u26A0").arg(path));
-      tip = QStringLiteral("%1\n%2").arg(tip, permissionHint());
-    } else {
-      device->setText(path);
-      if (availability == PortAvailability::Unavailable && !m_link.openError(slot).isEmpty())
-        tip = QStringLiteral("%1\n%2").arg(tip, m_link.openError(slot));
-    }
-    option->setToolTip(tip);
-    device->setToolTip(tip);
+    device->setText(shown.join(QLatin1Char(' ')));
+    QFont font = device->font();
+    font.setBold(slot == inUse);
+    device->setFont(font);
+    option->setToolTip(tip.join(QLatin1Char('\n')).trimmed());
+    device->setToolTip(option->toolTip());
   }
 }
 
-void FormCOM::OptionCOM_Click(int index) { m_link.choosePort(index + 1); }
+void FormCOM::OptionCOM_Click(int index) {
+  m_link.choosePort(index + 1);
+  showAvailability();
+}
+
+void FormCOM::OtherDevice_Click() {
+  QInputDialog dialog(this);
+  dialog.setObjectName(QStringLiteral("OtherDeviceDialog"));
+  dialog.setWindowTitle(tr("Other device"));
+  dialog.setLabelText(tr("Path of the serial device (a pseudo-terminal, or a link to one, will do):"));
+  const QString current = m_link.catalogue().slotPath(m_link.comPortNumber());
+  dialog.setTextValue(current.isEmpty() ? QStringLiteral("/dev/") : current);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QString path = dialog.textValue().trimmed();
+  if (path.isEmpty()) return;
+  chooseOtherDevice(path);
+}
+
+bool FormCOM::chooseOtherDevice(const QString& path) {
+  const int slot = m_link.addUserDevice(path);
+  if (std::unique_ptr<QSettings> settings = m_settings ? m_settings() : nullptr)
+    PortCatalogue::storeOverride(*settings, slot, path);
+  m_options.at(slot - 1)->setChecked(true);
+  const bool opened = m_link.choosePort(slot);
+  showAvailability();
+  if (!opened) {
+    const PortDiagnosis diagnosis = DiagnoseOpenFailure(path, m_link.errorString());
+    ShowLocalizedMessage(tr("%1 is kept as %2, but cannot be opened now.").arg(path, PortCatalogue::slotCaption(slot)) +
+                             QLatin1Char('\n') + DescribePortProblem(diagnosis, CurrentLanguage()),
+                         MessageStyle::kOk + MessageStyle::kIconExclamation);
+  }
+  return opened;
+}
+
+void FormCOM::rescan() {
+  m_link.rescan();
+  showAvailability();
+}
 
 void FormCOM::retranslate() {
   setWindowTitle(tr("Com"));
+  m_otherDevice->setText(tr("Other device…"));
   showAvailability();
+}
+
+void FormCOM::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // What was plugged in or out while the window was hidden shows at once.
+  rescan();
+  m_rescan.start();
+}
+
+void FormCOM::hideEvent(QHideEvent* event) {
+  m_rescan.stop();
+  QDialog::hideEvent(event);
 }
 
 void FormCOM::closeEvent(QCloseEvent* event) {
@@ -96,6 +186,5 @@ void FormCOM::closeEvent(QCloseEvent* event) {
   event->ignore();
   hide();
 }
-
 
 }  // namespace qx210

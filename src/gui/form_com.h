@@ -2,34 +2,60 @@
 
 #include <QDialog>
 #include <QList>
+#include <QTimer>
+#include <functional>
+#include <memory>
 
 class QButtonGroup;
 class QLabel;
+class QPushButton;
 class QRadioButton;
+class QSettings;
 
 namespace qx210 {
 
 class SerialLink;
 
 // The port window: 20 option buttons OptionCOM0..OptionCOM19 ("COM1".."COM20"),
-// each with the device it stands for beside it. Building the window runs the
-// port scan; closing it only hides it.
+// each with the device it stands for beside it (path, description and USB
+// identifiers where the system knows them, and whether it is in use), and an
+// "Other device…" button for any path. Building the window runs the port
+// scan; while it is shown it looks for adapters that come and go. Closing it
+// only hides it.
 class FormCOM : public QDialog {
   Q_OBJECT
  public:
+  // How often the shown window looks for new and removed adapters.
+  static constexpr int kRescanIntervalMs = 1000;
+
   explicit FormCOM(SerialLink& link, QWidget* parent = nullptr);
+  ~FormCOM() override;
 
   QRadioButton* option(int index) const { return m_options.value(index); }
   QLabel* deviceLabel(int index) const { return m_devices.value(index); }
+  QPushButton* otherDeviceButton() const { return m_otherDevice; }
+
+  // Where "Other device…" stores the user's devices; the per-user settings
+  // unless set.
+  void setSettingsFactory(std::function<std::unique_ptr<QSettings>()> factory) { m_settings = std::move(factory); }
+
+  // "Other device…": puts `path` into a slot, stores it for later runs and
+  // opens it at once as the chosen port. False (after saying why) when it
+  // cannot be opened now; it stays in its slot for when it appears.
+  bool chooseOtherDevice(const QString& path);
 
   // The hint shown for a port the user may not open.
   static QString permissionHint();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void OptionCOM_Click(int index);
+  void OtherDevice_Click();
+  void rescan();
   void showAvailability();
   void retranslate();
 
@@ -37,6 +63,9 @@ class FormCOM : public QDialog {
   QButtonGroup* m_group = nullptr;
   QList<QRadioButton*> m_options;
   QList<QLabel*> m_devices;
+  QPushButton* m_otherDevice = nullptr;
+  QTimer m_rescan;
+  std::function<std::unique_ptr<QSettings>()> m_settings;
 };
 
 }  // namespace qx210

@@ -36,6 +36,8 @@ struct MainWindowConfig {
   std::function<std::unique_ptr<QSettings>()> languageHintStore;
   // The serial ports the port scan sees; empty: the machine's own.
   std::function<PortCatalogue()> portCatalogue;
+  // Where the user's own port devices are kept; empty: see WindowLinkParts.
+  std::function<std::unique_ptr<QSettings>()> portSettings;
 };
 
 // The program's only top-level window (Form1): the channel table, the model
@@ -163,6 +165,8 @@ class MainWindow : public QMainWindow {
   QAction* m_testFrequenciesAction = nullptr;
   QAction* m_lockAction = nullptr;
   QAction* m_portAction = nullptr;
+  QAction* m_productionAction = nullptr;  // "Program several radios…"
+  QAction* m_testLinkAction = nullptr;    // "Test connection…"
   QAction* m_chineseAction = nullptr;
   QAction* m_englishAction = nullptr;
   QAction* m_helpAction = nullptr;

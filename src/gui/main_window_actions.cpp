@@ -72,6 +72,7 @@ void MainWindow::createMenus() {
   m_readAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   m_writeAction = AddAction(m_programmingMenu, "mnuwriteFre");
   m_writeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  m_productionAction = AddAction(m_programmingMenu, "mnuProduction");
   m_programmingMenu->addSeparator()->setObjectName(QStringLiteral("mnuline1"));
   m_optionalFunctionsAction = AddAction(m_programmingMenu, "mnudtmf");
   m_keyAssignmentAction = AddAction(m_programmingMenu, "Key_enactment");
@@ -84,6 +85,7 @@ void MainWindow::createMenus() {
   m_lockAction = AddAction(m_settingsMenu, "mnulock");
   m_lockAction->setCheckable(true);
   m_portAction = AddAction(m_settingsMenu, "mnucom");
+  m_testLinkAction = AddAction(m_settingsMenu, "mnuTestLink");
 
   m_languageMenu = menuBar()->addMenu(QString());
   m_languageMenu->setObjectName(QStringLiteral("mnuLanguage"));
@@ -228,6 +230,8 @@ void MainWindow::applyLanguageCaptions() {
   m_settingsMenu->setTitle(tr("Settings(&S)"));
   m_lockAction->setText(tr("Lock(&L)"));
   m_portAction->setText(tr("Communication port(&V)"));
+  m_testLinkAction->setText(tr("Test connection…"));
+  m_productionAction->setText(tr("Program several radios…"));
   m_languageMenu->setTitle(tr("Languages(&L)"));
   m_chineseAction->setText(tr("Chinese"));
   m_englishAction->setText(tr("English"));

@@ -155,6 +155,10 @@ int AskToWrite(const QString& text, bool& dontAskAgain) {
 }
 
 int ShowLocalizedMessage(const QString& text, int style, const QString& title) {
+  return ShowLocalizedMessage(text, style, title, QString());
+}
+
+int ShowLocalizedMessage(const QString& text, int style, const QString& title, const QString& details) {
   const QString shownTitle = title.isEmpty() ? ApplicationTitle() : title;
   QMessageBox::StandardButton first = QMessageBox::Ok;
   QMessageBox::StandardButton second = QMessageBox::NoButton;
@@ -162,6 +166,8 @@ int ShowLocalizedMessage(const QString& text, int style, const QString& title) {
   QMessageBox box(IconFor(style), shownTitle, text, buttons, g_owner.data());
   box.setDefaultButton((style & MessageStyle::kDefaultButton2) && second != QMessageBox::NoButton ? second : first);
   // exec() makes every box application-modal, the system-modal ones too.
+  // The captions of the details button come from the Chinese catalogue too.
+  if (!details.isEmpty()) box.setDetailedText(details);
 
   const int language = CurrentLanguage();
   for (const ButtonSpec& entry : kButtons) {

@@ -48,6 +48,9 @@ QString MessageButtonCaption(int resultId, int language);
 // the current UiLanguage. An empty title becomes the application's title.
 // Returns the identifier of the pressed button.
 int ShowLocalizedMessage(const QString& text, int style, const QString& title = QString());
+// The same with `details` behind the box's "Show Details..." button (none
+// when empty), for what lies behind the message.
+int ShowLocalizedMessage(const QString& text, int style, const QString& title, const QString& details);
 
 // The window that owns every message box (the main window).
 void SetMessageBoxOwner(QWidget* owner);

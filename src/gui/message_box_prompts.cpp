@@ -11,9 +11,10 @@ void MessageBoxPrompts::showPortNotOpen(UiLanguage language) {
                        link_texts::kPromptTitle.text(language));
 }
 
-void MessageBoxPrompts::showCommunicationError(UiLanguage language) {
-  ShowLocalizedMessage(link_texts::kCommunicationError.text(language),
-                       MessageStyle::kOk + MessageStyle::kIconStop);
+void MessageBoxPrompts::showCommunicationError(UiLanguage language, const QString& detail) {
+  // The message keeps its words; what the program saw is in the details.
+  ShowLocalizedMessage(link_texts::kCommunicationError.text(language), MessageStyle::kOk + MessageStyle::kIconStop,
+                       QString(), detail);
 }
 
 void MessageBoxPrompts::askBandQuestion(UiLanguage language, std::function<void(bool yes)> answer) {

@@ -8,7 +8,7 @@ namespace qx210 {
 class MessageBoxPrompts : public ExchangePrompts {
  public:
   void showPortNotOpen(UiLanguage language) override;
-  void showCommunicationError(UiLanguage language) override;
+  void showCommunicationError(UiLanguage language, const QString& detail) override;
   void askBandQuestion(UiLanguage language, std::function<void(bool yes)> answer) override;
 };
 

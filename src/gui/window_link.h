@@ -2,12 +2,15 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSettings>
 #include <functional>
 #include <optional>
 
 #include "core/radio_state.h"
+#include <memory>
 
 #include "link/exchange_control.h"
+#include "link/link_doctor.h"
 #include "gui/form_com.h"
 #include "gui/message_box_prompts.h"
 #include "link/port_catalogue.h"
@@ -21,6 +24,7 @@ class QWidget;
 namespace qx210 {
 
 class Document;
+class ProductionWindow;
 
 // What the main window lends the radio link.
 struct WindowLinkParts {
@@ -30,6 +34,8 @@ struct WindowLinkParts {
   QAction* readButton = nullptr;    // toolbar "read"
   QAction* writeButton = nullptr;   // toolbar "write"
   QAction* portCommand = nullptr;   // Settings > Communication port
+  QAction* productionCommand = nullptr;  // "Program several radios…"
+  QAction* testCommand = nullptr;        // "Test connection…"
   QLabel* statusLabel = nullptr;
   QProgressBar* progressBar = nullptr;
   std::function<void(bool busy)> setBusy;
@@ -39,12 +45,21 @@ struct WindowLinkParts {
   std::function<bool(bool write)> confirmStart;
   // A read is complete, before its image goes into the document.
   std::function<void(const QByteArray& image)> imageRead;
+  // The open document's image, for the production window.
+  std::function<QByteArray()> documentImage;
+  // Where rescans find the machine's ports; the system's when empty.
+  std::function<PortCatalogue()> catalogueSource;
+  // Where the user's own devices ("Other device…") are kept. When empty: the
+  // per-user settings, unless a catalogue source is given (a test rig), in
+  // which case they are kept for this run only.
+  std::function<std::unique_ptr<QSettings>()> portSettings;
 };
 
 // The radio link of the main window: the port (scanned when this is built,
 // as FormCOM loads), the port window, the exchange control and its message
-// boxes, wired to the window's commands, status label and progress bar. A
-// write sends the document's image; a read loads into the document.
+// boxes, wired to the window's commands, status label and progress bar; and
+// the two fleet tools, the production window and the link doctor. A write
+// sends the document's image; a read loads into the document.
 class WindowLink : public QObject {
   Q_OBJECT
  public:
@@ -55,20 +70,41 @@ class WindowLink : public QObject {
   SerialLink& serial() { return m_serial; }
   ExchangeControl& control() { return m_control; }
   FormCOM* form() const { return m_form; }
+  ProductionWindow* productionWindow() const;
+  bool isTestingConnection() const { return m_doctor.isRunning(); }
 
   void showPortWindow();
+  // Programming -> "Program several radios…".
+  void showProductionWindow();
+  // Settings -> "Test connection…": the link doctor on the chosen port; its
+  // answer comes as a message box.
+  void testConnection();
 
   // The port in use as the user knows it: "COM3 (/dev/ttyUSB0)".
   QString portDescription() const;
   // What the last read of this run found in the radio, if there was one.
   const std::optional<RadioState>& lastRead() const { return m_lastRead; }
 
+ Q_SIGNALS:
+  void connectionTested(const qx210::DoctorReport& report);
+
  private:
+  void onDoctorFinished(const DoctorReport& report);
+  bool acquirePorts(const QStringList& paths);
+  void releasePorts();
+  void setBusy(bool busy);
+
+  WindowLinkParts m_parts;
   SerialLink m_serial;
   MessageBoxPrompts m_prompts;
   ExchangeControl m_control;
+  LinkDoctor m_doctor;
   QPointer<FormCOM> m_form;
   std::optional<RadioState> m_lastRead;
+  QPointer<ProductionWindow> m_production;
+  int m_testedSlot = 0;
+  bool m_reopenAfterTest = false;
+  bool m_reopenAfterRun = false;
 };
 
 }  // namespace qx210

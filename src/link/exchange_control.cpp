@@ -35,6 +35,11 @@ void ExchangeControl::stop() {
   m_link.flush();
 }
 
+bool ExchangeControl::startWriteAcknowledged() {
+  m_bytesSent = m_bytesReceived = 0;
+  return m_session.startWriteExchangeAcknowledged();
+}
+
 void ExchangeControl::onBytesReceived(const QByteArray& bytes) {
   if (m_session.isRunning()) m_bytesReceived += bytes.size();
   m_session.HandleReceivedBytes(bytes);
@@ -42,7 +47,12 @@ void ExchangeControl::onBytesReceived(const QByteArray& bytes) {
 
 // The cable was pulled or the device vanished: end at once rather than
 // leaving the window busy until the watchdog.
-void ExchangeControl::onPortLost() { m_session.FailExchange(); }
+void ExchangeControl::onPortLost(const QString& reason) {
+  CloneFailure failure;
+  failure.kind = CloneFailure::Kind::PortLost;
+  failure.reason = reason;
+  m_session.FailExchange(failure);
+}
 
 QTimer& ExchangeControl::timer(CloneTimer which) {
   switch (which) {
@@ -86,7 +96,9 @@ void ExchangeControl::deliverReadImage(const QByteArray& image, int radioBand) {
 }
 
 void ExchangeControl::showPortNotOpen() { m_prompts.showPortNotOpen(language()); }
-void ExchangeControl::showCommunicationError() { m_prompts.showCommunicationError(language()); }
+void ExchangeControl::showCommunicationError(const CloneFailure& failure) {
+  m_prompts.showCommunicationError(language(), DescribeFailure(failure, language()));
+}
 
 void ExchangeControl::askBandQuestion(int questionId) {
   QPointer<ExchangeControl> self(this);

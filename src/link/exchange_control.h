@@ -16,8 +16,9 @@ class ExchangePrompts {
  public:
   virtual ~ExchangePrompts() = default;
   virtual void showPortNotOpen(UiLanguage language) = 0;
-  // May block in a nested event loop.
-  virtual void showCommunicationError(UiLanguage language) = 0;
+  // May block in a nested event loop. `detail` says what the program saw
+  // (no answer, a damaged reply at an address, a lost port), in `language`.
+  virtual void showCommunicationError(UiLanguage language, const QString& detail) = 0;
   // Calls `answer` with true for Yes, now or later.
   virtual void askBandQuestion(UiLanguage language, std::function<void(bool yes)> answer) = 0;
 };
@@ -35,6 +36,12 @@ class ExchangeControl : public QObject, private CloneHost {
   // StartReadExchange and StartWriteExchange.
   bool startRead();
   bool startWrite();
+  // A write to a radio that has just acknowledged a program request sent
+  // through the same port by someone else.
+  bool startWriteAcknowledged();
+
+  // Off: ready for the next exchange as soon as one ends (no blink countdown).
+  void setFinishCountdownEnabled(bool enabled) { m_session.setFinishCountdownEnabled(enabled); }
 
   // What a write sends: asked for when the radio has identified itself, so
   // it is the state of that moment (848 bytes, address 0x0010 first).
@@ -52,6 +59,8 @@ class ExchangeControl : public QObject, private CloneHost {
   bool isRunning() const { return m_session.isRunning(); }
   // Stops a running exchange: End is sent and handed to the device at once.
   void stop();
+  // What the last failed exchange saw.
+  const CloneFailure& failure() const { return m_session.failure(); }
   const CloneSession& session() const { return m_session; }
 
   void setBandOverrideEnabled(bool enabled) { m_bandOverride = enabled; }
@@ -93,12 +102,12 @@ class ExchangeControl : public QObject, private CloneHost {
   QByteArray encodeImage() override;
   void deliverReadImage(const QByteArray& image, int radioBand) override;
   void showPortNotOpen() override;
-  void showCommunicationError() override;
+  void showCommunicationError(const CloneFailure& failure) override;
   void askBandQuestion(int questionId) override;
   void exchangeEnded(ExchangeOutcome outcome) override;
 
   void onBytesReceived(const QByteArray& bytes);
-  void onPortLost();
+  void onPortLost(const QString& reason);
   QTimer& timer(CloneTimer which);
 
   SerialLink& m_link;

@@ -52,6 +52,11 @@ QStringList PortCatalogue::orderDevicePaths(QStringList paths) {
   return paths;
 }
 
+QString PortDetails::usbIds() const {
+  if (vendorId < 0 || productId < 0) return {};
+  return QStringLiteral("%1:%2").arg(vendorId, 4, 16, QLatin1Char('0')).arg(productId, 4, 16, QLatin1Char('0'));
+}
+
 QStringList PortCatalogue::systemDevicePaths() {
   QStringList paths;
   const auto ports = QSerialPortInfo::availablePorts();
@@ -65,6 +70,24 @@ QStringList PortCatalogue::systemDevicePaths() {
   }
   paths.removeDuplicates();
   return orderDevicePaths(paths);
+}
+
+QMap<QString, PortDetails> PortCatalogue::systemDeviceDetails() {
+  QMap<QString, PortDetails> details;
+  const auto ports = QSerialPortInfo::availablePorts();
+  for (const QSerialPortInfo& info : ports) {
+    PortDetails entry;
+    entry.description = info.description();
+    entry.manufacturer = info.manufacturer();
+    entry.serialNumber = info.serialNumber();
+    if (info.hasVendorIdentifier()) entry.vendorId = info.vendorIdentifier();
+    if (info.hasProductIdentifier()) entry.productId = info.productIdentifier();
+    details.insert(info.systemLocation(), entry);
+#ifdef Q_OS_WIN
+    details.insert(info.portName(), entry);
+#endif
+  }
+  return details;
 }
 
 QMap<int, QString> PortCatalogue::readOverrides(QSettings& settings) {
@@ -82,21 +105,49 @@ QMap<int, QString> PortCatalogue::readOverrides(QSettings& settings) {
   return overrides;
 }
 
-PortCatalogue PortCatalogue::fromSystem() {
-  QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("qx210"), QStringLiteral("qx210"));
-  return fromSystem(settings);
+void PortCatalogue::storeOverride(QSettings& settings, int slot, const QString& path) {
+  if (slot < 1 || slot > kSlotCount) return;
+  settings.beginGroup(kPortsGroup);
+  // One spelling per slot: a hand-written "com3" gives way to the new entry.
+  const QStringList keys = settings.childKeys();
+  for (const QString& key : keys)
+    if (key.compare(slotCaption(slot), Qt::CaseInsensitive) == 0) settings.remove(key);
+  settings.setValue(slotCaption(slot), path);
+  settings.endGroup();
+  settings.sync();
 }
 
+std::unique_ptr<QSettings> PortCatalogue::openUserSettings() {
+  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("qx210"),
+                                     QStringLiteral("qx210"));
+}
+
+PortCatalogue PortCatalogue::fromSystem() { return fromSystem(*openUserSettings()); }
+
 PortCatalogue PortCatalogue::fromSystem(QSettings& settings) {
-  PortCatalogue catalogue;
 #ifdef Q_OS_WIN
+  PortCatalogue catalogue;
   for (int slot = 1; slot <= kSlotCount; ++slot) catalogue.setSlotPath(slot, slotCaption(slot));
-#else
-  const QStringList paths = systemDevicePaths();
-  for (int slot = 1; slot <= kSlotCount && slot <= paths.size(); ++slot)
-    catalogue.setSlotPath(slot, paths.at(slot - 1));
-#endif
+  const QMap<QString, PortDetails> details = systemDeviceDetails();
+  for (int slot = 1; slot <= kSlotCount; ++slot) catalogue.setSlotDetails(slot, details.value(slotCaption(slot)));
   catalogue.applyOverrides(readOverrides(settings));
+  return catalogue;
+#else
+  return fromDevices(systemDevicePaths(), readOverrides(settings), systemDeviceDetails());
+#endif
+}
+
+PortCatalogue PortCatalogue::fromDevices(const QStringList& devicePaths, const QMap<int, QString>& overrides,
+                                         const QMap<QString, PortDetails>& details) {
+  PortCatalogue catalogue;
+  catalogue.applyOverrides(overrides);
+  for (const QString& path : devicePaths) {
+    if (catalogue.slotOf(path) != 0) continue;  // already the user's own entry
+    const int slot = catalogue.firstFreeSlot();
+    if (slot == 0) break;
+    catalogue.setSlotPath(slot, path);
+  }
+  for (int slot = 1; slot <= kSlotCount; ++slot) catalogue.setSlotDetails(slot, details.value(catalogue.slotPath(slot)));
   return catalogue;
 }
 
@@ -110,8 +161,60 @@ void PortCatalogue::setSlotPath(int slot, const QString& path) {
   m_paths[static_cast<std::size_t>(slot - 1)] = path;
 }
 
+PortDetails PortCatalogue::slotDetails(int slot) const {
+  if (slot < 1 || slot > kSlotCount) return {};
+  return m_details[static_cast<std::size_t>(slot - 1)];
+}
+
+void PortCatalogue::setSlotDetails(int slot, const PortDetails& details) {
+  if (slot < 1 || slot > kSlotCount) return;
+  m_details[static_cast<std::size_t>(slot - 1)] = details;
+}
+
 void PortCatalogue::applyOverrides(const QMap<int, QString>& overrides) {
-  for (auto it = overrides.cbegin(); it != overrides.cend(); ++it) setSlotPath(it.key(), it.value());
+  for (auto it = overrides.cbegin(); it != overrides.cend(); ++it) {
+    setSlotPath(it.key(), it.value());
+    setSlotDetails(it.key(), {});
+  }
+}
+
+int PortCatalogue::slotOf(const QString& path) const {
+  if (path.isEmpty()) return 0;
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    if (slotPath(slot) == path) return slot;
+  return 0;
+}
+
+int PortCatalogue::firstFreeSlot() const {
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    if (slotPath(slot).isEmpty()) return slot;
+  return 0;
+}
+
+PortCatalogue PortCatalogue::merged(const PortCatalogue& fresh, const QMap<int, QString>& userDevices) const {
+  PortCatalogue result;
+  result.applyOverrides(userDevices);
+  const auto isFree = [&](int slot) { return result.slotPath(slot).isEmpty() && !userDevices.contains(slot); };
+  // Devices still there keep their slots.
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    const QString path = slotPath(slot);
+    const int now = fresh.slotOf(path);
+    if (now == 0 || !isFree(slot) || result.slotOf(path) != 0) continue;
+    result.setSlotPath(slot, path);
+    result.setSlotDetails(slot, fresh.slotDetails(now));
+  }
+  // New devices, in the order of the fresh scan, into the free slots.
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    const QString path = fresh.slotPath(slot);
+    if (path.isEmpty() || result.slotOf(path) != 0) continue;
+    int free = 0;
+    for (int candidate = 1; candidate <= kSlotCount && free == 0; ++candidate)
+      if (isFree(candidate)) free = candidate;
+    if (free == 0) break;
+    result.setSlotPath(free, path);
+    result.setSlotDetails(free, fresh.slotDetails(slot));
+  }
+  return result;
 }
 
 }  // namespace qx210

@@ -1,6 +1,7 @@
 #include "link/serial_link.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -54,6 +55,7 @@ bool SerialLink::openSlot(int slot) {
   m_port->setDataTerminalReady(true);
   m_port->setRequestToSend(true);
   m_port->clearError();
+  m_openPath = path;
   return true;
 }
 
@@ -114,6 +116,95 @@ int SerialLink::scan(int rememberedPort) {
     openSlot(first);
   }
   return 0;
+}
+
+PortAvailability SerialLink::probePath(const QString& path, QString& error) {
+  error.clear();
+  if (path.isEmpty()) return PortAvailability::NoDevice;
+  QSerialPort port;
+  port.setPortName(path);
+  const PortAvailability availability = openDevice(port, path, error);
+  if (port.isOpen()) port.close();
+  return availability;
+}
+
+void SerialLink::setUserDevices(const QMap<int, QString>& devices) {
+  m_userDevices.clear();
+  for (auto it = devices.cbegin(); it != devices.cend(); ++it)
+    if (it.key() >= 1 && it.key() <= PortCatalogue::kSlotCount && !it.value().isEmpty())
+      m_userDevices.insert(it.key(), it.value());
+  m_catalogue.applyOverrides(m_userDevices);
+}
+
+int SerialLink::addUserDevice(const QString& path) {
+  int slot = m_catalogue.slotOf(path);
+  if (slot == 0) slot = m_catalogue.firstFreeSlot();
+  if (slot == 0) slot = PortCatalogue::kSlotCount;
+  // The device that held the slot before gives it up.
+  if (m_catalogue.slotPath(slot) != path && slotInUse() == slot) close();
+  m_userDevices.insert(slot, path);
+  m_catalogue.setSlotPath(slot, path);
+  m_catalogue.setSlotDetails(slot, {});
+  QString error;
+  const PortAvailability availability = slotInUse() == slot ? PortAvailability::Openable : probePath(path, error);
+  m_availability[static_cast<std::size_t>(slot - 1)] = availability;
+  m_errors[static_cast<std::size_t>(slot - 1)] = error;
+  Q_EMIT catalogueChanged();
+  return slot;
+}
+
+int SerialLink::slotInUse() const {
+  if (!m_port->isOpen()) return 0;
+  if (m_catalogue.slotPath(m_comPortNumber) == m_openPath) return m_comPortNumber;
+  return m_catalogue.slotOf(m_openPath);
+}
+
+bool SerialLink::rescan() {
+  const QString openPath = m_port->isOpen() ? m_openPath : QString();
+  // A device removed under an open port: closed now rather than at its next read.
+  if (!openPath.isEmpty() && !QFileInfo::exists(openPath)) {
+    close();
+    Q_EMIT portLost(tr("The device was removed."));
+  }
+  const PortCatalogue fresh = m_catalogueSource ? m_catalogueSource() : m_catalogue;
+  const PortCatalogue next = m_catalogue.merged(fresh, m_userDevices);
+  bool changed = !(next == m_catalogue);
+  const PortCatalogue previous = m_catalogue;
+  m_catalogue = next;
+  const QString stillOpen = m_port->isOpen() ? m_openPath : QString();
+  for (int slot = 1; slot <= PortCatalogue::kSlotCount; ++slot) {
+    const auto index = static_cast<std::size_t>(slot - 1);
+    const QString path = m_catalogue.slotPath(slot);
+    PortAvailability availability = m_availability[index];
+    QString error = m_errors[index];
+    if (path.isEmpty()) {
+      availability = PortAvailability::NoDevice;
+      error.clear();
+    } else if (path == stillOpen) {
+      availability = PortAvailability::Openable;
+      error.clear();
+    } else if (path != previous.slotPath(slot) || availability != PortAvailability::Openable) {
+      // New here, or unusable at the last look: worth one more try. A port
+      // that opened before is not opened again on every look.
+      availability = probePath(path, error);
+    }
+#ifdef Q_OS_UNIX
+    else if (!QFileInfo::exists(path)) {
+      availability = PortAvailability::NoDevice;  // a user's device that went away
+      error.clear();
+    }
+#endif
+    if (availability != m_availability[index]) changed = true;
+    m_availability[index] = availability;
+    m_errors[index] = error;
+  }
+  // The open port follows its device.
+  if (!stillOpen.isEmpty()) {
+    const int slot = m_catalogue.slotOf(stillOpen);
+    if (slot != 0 && slot != m_comPortNumber) setComPortNumber(slot);
+  }
+  if (changed) Q_EMIT catalogueChanged();
+  return changed;
 }
 
 PortAvailability SerialLink::availability(int slot) const {

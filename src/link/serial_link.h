@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSerialPort>
 #include <array>
+#include <functional>
 
 #include "link/port_catalogue.h"
 
@@ -26,6 +27,26 @@ class SerialLink : public QObject {
   ~SerialLink() override;
 
   const PortCatalogue& catalogue() const { return m_catalogue; }
+
+  // Where rescans look for the machine's devices (none: rescans only check
+  // what is known).
+  void setCatalogueSource(std::function<PortCatalogue()> source) { m_catalogueSource = std::move(source); }
+  // The user's own devices ("Other device..."): they keep their slots through
+  // every rescan.
+  void setUserDevices(const QMap<int, QString>& devices);
+  const QMap<int, QString>& userDevices() const { return m_userDevices; }
+  // Puts `path` into a slot (the one that has it already, else the lowest
+  // free one, else the last), remembers it as the user's own and returns the
+  // slot. The port is not opened.
+  int addUserDevice(const QString& path);
+
+  // Looks for devices that came or went since the last look. Known devices
+  // keep their slots; only new ones are tried, and the open port is left as
+  // it is (it follows its device into another slot). True when the catalogue
+  // or a slot's availability changed.
+  bool rescan();
+  // The slot whose port is open now, or 0.
+  int slotInUse() const;
 
   // ComPortNumber: 1..20, 0 = none chosen yet.
   int comPortNumber() const { return m_comPortNumber; }
@@ -58,6 +79,7 @@ class SerialLink : public QObject {
   // The open port failed (device removed, read error) and has been closed.
   void portLost(const QString& reason);
   void comPortNumberChanged(int number);
+  void catalogueChanged();
 
  protected:
   // Opens `port`, already named after `path`: Openable, or why it stays
@@ -70,8 +92,13 @@ class SerialLink : public QObject {
   void onReadyRead();
   void onErrorOccurred(QSerialPort::SerialPortError error);
   PortAvailability probe(int slot, QString& error);
+  // Tries `path` with a port of its own, leaving the open one alone.
+  PortAvailability probePath(const QString& path, QString& error);
 
   PortCatalogue m_catalogue;
+  QString m_openPath;  // the path the open port was opened by (portName() shortens it)
+  std::function<PortCatalogue()> m_catalogueSource;
+  QMap<int, QString> m_userDevices;
   QSerialPort* m_port = nullptr;
   int m_comPortNumber = 0;
   PortAvailability m_lastOpenResult = PortAvailability::NoDevice;

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -45,7 +51,7 @@ TEST_F(FormComTest, TwentyOptionsWithTheirDevices) {
     EXPECT_EQ(option->isEnabled(), i == 2) << i;
     EXPECT_FALSE(option->isChecked()) << i;
   }
-  EXPECT_EQ(form.deviceLabel(2)->text(), m_catalogue.slotPath(3));
+  EXPECT_EQ(form.deviceLabel(2)->text(), m_catalogue.slotPath(3) + QStringLiteral(" (in use)"));
   EXPECT_EQ(form.deviceLabel(4)->text(), QStringLiteral("/nonexistent/ttyUSB9"));
   // The only openable port is opened and remembered, without a mark.
   EXPECT_TRUE(link.isOpen());
@@ -94,18 +100,153 @@ TEST_F(FormComTest, RememberedPortIsMarkedAndClickOpensAnother) {
   EXPECT_TRUE(link.isOpen());
 }
 
-TEST_F(FormComTest, CloseBoxHidesAndKeepsTheScan) {
+TEST_F(FormComTest, CloseBoxHidesAndShowingLooksAgain) {
   addRadio(2);
-  SerialLink link(m_catalogue);
+  test::FeignedLink link(m_catalogue);
   FormCOM form(link);
+  ASSERT_EQ(link.opened.size(), 2);  // the scan's try, then the open for good
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   EXPECT_FALSE(form.close());  // the close is refused: the window only hides
   EXPECT_FALSE(form.isVisible());
-  m_radios.clear();  // the device goes away; no new scan is made
   form.show();
+  // A port that opened is not opened again by the looks that follow.
+  EXPECT_EQ(link.opened.size(), 2);
   EXPECT_TRUE(form.option(1)->isEnabled());
   form.hide();
+  m_radios.clear();  // the device goes away while the window is hidden
+  form.show();
+  EXPECT_FALSE(form.option(1)->isEnabled());
+  EXPECT_FALSE(form.deviceLabel(1)->isEnabled());
+  EXPECT_FALSE(link.isOpen());
+  form.hide();
+}
+
+TEST_F(FormComTest, AdaptersThatComeAndGoShowWhileTheWindowIsOpen) {
+  addRadio(1);
+  SerialLink link(m_catalogue);
+  PortCatalogue machine = m_catalogue;
+  link.setCatalogueSource([&machine] { return machine; });
+  FormCOM form(link);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  // A new adapter appears in the lowest free slot; the one in use keeps COM1.
+  auto radio = std::make_unique<sim::PtyRadio>(sim::RadioProtocol(), sim::LineOptions{});
+  ASSERT_TRUE(radio->open());
+  machine = PortCatalogue::fromDevices({radio->slavePath(), m_catalogue.slotPath(1)}, {});
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form.option(1)->isEnabled(); }, 2000));
+  EXPECT_EQ(form.deviceLabel(1)->text(), radio->slavePath());
+  EXPECT_EQ(link.catalogue().slotPath(1), m_catalogue.slotPath(1));
+  EXPECT_TRUE(form.deviceLabel(0)->text().endsWith(QStringLiteral("(in use)")));
+  EXPECT_TRUE(form.deviceLabel(0)->font().bold());
+  // And goes again.
+  machine = PortCatalogue::fromDevices({m_catalogue.slotPath(1)}, {});
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form.deviceLabel(1)->text().isEmpty(); }, 2000));
+  EXPECT_FALSE(form.option(1)->isEnabled());
+  EXPECT_TRUE(link.isOpen());
+  form.hide();
+}
+
+TEST_F(FormComTest, DescriptionAndUsbIdentifiersWhereKnown) {
+  addRadio(1);
+  PortDetails details;
+  details.description = QStringLiteral("FT232R USB UART");
+  details.manufacturer = QStringLiteral("FTDI");
+  details.serialNumber = QStringLiteral("A50285BI");
+  details.vendorId = 0x0403;
+  details.productId = 0x6001;
+  m_catalogue.setSlotDetails(1, details);
+  SerialLink link(m_catalogue);
+  FormCOM form(link);
+  EXPECT_EQ(form.deviceLabel(0)->text(),
+            m_catalogue.slotPath(1) + QStringLiteral(" FT232R USB UART [0403:6001 A50285BI] (in use)"));
+  EXPECT_TRUE(form.option(0)->toolTip().contains(QStringLiteral("FTDI")));
+  EXPECT_TRUE(form.option(0)->toolTip().contains(QStringLiteral("USB vendor:product 0403:6001")));
+}
+
+// "Other device…": any path, stored for later runs, in use at once.
+class OtherDeviceTest : public FormComTest {
+ protected:
+  void SetUp() override {
+    SetLanguage(kEnglish);
+    m_settingsFile = m_dir.filePath(QStringLiteral("qx210.ini"));
+    SetMessageBoxHook([this](QMessageBox& box) {
+      m_boxes << box.text();
+      return MessageResult::kOk;
+    });
+  }
+  void TearDown() override { SetMessageBoxHook({}); }
+  std::function<std::unique_ptr<QSettings>()> settings() const {
+    return [file = m_settingsFile] { return std::make_unique<QSettings>(file, QSettings::IniFormat); };
+  }
+  // Clicks "Other device…" and types `path` into its dialog.
+  void enterOtherDevice(FormCOM& form, const QString& path) {
+    QTimer::singleShot(0, &form, [path] {
+      auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->objectName(), QStringLiteral("OtherDeviceDialog"));
+      dialog->setTextValue(path);
+      dialog->accept();
+    });
+    QTest::mouseClick(form.otherDeviceButton(), Qt::LeftButton);
+  }
+  QTemporaryDir m_dir;
+  QString m_settingsFile;
+  QStringList m_boxes;
+};
+
+TEST_F(OtherDeviceTest, TakesEffectAtOnceAndIsRemembered) {
+  m_catalogue.setSlotPath(1, QStringLiteral("/nonexistent/ttyUSB0"));
+  SerialLink link(m_catalogue);
+  FormCOM form(link);
+  form.setSettingsFactory(settings());
+  ASSERT_FALSE(link.isOpen());
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  EXPECT_EQ(form.otherDeviceButton()->text(), QStringLiteral("Other device…"));
+
+  auto radio = std::make_unique<sim::PtyRadio>(sim::RadioProtocol(), sim::LineOptions{});
+  ASSERT_TRUE(radio->open());
+  radio->start();
+  enterOtherDevice(form, radio->slavePath());
+  // The lowest free slot, chosen and open, no restart.
+  EXPECT_TRUE(link.isOpen());
+  EXPECT_EQ(link.comPortNumber(), 2);
+  EXPECT_TRUE(form.option(1)->isChecked());
+  EXPECT_TRUE(form.deviceLabel(1)->text().startsWith(radio->slavePath()));
+  EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join(QLatin1Char('\n')).toStdString();
+  // Stored for the next run, and kept through the window's looks.
+  QSettings stored(m_settingsFile, QSettings::IniFormat);
+  EXPECT_EQ(stored.value(QStringLiteral("ports/COM2")).toString(), radio->slavePath());
+  QTest::qWait(1200);
+  EXPECT_EQ(link.catalogue().slotPath(2), radio->slavePath());
+  // The radio answers over it.
+  link.transmit(QByteArrayLiteral("PROGRAM"));
+  QSignalSpy received(&link, &SerialLink::bytesReceived);
+  ASSERT_TRUE(received.wait(2000));
+  EXPECT_EQ(received.first().first().toByteArray(), QByteArray(1, '\x06'));
+  form.hide();
+  link.close();
+  radio->stop();
+}
+
+TEST_F(OtherDeviceTest, PathThatCannotOpenIsKeptAndExplained) {
+  SerialLink link(m_catalogue);
+  FormCOM form(link);
+  form.setSettingsFactory(settings());
+  const QString path = m_dir.filePath(QStringLiteral("qx210-radio"));
+  EXPECT_FALSE(form.chooseOtherDevice(path));
+  ASSERT_EQ(m_boxes.size(), 1);
+  EXPECT_TRUE(m_boxes.first().startsWith(path + QStringLiteral(" is kept as COM1, but cannot be opened now.")));
+  EXPECT_TRUE(m_boxes.first().contains(QStringLiteral("does not exist")));
+  EXPECT_EQ(QSettings(m_settingsFile, QSettings::IniFormat).value(QStringLiteral("ports/COM1")).toString(), path);
+  // Once the emulator makes it (as with --link), choosing COM1 works.
+  auto radio = std::make_unique<sim::PtyRadio>(sim::RadioProtocol(), sim::LineOptions{});
+  ASSERT_TRUE(radio->open());
+  ASSERT_TRUE(QFile::link(radio->slavePath(), path));
+  link.rescan();
+  EXPECT_TRUE(form.option(0)->isEnabled());
+  EXPECT_TRUE(link.choosePort(1));
 }
 
 TEST_F(FormComTest, PermissionDeniedNamesTheFix) {
@@ -152,14 +293,16 @@ class PromptsTest : public ::testing::Test {
  protected:
   void TearDown() override { SetMessageBoxHook({}); }
   struct Seen {
-    QString text, title;
+    QString text, title, details;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
   };
   void answer(int result) {
     SetMessageBoxHook([this, result](QMessageBox& box) {
-      Seen s{box.text(), box.windowTitle(), box.icon(), {}};
-      for (QAbstractButton* b : box.buttons()) s.buttons << b->text();
+      Seen s{box.text(), box.windowTitle(), box.detailedText(), box.icon(), {}};
+      // The answer buttons; the details button is none of them.
+      for (QAbstractButton* b : box.buttons())
+        if (box.standardButton(b) != QMessageBox::NoButton) s.buttons << b->text();
       m_seen << s;
       return result;
     });
@@ -171,19 +314,35 @@ class PromptsTest : public ::testing::Test {
 TEST_F(PromptsTest, PortNotOpenAndCommunicationError) {
   answer(MessageResult::kOk);
   m_prompts.showPortNotOpen(kEnglish);
-  m_prompts.showCommunicationError(kChinese);
+  m_prompts.showCommunicationError(kChinese, QString::fromUtf8("数据块 0x0150 之后没有应答。"));
   ASSERT_EQ(m_seen.size(), 2);
   EXPECT_EQ(m_seen[0].text, QStringLiteral("Communication port not open, please first selection menu "
                                            "'communication port' to open its serial ports!"));
   EXPECT_EQ(m_seen[0].title, QStringLiteral("Prompt"));
   EXPECT_EQ(m_seen[0].icon, QMessageBox::Information);
   EXPECT_EQ(m_seen[1].text, QString::fromUtf8("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"));
+  EXPECT_EQ(m_seen[1].details, QString::fromUtf8("数据块 0x0150 之后没有应答。"));
+  EXPECT_TRUE(m_seen[0].details.isEmpty());
   EXPECT_EQ(m_seen[1].icon, QMessageBox::Critical);
   // Style 16 with an empty title: the application's title.
   EXPECT_EQ(m_seen[1].title, ApplicationTitle());
   EXPECT_FALSE(m_seen[1].title.isEmpty());
   EXPECT_EQ(m_seen[1].buttons.size(), 1);
   EXPECT_EQ(m_seen[0].buttons.size(), 1);
+}
+
+TEST_F(PromptsTest, DetailsButtonInTheCurrentLanguage) {
+  QStringList captions;
+  SetMessageBoxHook([&captions](QMessageBox& box) {
+    for (QAbstractButton* b : box.buttons())
+      if (box.standardButton(b) == QMessageBox::NoButton) captions << b->text();
+    return MessageResult::kOk;
+  });
+  SetLanguage(kChinese);
+  m_prompts.showCommunicationError(kChinese, QString::fromUtf8("编程请求没有得到任何应答。"));
+  SetLanguage(kEnglish);
+  m_prompts.showCommunicationError(kEnglish, QStringLiteral("No answer to the program request."));
+  EXPECT_EQ(captions, (QStringList{QString::fromUtf8("显示详细信息..."), QStringLiteral("Show Details...")}));
 }
 
 TEST_F(PromptsTest, BandQuestionAnswers) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSettings>
+#include <deque>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,8 +20,10 @@
 #include "gui/channel_grid.h"
 #include "gui/debug_parameters_dialog.h"
 #include "gui/dialog_set.h"
+#include "gui/file_commands.h"
 #include "core/lists.h"
 #include "gui/message_box.h"
+#include "core/backups.h"
 #include "core/codec.h"
 #include "gui/window_link.h"
 #include "support/link_rig.h"
@@ -64,6 +68,8 @@ class MainWindowLink : public ::testing::Test {
     {
       QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("qx210"), QStringLiteral("qx210"));
       settings.setValue(QStringLiteral("ports/COM1"), com1);
+      // The question before a write has tests of its own.
+      settings.setValue(QStringLiteral("confirmWrite"), m_confirmWrite);
     }
     QFile parameter(m_dir.filePath(QStringLiteral("parameter")));
     ASSERT_TRUE(parameter.open(QIODevice::WriteOnly));
@@ -71,9 +77,16 @@ class MainWindowLink : public ::testing::Test {
     parameter.close();
     MainWindowConfig config;
     config.parameterFile = parameter.fileName();
+    // The user's own devices only: the machine's serial devices fill the
+    // other slots and would make the outcome depend on the machine.
+    config.portCatalogue = [] {
+      QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("qx210"), QStringLiteral("qx210"));
+      return PortCatalogue::fromDevices({}, PortCatalogue::readOverrides(settings));
+    };
     const QString hint = m_dir.filePath(QStringLiteral("hint.ini"));
     config.languageHintStore = [hint] { return std::make_unique<QSettings>(hint, QSettings::IniFormat); };
     m_window = std::make_unique<MainWindow>(config);
+    m_window->fileCommands().setBackupFolder(m_dir.filePath(QStringLiteral("backups")));
     m_window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
   }
@@ -106,6 +119,7 @@ class MainWindowLink : public ::testing::Test {
   std::unique_ptr<MainWindow> m_window;
   QStringList m_boxes;
   int m_boxAnswer = MessageResult::kOk;
+  bool m_confirmWrite = false;
 };
 
 TEST_F(MainWindowLink, ReadFromTheMenuFillsTheDocument) {
@@ -116,11 +130,6 @@ TEST_F(MainWindowLink, ReadFromTheMenuFillsTheDocument) {
   RadioState expected;
   ASSERT_TRUE(DecodeImage(SampleImage(), expected));
 
-  // The start enables the model frame even under the edit lock and focuses the band list.
-  QAction* lock = m_window->findChild<QAction*>(QStringLiteral("mnulock"));
-  ASSERT_NE(lock, nullptr);
-  lock->trigger();
-  ASSERT_FALSE(m_window->modelFrame()->isEnabled());
   ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
 
   m_window->readAction()->trigger();
@@ -129,8 +138,9 @@ TEST_F(MainWindowLink, ReadFromTheMenuFillsTheDocument) {
   EXPECT_FALSE(m_window->findChild<QWidget*>(QStringLiteral("Toolbar1"))->isEnabled());
   EXPECT_FALSE(m_window->findChild<QWidget*>(QStringLiteral("mnupro"))->isEnabled());
   EXPECT_TRUE(m_window->findChild<QWidget*>(QStringLiteral("mnuFile"))->isEnabled());
-  EXPECT_TRUE(m_window->modelFrame()->isEnabled());
-  EXPECT_EQ(QApplication::focusWidget(), m_window->modelFrame()->bandList());
+  // The band and the panel wait until the read has replaced them.
+  EXPECT_FALSE(m_window->modelFrame()->isEnabled());
+  EXPECT_FALSE(m_window->settingsPanel()->isEnabled());
   EXPECT_EQ(m_window->statusLabel()->text(), QStringLiteral("It's communicating, please wait......"));
   EXPECT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::ReadComplete));
   EXPECT_EQ(document().state().channels, expected.channels);
@@ -143,6 +153,74 @@ TEST_F(MainWindowLink, ReadFromTheMenuFillsTheDocument) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return m_window->readAction()->isEnabled(); }, 5000));
   EXPECT_FALSE(m_window->statusLabel()->isVisible());
   EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join(QLatin1Char('|')).toStdString();
+  // What the radio held is kept among the backups, as read.
+  const QStringList backups = BackupStore(m_window->fileCommands().backupFolder()).backups();
+  ASSERT_EQ(backups.size(), 1);
+  EXPECT_TRUE(backups[0].endsWith(QStringLiteral("_read.DAT")));
+  QFile backup(backups[0]);
+  ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+  EXPECT_EQ(backup.readAll(), SampleImage());
+}
+
+// Before a write: the port and what will change, with Write and Cancel and a
+// "Do not ask again" that holds for the next writes.
+TEST_F(MainWindowLink, AWriteIsAskedForWithThePortAndWhatChanges) {
+  m_confirmWrite = true;
+  startRadio(SampleImage());
+  openWindow(m_radio->slavePath());
+  QStringList questions;
+  std::deque<std::pair<int, bool>> replies{{MessageResult::kCancel, false}, {MessageResult::kWrite, true}};
+  SetMessageBoxHook([&](QMessageBox& box) {
+    m_boxes << box.text();
+    if (!box.checkBox()) return static_cast<int>(MessageResult::kOk);
+    questions << box.text();
+    const auto [answer, dontAsk] = replies.front();
+    replies.pop_front();
+    box.checkBox()->setChecked(dontAsk);
+    return answer;
+  });
+  m_window->writeAction()->trigger();
+  ASSERT_EQ(questions.size(), 1);
+  EXPECT_TRUE(questions[0].startsWith(QStringLiteral("Write to the radio on COM1 (%1)?").arg(m_radio->slavePath())))
+      << questions[0].toStdString();
+  EXPECT_TRUE(questions[0].contains(QStringLiteral("has not been read in this run")));
+  EXPECT_FALSE(control().isBusy());
+  EXPECT_EQ(m_radio->programRequests(), 0);
+
+  m_window->readAction()->trigger();
+  ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::ReadComplete));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->writeAction()->isEnabled(); }, 5000));
+  RadioState next = document().state();
+  next.channel(2) = NewChannel(*Frequency::fromText(QStringLiteral("146.00000")));
+  next.settings.keys.pf2 = 3;
+  next.settings.message.line1 = QStringLiteral("HELLO");
+  document().apply(next, EditKind::Channels);
+  m_window->writeAction()->trigger();
+  ASSERT_EQ(questions.size(), 2);
+  EXPECT_TRUE(questions[1].contains(QStringLiteral("1 channel and 2 settings differ"))) << questions[1].toStdString();
+  ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->writeAction()->isEnabled(); }, 5000));
+  // Not asked again.
+  m_window->writeAction()->trigger();
+  EXPECT_EQ(questions.size(), 2);
+  ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
+}
+
+// Leaving while the radio is written asks first; stopping sends End.
+TEST_F(MainWindowLink, ExitDuringAWriteAsksAndStopsWithEnd) {
+  startRadio(QByteArray(1024, '\x3C'), {}, true);
+  openWindow(m_radio->slavePath());
+  m_window->writeAction()->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->progressBar()->isVisible(); }, 5000));
+  m_boxAnswer = MessageResult::kNo;
+  EXPECT_FALSE(m_window->close());
+  ASSERT_EQ(m_boxes.size(), 1);
+  EXPECT_EQ(m_boxes[0], QStringLiteral("The radio is being read or written. Stop and exit?"));
+  EXPECT_TRUE(control().isRunning());
+  m_boxAnswer = MessageResult::kYes;
+  EXPECT_TRUE(m_window->close());
+  EXPECT_FALSE(control().isRunning());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return m_radio->endsReceived() == 1; }, 3000));
 }
 
 TEST_F(MainWindowLink, WriteFromTheToolbarChangesWrittenRegionsOnly) {
@@ -290,6 +368,7 @@ TEST_F(MainWindowLink, ReadCommitsTheTypedValueBeforeTheImageReplacesIt) {
   openWindow(m_radio->slavePath());
   ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
   typeRx(4, QStringLiteral("437"));
+  m_boxAnswer = MessageResult::kDiscard;  // the read replaces a changed document
   std::vector<Edit> edits;
   QObject::connect(&document(), &Document::edited, m_window.get(), [&edits](const Edit& edit) { edits.push_back(edit); });
   m_window->readAction()->trigger();

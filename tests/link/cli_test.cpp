@@ -132,6 +132,9 @@ TEST_F(CliTest, SilentRadioEndsWithTheCommunicationErrorAndNoFile) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_TRUE(run.err.contains(QStringLiteral(
       "Communication error, please check the intercom model, fault, attachment and computer serial choice!")));
+  // What the program saw, below the message: the reply of block 0x0050 was
+  // acknowledged, and nothing came back.
+  EXPECT_TRUE(run.err.contains(QStringLiteral("No answer after block 0x0050."))) << run.err.toStdString();
   EXPECT_FALSE(QFile::exists(path("never.DAT")));
 }
 
@@ -141,6 +144,8 @@ TEST_F(CliTest, ChineseMessages) {
                              QStringLiteral("--port"), port(), QStringLiteral("--out"), path("x.DAT")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_TRUE(run.err.contains(QString::fromUtf8("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！")));
+  EXPECT_TRUE(run.err.contains(QString::fromUtf8("型号标识不是 QX-210 的：D0 32 32 30 37 01 F8 FF。")))
+      << run.err.toStdString();
 }
 
 TEST_F(CliTest, MissingPortSaysThePortIsNotOpen) {

@@ -41,6 +41,51 @@ TEST(PortCatalogue, SettingsOverrideSlots) {
   EXPECT_EQ(PortCatalogue::slotCaption(12), QStringLiteral("COM12"));
 }
 
+TEST(PortCatalogue, UserDevicesKeepTheirSlotsAndTheMachinesFillTheRest) {
+  const QStringList machine{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB1"), QStringLiteral("/dev/ttyS0")};
+  const PortCatalogue catalogue =
+      PortCatalogue::fromDevices(machine, {{2, QStringLiteral("/tmp/radio")}, {3, QStringLiteral("/dev/ttyUSB1")}});
+  EXPECT_EQ(catalogue.slotPath(1), QStringLiteral("/dev/ttyUSB0"));
+  EXPECT_EQ(catalogue.slotPath(2), QStringLiteral("/tmp/radio"));
+  EXPECT_EQ(catalogue.slotPath(3), QStringLiteral("/dev/ttyUSB1"));  // not listed twice
+  EXPECT_EQ(catalogue.slotPath(4), QStringLiteral("/dev/ttyS0"));
+  EXPECT_TRUE(catalogue.slotPath(5).isEmpty());
+  EXPECT_EQ(catalogue.slotOf(QStringLiteral("/dev/ttyS0")), 4);
+  EXPECT_EQ(catalogue.firstFreeSlot(), 5);
+}
+
+TEST(PortCatalogue, RescanKeepsSlotsOfDevicesThatStay) {
+  PortDetails ftdi;
+  ftdi.description = QStringLiteral("FT232R USB UART");
+  ftdi.vendorId = 0x0403;
+  ftdi.productId = 0x6001;
+  const QString a = QStringLiteral("/dev/ttyUSB1");
+  const QString b = QStringLiteral("/dev/ttyUSB2");
+  const QString fresh = QStringLiteral("/dev/ttyUSB0");
+  const PortCatalogue before = PortCatalogue::fromDevices({a, b}, {});
+  // ttyUSB0 is plugged in and sorts first; ttyUSB1 is pulled.
+  const PortCatalogue scan = PortCatalogue::fromDevices({fresh, b}, {}, {{fresh, ftdi}});
+  const PortCatalogue after = before.merged(scan);
+  EXPECT_EQ(after.slotPath(1), fresh);  // the slot left free, lowest first
+  EXPECT_EQ(after.slotPath(2), b);      // kept
+  EXPECT_EQ(after.slotDetails(1), ftdi);
+  EXPECT_EQ(after.slotDetails(1).usbIds(), QStringLiteral("0403:6001"));
+  // A user's device keeps its slot though no scan finds it.
+  const PortCatalogue pinned = after.merged(PortCatalogue::fromDevices({b}, {}), {{5, QStringLiteral("/tmp/qx")}});
+  EXPECT_EQ(pinned.slotPath(5), QStringLiteral("/tmp/qx"));
+  EXPECT_EQ(pinned.slotPath(2), b);
+  EXPECT_TRUE(pinned.slotPath(1).isEmpty());
+}
+
+TEST(PortCatalogue, StoredUserDeviceReplacesAnyOtherSpelling) {
+  QTemporaryDir dir;
+  QSettings settings(dir.filePath(QStringLiteral("qx210.ini")), QSettings::IniFormat);
+  settings.setValue(QStringLiteral("ports/com4"), QStringLiteral("/dev/old"));
+  PortCatalogue::storeOverride(settings, 4, QStringLiteral("/tmp/new"));
+  PortCatalogue::storeOverride(settings, 21, QStringLiteral("/tmp/none"));
+  EXPECT_EQ(PortCatalogue::readOverrides(settings), (QMap<int, QString>{{4, QStringLiteral("/tmp/new")}}));
+}
+
 // Slots backed by emulated radios; the others by paths that do not exist.
 class PortScan : public ::testing::Test {
  protected:
@@ -150,6 +195,40 @@ TEST_F(PortScan, DeniedPortIsReportedAndSkipped) {
   EXPECT_FALSE(link.choosePort(2));
   EXPECT_TRUE(link.lastOpenDenied());
   EXPECT_EQ(link.errorString(), QStringLiteral("feigned failure"));
+}
+
+TEST_F(PortScan, RescanTriesOnlyNewPortsAndTheOpenOneFollowsItsDevice) {
+  const QString first = addRadio(1);
+  test::FeignedLink link(m_catalogue);
+  PortCatalogue machine = m_catalogue;
+  link.setCatalogueSource([&machine] { return machine; });
+  link.scan(0);
+  ASSERT_TRUE(link.isOpen());
+  ASSERT_EQ(link.comPortNumber(), 1);
+  link.opened.clear();
+  QSignalSpy changed(&link, &SerialLink::catalogueChanged);
+  EXPECT_FALSE(link.rescan());  // nothing new, nothing opened
+  EXPECT_TRUE(link.opened.isEmpty());
+  EXPECT_TRUE(changed.isEmpty());
+
+  auto plugged = std::make_unique<sim::PtyRadio>(sim::RadioProtocol(), sim::LineOptions{});
+  ASSERT_TRUE(plugged->open());
+  const QString second = plugged->slavePath();
+  machine = PortCatalogue::fromDevices({second, first}, {});
+  EXPECT_TRUE(link.rescan());
+  EXPECT_EQ(link.opened, QStringList{second});  // only the newcomer is tried
+  EXPECT_EQ(link.catalogue().slotPath(1), first);
+  EXPECT_EQ(link.catalogue().slotPath(2), second);
+  EXPECT_EQ(link.availability(2), PortAvailability::Openable);
+  EXPECT_EQ(link.slotInUse(), 1);
+  EXPECT_EQ(changed.size(), 1);
+
+  // A device added by the user goes to the lowest free slot.
+  EXPECT_EQ(link.addUserDevice(QStringLiteral("/nonexistent/qx")), 3);
+  EXPECT_EQ(link.availability(3), PortAvailability::NoDevice);
+  EXPECT_EQ(link.addUserDevice(second), 2);
+  link.rescan();
+  EXPECT_EQ(link.catalogue().slotPath(3), QStringLiteral("/nonexistent/qx"));
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ class FakeCloneHost : public CloneHost {
   QList<std::pair<CloneTimer, bool>> timerChanges;
   QList<int> questions;
   int communicationErrors = 0;
+  QList<CloneFailure> failures;
   int portNotOpenPrompts = 0;
   QList<QByteArray> decoded;
   QList<int> bandsSelected;
@@ -85,8 +86,9 @@ class FakeCloneHost : public CloneHost {
     bandPosition = radioBand;
   }
   void showPortNotOpen() override { ++portNotOpenPrompts; }
-  void showCommunicationError() override {
+  void showCommunicationError(const CloneFailure& failure) override {
     ++communicationErrors;
+    failures << failure;
     if (onCommunicationError) onCommunicationError();
   }
   void askBandQuestion(int questionId) override {

@@ -35,7 +35,11 @@ class RecordingPrompts : public ExchangePrompts {
   int bandQuestions = 0;
   bool bandAnswer = false;
   void showPortNotOpen(UiLanguage) override { ++portNotOpen; }
-  void showCommunicationError(UiLanguage) override { ++communicationErrors; }
+  QStringList details;
+  void showCommunicationError(UiLanguage, const QString& detail) override {
+    ++communicationErrors;
+    details << detail;
+  }
   void askBandQuestion(UiLanguage, std::function<void(bool)> answer) override {
     ++bandQuestions;
     answer(bandAnswer);

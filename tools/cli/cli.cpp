@@ -1,5 +1,7 @@
 #include "cli.h"
 
+#include "link/port_diagnosis.h"
+
 #include <QRegularExpression>
 
 #include "core/codec.h"
@@ -79,6 +81,25 @@ bool LoadDataFile(const QString& path, RadioState& state, QByteArray* image) {
   DecodeImage(bytes, state);
   if (image) *image = bytes;
   return true;
+}
+
+bool ParseLanguage(const QString& value, UiLanguage& language) {
+  if (value == QLatin1String("en")) {
+    language = kEnglish;
+    return true;
+  }
+  if (value == QLatin1String("zh")) {
+    language = kChinese;
+    return true;
+  }
+  return false;
+}
+
+QString PortOpenProblem(const QString& path, const QString& reason, UiLanguage language) {
+  const PortDiagnosis diagnosis = DiagnoseOpenFailure(path, reason);
+  QString text = DescribePortProblem(diagnosis, language);
+  if (!reason.isEmpty() && diagnosis.problem == PortProblem::Busy) text += QStringLiteral(" (%1)").arg(reason);
+  return text;
 }
 
 bool StandardErrorIsTerminal() {

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "core/radio_state.h"
+#include "core/ui_language.h"
 #include "link/port_catalogue.h"
 
 // Pieces shared by the verbs of qx210-cli.
@@ -50,6 +51,13 @@ PortCatalogue CatalogueFor(const QString& port);
 // keeping the file's bytes in `image` when given. Prints the reason and
 // returns false when the file cannot be read.
 bool LoadDataFile(const QString& path, RadioState& state, QByteArray* image = nullptr);
+
+// "en" or "zh" of a --lang option.
+bool ParseLanguage(const QString& value, UiLanguage& language);
+
+// The sentence for a port that would not open: missing, not permitted or
+// held by another program, with what to do about it.
+QString PortOpenProblem(const QString& path, const QString& reason, UiLanguage language);
 
 // Whether standard error is a terminal (progress is drawn only there).
 bool StandardErrorIsTerminal();

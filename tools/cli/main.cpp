@@ -21,8 +21,10 @@ QString GeneralHelp() {
                      QString::fromUtf8(verb.example));
   text += QStringLiteral(
       "\n'qx210-cli <verb> --help' lists the options of a verb.\n"
-      "Exit status: 0 complete, 1 communication error, 2 usage, 3 band mismatch, 4 file error,\n"
-      "5 no row imported (or --strict and a row not imported). diff: 0 equal, 1 different, 2 trouble.\n");
+      "Exit status: 0 complete, 1 communication error (clone: any radio failed), 2 usage, 3 band mismatch,\n"
+      "4 file error, 5 no row imported (or --strict and a row not imported).\n"
+      "diff: 0 equal, 1 different, 2 trouble. doctor: 0 the radio answers, 10 no such device,\n"
+      "11 permission denied, 12 port busy, 13 no answer, 14 the cable echoes, 15 not this radio.\n");
   return text;
 }
 

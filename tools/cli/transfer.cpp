@@ -19,9 +19,10 @@ class ConsolePrompts : public ExchangePrompts {
  public:
   explicit ConsolePrompts(bool forceBand) : m_forceBand(forceBand) {}
   void showPortNotOpen(UiLanguage language) override { Err(link_texts::kPortNotOpen.text(language)); }
-  void showCommunicationError(UiLanguage language) override {
+  void showCommunicationError(UiLanguage language, const QString& detail) override {
     endProgressLine();
     Err(link_texts::kCommunicationError.text(language));
+    if (!detail.isEmpty()) Err(detail);
   }
   void askBandQuestion(UiLanguage language, std::function<void(bool)> answer) override {
     endProgressLine();
@@ -71,10 +72,9 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
   if (!parser.isSet(QStringLiteral("port"))) return UsageError(name, QStringLiteral("--port is missing"));
   const QString fileOption = isRead ? QStringLiteral("out") : QStringLiteral("in");
   if (!parser.isSet(fileOption)) return UsageError(name, QStringLiteral("--%1 is missing").arg(fileOption));
-  const QString lang = parser.value(QStringLiteral("lang"));
-  if (lang != QLatin1String("en") && lang != QLatin1String("zh"))
+  UiLanguage language = kEnglish;
+  if (!ParseLanguage(parser.value(QStringLiteral("lang")), language))
     return UsageError(name, QStringLiteral("--lang is en or zh"));
-  const UiLanguage language = lang == QLatin1String("zh") ? kChinese : kEnglish;
 
   QByteArray image;
   int band = 0;
@@ -100,14 +100,10 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
 
   const QString port = parser.value(QStringLiteral("port"));
   SerialLink link(CatalogueFor(port));
-  if (!link.choosePort(1)) {
-    const QString reason = link.errorString();
-    Err(QStringLiteral("qx210-cli: cannot open %1: %2")
-            .arg(port, reason.isEmpty() ? QStringLiteral("no device stands for this port") : reason));
-    if (link.lastOpenDenied())
-      Err(QStringLiteral("qx210-cli: add your user to the serial-port group \"dialout\" "
-                         "(sudo usermod -aG dialout $USER) and log in again."));
-  }
+  // Busy and permission denied in the doctor's words; the exchange then
+  // reports the closed port.
+  if (!link.choosePort(1))
+    Err(QStringLiteral("qx210-cli: %1").arg(PortOpenProblem(link.catalogue().slotPath(1), link.errorString(), language)));
 
   const bool forceBand = !isRead && parser.isSet(QStringLiteral("force-band"));
   ConsolePrompts prompts(forceBand);

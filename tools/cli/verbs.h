@@ -11,12 +11,23 @@ int RunExport(const QStringList& arguments);
 int RunImport(const QStringList& arguments);
 int RunInfo(const QStringList& arguments);
 int RunDiff(const QStringList& arguments);
+int RunClone(const QStringList& arguments);
+int RunDoctor(const QStringList& arguments);
 
 inline constexpr Verb kReadVerb{"read", "Reads the radio on PORT into a data file.",
                                 "qx210-cli read --port /dev/ttyUSB0 --out radio.DAT", &RunRead};
 inline constexpr Verb kWriteVerb{
     "write", "Writes a data file into the radio on PORT.",
     "qx210-cli write --port /dev/ttyUSB0 --in radio.DAT [--calibration] [--force-band]", &RunWrite};
+
+inline constexpr Verb kCloneVerb{
+    "clone", "Writes one data file into the radios on every PORT at once, optionally reading each back.",
+    "qx210-cli clone --in fleet.DAT --port /dev/ttyUSB0 --port /dev/ttyUSB1 --verify --log fleet.csv [--continuous]",
+    &RunClone};
+inline constexpr Verb kDoctorVerb{
+    "doctor", "Checks the port and the radio behind it, and says what is wrong and what to do.",
+    "qx210-cli doctor --port /dev/ttyUSB0", &RunDoctor};
+
 
 inline constexpr Verb kExportVerb{"export", "Writes the channels of a data file as a channel list (CSV).",
                                   "qx210-cli export --in radio.DAT --csv channels.csv", &RunExport};
@@ -29,6 +40,7 @@ inline constexpr Verb kDiffVerb{"diff", "Lists every value in which two data fil
                                 "qx210-cli diff old.DAT new.DAT", &RunDiff};
 
 // Every verb, in the order --help lists them.
-inline constexpr Verb kVerbs[] = {kReadVerb, kWriteVerb, kExportVerb, kImportVerb, kInfoVerb, kDiffVerb};
+inline constexpr Verb kVerbs[] = {kReadVerb,   kWriteVerb, kCloneVerb, kDoctorVerb,
+                                  kExportVerb, kImportVerb, kInfoVerb,  kDiffVerb};
 
 }  // namespace qx210::cli

@@ -90,6 +90,22 @@ void PtyRadio::closeFds() {
   if (m_slave >= 0) ::close(m_slave), m_slave = -1;
 }
 
+void PtyRadio::setRadioConnected(bool connected) {
+  std::lock_guard lock(m_mutex);
+  m_radioConnected = connected;
+}
+
+bool PtyRadio::radioConnected() const {
+  std::lock_guard lock(m_mutex);
+  return m_radioConnected;
+}
+
+void PtyRadio::replaceRadio(RadioProtocol protocol) {
+  std::lock_guard lock(m_mutex);
+  m_protocol = std::move(protocol);
+  m_radioConnected = true;
+}
+
 QByteArray PtyRadio::memory() const {
   std::lock_guard lock(m_mutex);
   return m_protocol.memory();
@@ -164,10 +180,15 @@ void PtyRadio::deliverDueBytes() {
     m_incoming.pop_front();
   }
   if (due.isEmpty()) return;
+  if (m_line.echo) {
+    schedule(due, m_line.paced ? last : now);
+    return;
+  }
   QList<QByteArray> replies;
   int ends = 0;
   {
     std::lock_guard lock(m_mutex);
+    if (!m_radioConnected) return;  // an open cable end: the bytes go nowhere
     ends = m_protocol.endsReceived();
     replies = m_protocol.receive(due);
     if (m_protocol.endsReceived() != ends) save();

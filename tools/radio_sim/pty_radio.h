@@ -20,6 +20,7 @@ struct LineOptions {
   int latencyMs = 0;   // pause between a complete request and its reply
   int pieces = 1;      // each reply written in this many pieces
   int pieceGapMs = 5;  // pause between the pieces of a reply
+  bool echo = false;   // no radio: the line returns every byte it is sent
 };
 
 class PtyRadio {
@@ -41,6 +42,12 @@ class PtyRadio {
 
   // Closes the pseudo-terminal as though the cable were pulled.
   void pullCable();
+
+  // Takes the radio off the cable, which then answers nothing, or puts it back.
+  void setRadioConnected(bool connected);
+  bool radioConnected() const;
+  // Puts another radio on the cable, as an operator swapping radios does.
+  void replaceRadio(RadioProtocol protocol);
 
   // Saves the memory here after every End and when the radio stops.
   void setSavePath(const QString& path) { m_savePath = path; }
@@ -79,6 +86,7 @@ class PtyRadio {
   std::thread m_thread;
   std::atomic<bool> m_stop{false};
   std::atomic<bool> m_pull{false};
+  bool m_radioConnected = true;
   std::deque<TimedByte> m_incoming;  // bytes on the line towards the radio
   std::deque<TimedByte> m_outgoing;  // bytes waiting to go to the program
   Clock::time_point m_incomingLineFree{};

@@ -27,6 +27,7 @@ void RadioProtocol::loadMemory(const QByteArray& image) {
 }
 
 QByteArray RadioProtocol::identification() const {
+  if (!m_identification.isEmpty()) return m_identification;
   QByteArray id = m_model.left(5);
   id.append(static_cast<char>(m_bandCode));
   id.append(m_tail[0]);
@@ -96,7 +97,9 @@ QList<QByteArray> RadioProtocol::receive(const QByteArray& bytes) {
       const int address = (static_cast<unsigned char>(m_pending[1]) << 8) | static_cast<unsigned char>(m_pending[2]);
       for (int i = 0; i < kWriteLength; ++i) {
         const int index = address - kMemoryBase + i;
-        if (index >= 0 && index < kMemorySize) m_memory[index] = m_pending.at(4 + i);
+        if (index < 0 || index >= kMemorySize) continue;
+        m_memory[index] = m_pending.at(4 + i);
+        if (address + i == m_faults.spoilWriteAddress) m_memory[index] = static_cast<char>(m_memory[index] ^ 0x01);
       }
       m_written << address;
       m_pending.remove(0, 4 + kWriteLength);

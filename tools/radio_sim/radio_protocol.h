@@ -16,6 +16,7 @@ struct RadioFaults {
   int corruptReply = 0;      // 1-based number of the reply whose first byte is spoiled (0: none)
   int doubleAck = 0;         // 1-based number of the acknowledgement sent twice (0: none)
   bool ignoreFirstProgram = false;  // the first program request gets no answer
+  int spoilWriteAddress = 0;  // the byte written here is stored with bit 0 flipped (0: none)
 };
 
 class RadioProtocol {
@@ -24,6 +25,8 @@ class RadioProtocol {
 
   // Identification bytes 7 and 8, which the program does not examine.
   void setIdentificationTail(char first, char second);
+  // The whole answer to the identify request, for a radio of another model.
+  void setIdentification(const QByteArray& bytes) { m_identification = bytes; }
   void setFaults(const RadioFaults& faults) { m_faults = faults; }
 
   // Memory, byte 0 = address 0x0010, always kMemorySize bytes.
@@ -47,6 +50,7 @@ class RadioProtocol {
   QByteArray m_model;
   unsigned char m_bandCode;
   char m_tail[2] = {'\xF8', '\xFF'};
+  QByteArray m_identification;
   QByteArray m_memory;
   QByteArray m_pending;
   bool m_programmed = false;

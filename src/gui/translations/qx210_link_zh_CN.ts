@@ -7,5 +7,201 @@
         <source>Permission denied: add your user to the serial-port group &quot;dialout&quot; (sudo usermod -aG dialout $USER), then log in again.</source>
         <translation>无权打开此端口：请把当前用户加入串口用户组“dialout”（sudo usermod -aG dialout $USER），然后重新登录。</translation>
     </message>
+    <message>
+        <source>(in use)</source>
+        <translation>（使用中）</translation>
+    </message>
+    <message>
+        <source>USB vendor:product %1</source>
+        <translation>USB 厂商:产品 %1</translation>
+    </message>
+    <message>
+        <source>Serial number %1</source>
+        <translation>序列号 %1</translation>
+    </message>
+    <message>
+        <source>Added under &quot;Other device…&quot;</source>
+        <translation>由“其他设备…”添加</translation>
+    </message>
+    <message>
+        <source>Other device</source>
+        <translation>其他设备</translation>
+    </message>
+    <message>
+        <source>Path of the serial device (a pseudo-terminal, or a link to one, will do):</source>
+        <translation>串口设备的路径（伪终端或指向伪终端的链接也可以）：</translation>
+    </message>
+    <message>
+        <source>%1 is kept as %2, but cannot be opened now.</source>
+        <translation>%1 已保存为 %2，但现在无法打开。</translation>
+    </message>
+    <message>
+        <source>Other device…</source>
+        <translation>其他设备…</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>显示详细信息...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>隐藏详细信息...</translation>
+    </message>
+</context>
+<context>
+    <name>qx210::ProductionWindow</name>
+    <message>
+        <source>Program several radios</source>
+        <translation>同时写多台对讲机</translation>
+    </message>
+    <message>
+        <source>Tick the ports with a radio:</source>
+        <translation>勾选连接了对讲机的端口：</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Last radio</source>
+        <translation>上一台对讲机</translation>
+    </message>
+    <message>
+        <source>Read each radio back and compare</source>
+        <translation>写入后回读并核对</translation>
+    </message>
+    <message>
+        <source>After each radio, wait on its port for the next one</source>
+        <translation>每台写完后，在该端口等待下一台</translation>
+    </message>
+    <message>
+        <source>Log file (CSV):</source>
+        <translation>记录文件（CSV）：</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>浏览…</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Passed: %1    Failed: %2</source>
+        <translation>成功：%1    失败：%2</translation>
+    </message>
+    <message>
+        <source>Image: the open document, band %1</source>
+        <translation>数据：当前打开的文档，频段 %1</translation>
+    </message>
+    <message>
+        <source>Image: the open document</source>
+        <translation>数据：当前打开的文档</translation>
+    </message>
+    <message>
+        <source>Log file</source>
+        <translation>记录文件</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tick the ports with a radio first.</source>
+        <translation>请先勾选连接了对讲机的端口。</translation>
+    </message>
+    <message>
+        <source>There is no image to write.</source>
+        <translation>没有可写入的数据。</translation>
+    </message>
+    <message>
+        <source>The log file %1 cannot be written: %2</source>
+        <translation>无法写入记录文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>writing %1 %</source>
+        <translation>写入中 %1 %</translation>
+    </message>
+    <message>
+        <source>verifying %1 %</source>
+        <translation>核对中 %1 %</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>The log file %1 cannot be written any more.</source>
+        <translation>记录文件 %1 已无法继续写入。</translation>
+    </message>
+    <message>
+        <source>Radios are being programmed. Stop when the radios under way are done, and close the window?</source>
+        <translation>正在写频。等正在写的对讲机完成后停止，并关闭窗口吗？</translation>
+    </message>
+</context>
+<context>
+    <name>qx210::WindowLink</name>
+    <message>
+        <source>The main window is using %1 with a radio; start when it has finished.</source>
+        <translation>主窗口正在通过 %1 与对讲机通信；请在通信结束后再开始。</translation>
+    </message>
+    <message>
+        <source>Test connection</source>
+        <translation>测试连接</translation>
+    </message>
+    <message>
+        <source>An exchange with the radio is under way; test the connection when it has finished.</source>
+        <translation>正在与对讲机通信；请在通信结束后再测试连接。</translation>
+    </message>
+    <message>
+        <source>Several radios are being programmed; test the connection when the run has ended.</source>
+        <translation>正在同时写多台对讲机；请在结束后再测试连接。</translation>
+    </message>
+    <message>
+        <source>No port has been chosen yet: choose one under Settings, &quot;Communication port&quot;.</source>
+        <translation>尚未选择端口：请在“设置”菜单的“通信端口”中选择。</translation>
+    </message>
+    <message>
+        <source>Testing the connection on %1…</source>
+        <translation>正在测试 %1 上的连接…</translation>
+    </message>
+</context>
+<context>
+    <name>qx210::SerialLink</name>
+    <message>
+        <source>The device was removed.</source>
+        <translation>设备已被拔出。</translation>
+    </message>
 </context>
 </TS>

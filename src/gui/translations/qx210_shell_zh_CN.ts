@@ -20,6 +20,8 @@
     <message><source>Settings(&amp;S)</source><translation>设置(&amp;S)</translation></message>
     <message><source>Lock(&amp;L)</source><translation>锁定(&amp;L)</translation></message>
     <message><source>Communication port(&amp;V)</source><translation>通信端口(&amp;V)</translation></message>
+    <message><source>Test connection…</source><translation>测试连接…</translation></message>
+    <message><source>Program several radios…</source><translation>同时写多台对讲机…</translation></message>
     <message><source>Languages(&amp;L)</source><translation>语言选择(&amp;L)</translation></message>
     <message><source>Chinese</source><translation>中文</translation></message>
     <message><source>English</source><translation>英文</translation></message>

@@ -1,0 +1,73 @@
+// The sentences for ports that cannot be used, including the cases a test
+// running as root cannot make (permission denied).
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "link/port_diagnosis.h"
+
+namespace qx210 {
+namespace {
+
+PortDiagnosis Denied(bool groupListsUser) {
+  PortDiagnosis diagnosis;
+  diagnosis.problem = PortProblem::PermissionDenied;
+  diagnosis.path = QStringLiteral("/dev/ttyUSB0");
+  diagnosis.group = QStringLiteral("dialout");
+  diagnosis.user = QStringLiteral("ana");
+  diagnosis.groupListsUser = groupListsUser;
+  diagnosis.fixCommand = QStringLiteral("sudo usermod -aG dialout ana");
+  return diagnosis;
+}
+
+TEST(PortDiagnosis, PermissionDeniedGivesTheCommandOrTheRelogin) {
+  EXPECT_EQ(DescribePortProblem(Denied(false), kEnglish),
+            QStringLiteral("Permission denied: this user may not open /dev/ttyUSB0. The port belongs to the group "
+                           "\"dialout\". Run: sudo usermod -aG dialout ana , then log out and back in."));
+  EXPECT_EQ(DescribePortProblem(Denied(false), kChinese),
+            QString::fromUtf8("没有打开 /dev/ttyUSB0 的权限。串口属于用户组“dialout”。请运行：sudo usermod -aG dialout ana "
+                              "，然后注销并重新登录。"));
+  EXPECT_TRUE(DescribePortProblem(Denied(true), kEnglish)
+                  .contains(QStringLiteral("was added after logging in: log out and back in (or run newgrp dialout)")));
+  PortDiagnosis rootOnly = Denied(false);
+  rootOnly.group.clear();
+  EXPECT_TRUE(DescribePortProblem(rootOnly, kEnglish).endsWith(QStringLiteral("Ask the administrator to let this user "
+                                                                               "read and write the port.")));
+}
+
+TEST(PortDiagnosis, BusyNamesTheHoldersAndTheUsualSuspects) {
+  PortDiagnosis diagnosis;
+  diagnosis.problem = PortProblem::Busy;
+  diagnosis.path = QStringLiteral("/dev/ttyUSB0");
+  diagnosis.holders = {{812, QStringLiteral("ModemManager")}, {4711, QStringLiteral("minicom")}};
+  diagnosis.modemManagerRunning = true;
+  const QString text = DescribePortProblem(diagnosis, kEnglish);
+  EXPECT_TRUE(text.startsWith(QStringLiteral("/dev/ttyUSB0 is in use by another program: ModemManager (812), "
+                                             "minicom (4711). Close that program and try again.")))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("sudo systemctl stop ModemManager")));
+  EXPECT_TRUE(text.contains(QStringLiteral("sudo apt remove brltty")));
+  EXPECT_TRUE(text.endsWith(QStringLiteral("Running on this computer now: ModemManager.")));
+  diagnosis.holders.clear();
+  EXPECT_TRUE(DescribePortProblem(diagnosis, kChinese).contains(QString::fromUtf8("系统不向当前用户透露是哪个程序")));
+}
+
+TEST(PortDiagnosis, ChecksWithoutOpening) {
+  QTemporaryDir dir;
+  EXPECT_EQ(DiagnosePort(dir.filePath(QStringLiteral("ttyNONE"))).problem, PortProblem::Missing);
+  EXPECT_EQ(DiagnosePort(QString()).problem, PortProblem::Missing);
+  QFile file(dir.filePath(QStringLiteral("plain")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  EXPECT_EQ(DiagnosePort(file.fileName()).problem, PortProblem::NotSerial);
+  EXPECT_EQ(DiagnosePort(dir.path()).problem, PortProblem::NotSerial);
+  // A dangling link: the device it named is gone.
+  ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("link"))));
+  EXPECT_EQ(DiagnosePort(dir.filePath(QStringLiteral("link"))).problem, PortProblem::Missing);
+  EXPECT_EQ(DiagnosePort(QStringLiteral("/dev/null")).problem, PortProblem::None);
+  EXPECT_TRUE(PortHolders(dir.filePath(QStringLiteral("ttyNONE"))).isEmpty());
+}
+
+}  // namespace
+}  // namespace qx210

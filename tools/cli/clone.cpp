@@ -1,0 +1,211 @@
+// The clone verb: one data file into the radios on several ports at once,
+// each optionally read back and compared, with a line per radio and a log.
+#include <QCoreApplication>
+#include <QFile>
+#include <QSocketNotifier>
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include "cli.h"
+#include "core/codec.h"
+#include "core/data_file.h"
+#include "core/radio_state.h"
+#include "link/clone_job.h"
+#include "link/clone_log.h"
+#include "verbs.h"
+
+namespace qx210::cli {
+
+namespace {
+
+QString Seconds(double seconds) { return QString::number(seconds, 'f', 1); }
+
+#ifdef Q_OS_UNIX
+// Ctrl+C and SIGTERM reach the event loop through a pipe. A second one ends
+// the program at once.
+int g_signalPipe[2] = {-1, -1};
+
+void OnStopSignal(int signal) {
+  const char byte = static_cast<char>(signal);
+  [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+  std::signal(signal, SIG_DFL);
+}
+#endif
+
+// The progress of every port on one line of standard error, when that is a terminal.
+class ProgressLine {
+ public:
+  explicit ProgressLine(bool enabled) : m_enabled(enabled) {}
+  void show(const std::vector<std::unique_ptr<CloneJob>>& jobs) {
+    if (!m_enabled) return;
+    QStringList parts;
+    for (const auto& job : jobs) parts << QStringLiteral("%1 %2").arg(job->port(), StateText(*job));
+    std::fprintf(stderr, "\r\033[K%s", qPrintable(parts.join(QStringLiteral("  "))));
+    std::fflush(stderr);
+    m_shown = true;
+  }
+  void clear() {
+    if (!m_shown) return;
+    std::fputs("\r\033[K", stderr);
+    std::fflush(stderr);
+    m_shown = false;
+  }
+
+ private:
+  static QString StateText(const CloneJob& job) {
+    switch (job.state()) {
+      case CloneJobState::Idle: return QStringLiteral("-");
+      case CloneJobState::Waiting: return QStringLiteral("waiting");
+      case CloneJobState::Writing: return QStringLiteral("writing %1%").arg(job.percent());
+      case CloneJobState::Verifying: return QStringLiteral("verifying %1%").arg(job.percent());
+      case CloneJobState::Passed: return QStringLiteral("passed");
+      case CloneJobState::Failed: return QStringLiteral("failed");
+      case CloneJobState::Stopped: return QStringLiteral("stopped");
+    }
+    return {};
+  }
+  bool m_enabled;
+  bool m_shown = false;
+};
+
+}  // namespace
+
+int RunClone(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.addOption({QStringLiteral("in"), QStringLiteral("Data file to write into every radio."), QStringLiteral("file")});
+  parser.addOption({QStringLiteral("port"),
+                    QStringLiteral("Serial port with a radio: device path or COMn. Give it once per port."),
+                    QStringLiteral("port")});
+  parser.addOption({QStringLiteral("verify"),
+                    QStringLiteral("Read each radio back and compare every written range.")});
+  parser.addOption({QStringLiteral("log"), QStringLiteral("Append a CSV row per radio to this file."),
+                    QStringLiteral("file")});
+  parser.addOption({QStringLiteral("continuous"),
+                    QStringLiteral("After each radio, wait on its port for the next one, until Ctrl+C.")});
+  parser.addOption({QStringLiteral("calibration"),
+                    QStringLiteral("Also write (and verify) the transmitter power calibration block (0x0180).")});
+  parser.addOption({QStringLiteral("force-band"),
+                    QStringLiteral("Write even when a radio reports another band than the file.")});
+  parser.addOption({QStringLiteral("force"),
+                    QStringLiteral("Write a file even when it does not look like this radio's data.")});
+  parser.addOption({QStringLiteral("lang"), QStringLiteral("Language of the protocol texts: en (default) or zh."),
+                    QStringLiteral("lang"), QStringLiteral("en")});
+  int status = kExitOk;
+  if (!ParseVerbArguments(parser, arguments, kCloneVerb, status)) return status;
+
+  const QString name = QString::fromLatin1(kCloneVerb.name);
+  if (!parser.positionalArguments().isEmpty()) return UsageError(name, QStringLiteral("unexpected arguments"));
+  if (!parser.isSet(QStringLiteral("in"))) return UsageError(name, QStringLiteral("--in is missing"));
+  const QStringList ports = parser.values(QStringLiteral("port"));
+  if (ports.isEmpty()) return UsageError(name, QStringLiteral("--port is missing"));
+  QStringList paths;
+  for (const QString& port : ports) {
+    const QString path = CatalogueFor(port).slotPath(1);
+    paths << (path.isEmpty() ? port : path);
+  }
+  for (qsizetype i = 0; i < paths.size(); ++i)
+    if (paths.indexOf(paths.at(i)) != i)
+      return UsageError(name, QStringLiteral("%1 is named twice").arg(ports.at(i)));
+  UiLanguage language = kEnglish;
+  if (!ParseLanguage(parser.value(QStringLiteral("lang")), language))
+    return UsageError(name, QStringLiteral("--lang is en or zh"));
+
+  QByteArray file;
+  const FileResult read = ReadDataFile(parser.value(QStringLiteral("in")), file);
+  if (!read.ok) {
+    Err(QStringLiteral("qx210-cli: %1").arg(read.error));
+    return kExitFile;
+  }
+  // What is sent is the image of the file's values, as the window would send it.
+  if (!IsRadioImage(file) && !parser.isSet(QStringLiteral("force"))) {
+    Err(QStringLiteral("qx210-cli: %1 does not look like a QX-210 data file (no model identifier P2207 or "
+                       "P3207 with a known band code); give --force to write it anyway")
+            .arg(parser.value(QStringLiteral("in"))));
+    return kExitFile;
+  }
+  RadioState state;
+  DecodeImage(file, state);
+  const QByteArray image = EncodeImage(state);
+  const int band = state.band;
+
+  CloneLog log;
+  if (parser.isSet(QStringLiteral("log"))) {
+    QString error;
+    if (!log.open(parser.value(QStringLiteral("log")), error)) {
+      Err(QStringLiteral("qx210-cli: cannot write the log %1: %2").arg(parser.value(QStringLiteral("log")), error));
+      return kExitFile;
+    }
+  }
+
+  CloneJobOptions options;
+  options.verify = parser.isSet(QStringLiteral("verify"));
+  options.continuous = parser.isSet(QStringLiteral("continuous"));
+  options.calibration = parser.isSet(QStringLiteral("calibration"));
+  options.forceBand = parser.isSet(QStringLiteral("force-band"));
+  options.language = language;
+
+  std::vector<std::unique_ptr<CloneJob>> jobs;
+  ProgressLine progress(StandardErrorIsTerminal());
+  int passed = 0;
+  int failed = 0;
+  int running = 0;
+  for (qsizetype i = 0; i < ports.size(); ++i) {
+    auto job = std::make_unique<CloneJob>(ports.at(i), paths.at(i), image, band, options);
+    CloneJob* raw = job.get();
+    QObject::connect(raw, &CloneJob::stateChanged, raw, [&] { progress.show(jobs); });
+    QObject::connect(raw, &CloneJob::radioFinished, raw, [&](const CloneRadioResult& result) {
+      progress.clear();
+      (result.passed() ? passed : failed) += 1;
+      Out(QStringLiteral("%1  %2  %3  %4  %5 s")
+              .arg(result.finishedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), result.port, ResultBand(result),
+                   ResultText(result), Seconds(result.seconds)));
+      if (log.isOpen()) log.append(result);
+    });
+    QObject::connect(raw, &CloneJob::finished, raw, [&] {
+      if (--running == 0) QCoreApplication::quit();
+    });
+    jobs.push_back(std::move(job));
+  }
+
+#ifdef Q_OS_UNIX
+  std::unique_ptr<QSocketNotifier> stopNotifier;
+  if (::pipe(g_signalPipe) == 0) {
+    ::fcntl(g_signalPipe[0], F_SETFL, O_NONBLOCK);
+    stopNotifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, stopNotifier.get(), [&] {
+      char drain[8];
+      while (::read(g_signalPipe[0], drain, sizeof drain) > 0) {
+      }
+      progress.clear();
+      Err(QStringLiteral("qx210-cli: stopping; radios under way are finished first (Ctrl+C again ends at once)"));
+      for (const auto& job : jobs) job->stop();
+    });
+    std::signal(SIGINT, OnStopSignal);
+    std::signal(SIGTERM, OnStopSignal);
+  }
+#endif
+
+  running = static_cast<int>(jobs.size());
+  for (const auto& job : jobs) job->start();
+  if (running > 0) QCoreApplication::exec();
+  progress.clear();
+
+#ifdef Q_OS_UNIX
+  std::signal(SIGINT, SIG_DFL);
+  std::signal(SIGTERM, SIG_DFL);
+  stopNotifier.reset();
+  for (int& fd : g_signalPipe)
+    if (fd >= 0) ::close(fd), fd = -1;
+#endif
+  Out(QStringLiteral("%1 radios: %2 passed, %3 failed").arg(passed + failed).arg(passed).arg(failed));
+  return failed == 0 ? kExitOk : kExitCommunication;
+}
+
+}  // namespace qx210::cli
