@@ -20,6 +20,7 @@ test_packages=(
   xvfb xauth imagemagick
   # The install check: validators, MIME database, manual-page rendering.
   desktop-file-utils appstream shared-mime-info libxml2-utils man-db bsdextrautils
+  poppler-utils  # the channel sheet's PDF read back as text
 )
 package_packages=(dpkg-dev lintian)
 

@@ -110,8 +110,6 @@ bool ChannelSheet::writePdf(const QString& path, QString* error) const {
                                      QPageLayout::Millimeter));
     QTextDocument document;
     fill(document);
-    // Shrunk to the page, so that the sheet stays one page.
-    document.setPageSize(writer.pageLayout().paintRectPixels(writer.resolution()).size());
     document.print(&writer);
   }
   if (!file.flush() || !file.commit()) {

@@ -1,0 +1,170 @@
+// Channel lists in the window: the import preview, copy and paste between
+// rows and from spreadsheet text, deleting and moving channels, the sheet.
+#include <QClipboard>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableWidget>
+
+#include "gui/channel_list_commands.h"
+#include "gui/channel_sheet.h"
+#include "gui/document_history.h"
+#include "gui/import_preview_dialog.h"
+#include "support/main_window_fixture.h"
+
+namespace qx210::testing {
+namespace {
+
+Frequency Mhz(const char* text) { return *Frequency::fromText(QString::fromLatin1(text)); }
+
+class ChannelListsTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    start();
+  }
+  QString write(const char* name, const QByteArray& text) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    return path;
+  }
+  // Selects channels first..last by their numbers, as a user would.
+  void selectChannels(int first, int last) {
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cellCentre(first, kColChannel));
+    if (last != first)
+      QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(last, kColChannel));
+  }
+  void undo() { window->history().undoAction()->trigger(); }
+};
+
+TEST_F(ChannelListsTest, AnImportIsPreviewedAndTakenOverAsOneUndoStep) {
+  typeFrequency(3, kColRxFreq, QStringLiteral("450"));
+  const QString list = write("list.csv",
+                             "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode\r\n"
+                             "1,A,439.000000,-,7.600000,Tone,123.0,88.5,FM\r\n"
+                             "2,\"B, 70 cm\",145.500000,,0,,88.5,88.5,FM\r\n"
+                             "4,C,433.500000,,0,TSQL,88.5,88.5,NFM\r\n");
+  int previews = 0;
+  window->channelLists().setPreviewAnswer([&](ImportPreviewDialog& preview) {
+    ++previews;
+    QTableWidget* rows = preview.table();
+    EXPECT_EQ(rows->rowCount(), 3);
+    EXPECT_EQ(rows->item(0, 1)->text(), QStringLiteral("01"));
+    EXPECT_EQ(rows->item(0, 4)->text(), QStringLiteral("431.40000"));  // TX of the + offset
+    EXPECT_EQ(rows->item(1, 1), nullptr);                               // left out: no channel
+    EXPECT_TRUE(rows->item(1, rows->columnCount() - 1)->text().contains(QStringLiteral("145.5")));
+    EXPECT_TRUE(preview.importButton()->isEnabled());
+    return previews == 2;  // the first preview is cancelled
+  });
+  EXPECT_FALSE(window->channelLists().importPath(list));
+  EXPECT_FALSE(channel(1).inUse());
+  EXPECT_TRUE(window->channelLists().importPath(list));
+  EXPECT_EQ(channel(1).rx, Mhz("439.00000"));
+  EXPECT_EQ(channel(4).rxTone, *Tone::qt(885));
+  EXPECT_FALSE(channel(4).wide);
+  EXPECT_EQ(channel(3).rx, Mhz("450.00000"));  // no row reached it
+  EXPECT_EQ(window->history().undoAction()->text(), QStringLiteral("&Undo Import"));
+  undo();
+  EXPECT_FALSE(channel(1).inUse());
+  EXPECT_FALSE(channel(4).inUse());
+  EXPECT_TRUE(channel(3).inUse());
+}
+
+TEST_F(ChannelListsTest, CopiedChannelsPasteIntoOtherRowsAndIntoASpreadsheet) {
+  typeFrequency(1, kColRxFreq, QStringLiteral("440.0125"));
+  typeTone(1, kColTxTone, QStringLiteral("D754I"));
+  typeFrequency(2, kColRxFreq, QStringLiteral("441"));
+  selectChannels(1, 2);
+  EXPECT_EQ(grid()->selectedChannels(), (QList<int>{1, 2}));
+  QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
+  const QString copied = QApplication::clipboard()->text();
+  EXPECT_TRUE(copied.startsWith(QStringLiteral("Location\tName\tFrequency\tDuplex"))) << copied.toStdString();
+  EXPECT_EQ(copied.count(QLatin1Char('\n')), 3);
+
+  selectChannels(10, 10);
+  QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(channel(10), channel(1));
+  EXPECT_EQ(channel(11), channel(2));
+  EXPECT_TRUE(boxes.empty());
+  undo();  // the paste is one step
+  EXPECT_FALSE(channel(10).inUse());
+  EXPECT_FALSE(channel(11).inUse());
+
+  // Text from a spreadsheet: tab-separated, with a row the band refuses.
+  QApplication::clipboard()->setText(QStringLiteral("Frequency\tTone\trToneFreq\tMode\n"
+                                                    "446.00625\tTone\t67.0\tNFM\n"
+                                                    "145.5\t\t\tFM\n"
+                                                    "446.01875\t\t\tFM\n"));
+  selectChannels(15, 15);
+  QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(channel(15).rx, Mhz("446.00625"));
+  EXPECT_EQ(channel(15).txTone, *Tone::qt(670));
+  EXPECT_EQ(channel(16).rx, Mhz("446.01875"));
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("Some rows were not pasted:")));
+  EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("line 3"))) << boxes[0].text.toStdString();
+}
+
+TEST_F(ChannelListsTest, DeleteAndMoveAreUndoableSteps) {
+  for (int n = 1; n <= 3; ++n) typeFrequency(n, kColRxFreq, QString::number(440 + n));
+  const RadioState before = state();
+  selectChannels(2, 3);
+  QTest::keyClick(grid(), Qt::Key_Up, Qt::ControlModifier);
+  EXPECT_EQ(channel(1), before.channel(2));
+  EXPECT_EQ(channel(2), before.channel(3));
+  EXPECT_EQ(channel(3), before.channel(1));
+  EXPECT_EQ(grid()->selectedChannels(), (QList<int>{1, 2}));
+  QTest::keyClick(grid(), Qt::Key_Up, Qt::ControlModifier);  // at the top: nothing to do
+  QTest::keyClick(grid(), Qt::Key_Delete);
+  EXPECT_FALSE(channel(1).inUse());
+  EXPECT_FALSE(channel(2).inUse());
+  undo();
+  undo();
+  EXPECT_EQ(state(), before);
+}
+
+// The sheet of a full table, as PDF in both languages: one page with every
+// frequency, read back with pdftotext.
+TEST_F(ChannelListsTest, TheChannelSheetIsOnePageWithEveryChannel) {
+  if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    GTEST_SKIP() << "pdftotext is not installed";
+  RadioState full = state();
+  QStringList frequencies;
+  for (int n = 1; n <= kChannelCount; ++n) {
+    full.channel(n) = NewChannel(*Frequency::fromTenHertz(40'000'000 + n * 125'000 + 625));
+    full.channel(n).txTone = *Tone::dqt(023, n % 2);
+    frequencies << full.channel(n).rx.text();
+  }
+  full.settings.message.line1 = QStringLiteral("FIELD DAY");
+  document().apply(full, EditKind::Channels);
+  for (const UiLanguage language : {kEnglish, kChinese}) {
+    SCOPED_TRACE(language);
+    if (language == kChinese) window->chooseChinese();
+    const QString pdf = dir.filePath(QStringLiteral("sheet%1.pdf").arg(language));
+    QString error;
+    ASSERT_TRUE(ChannelSheet(state(), QStringLiteral("Sheet")).write(pdf, &error)) << error.toStdString();
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    ASSERT_TRUE(info.waitForFinished(10000));
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(10000));
+    const QString content = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString& frequency : frequencies) EXPECT_TRUE(content.contains(frequency)) << frequency.toStdString();
+    EXPECT_TRUE(content.contains(QStringLiteral("D023I")));
+    EXPECT_TRUE(content.contains(QStringLiteral("FIELD DAY")));
+    EXPECT_TRUE(content.contains(language == kChinese ? QStringLiteral("静噪等级") : QStringLiteral("Squelch Level:")))
+        << content.toStdString();
+    EXPECT_TRUE(content.contains(language == kChinese ? QStringLiteral("接收频率") : QStringLiteral("RX frequency")));
+  }
+  // The HTML form holds the same table.
+  const QString html = ChannelSheet(state(), QStringLiteral("Sheet")).html();
+  EXPECT_EQ(html.count(QStringLiteral("<tr>")), 1 + kChannelCount + 9);
+}
+
+}  // namespace
+}  // namespace qx210::testing
