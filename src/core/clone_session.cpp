@@ -77,7 +77,7 @@ bool CloneSession::startExchange(CloneDirection direction, bool acknowledged) {
   m_failure = {};
   m_identification.clear();
   m_host.prepareEditorForExchange();
-  TransmitMessage(acknowledged ? QByteArray(1, clone_bytes::kIdentifyRequest) : clone_bytes::kProgramRequest);
+  transmitMessage(acknowledged ? QByteArray(1, clone_bytes::kIdentifyRequest) : clone_bytes::kProgramRequest);
   m_host.setStatusText(text(link_texts::kStatusRunning));
   // RetryCount is deliberately kept: ticks left from the last exchange bring
   // the retry forward.
@@ -87,12 +87,12 @@ bool CloneSession::startExchange(CloneDirection direction, bool acknowledged) {
   return true;
 }
 
-void CloneSession::TransmitMessage(const QByteArray& message) {
+void CloneSession::transmitMessage(const QByteArray& message) {
   m_rxHex.clear();
   m_host.transmitBytes(message);
 }
 
-void CloneSession::HandleReceivedBytes(const QByteArray& bytes) {
+void CloneSession::handleReceivedBytes(const QByteArray& bytes) {
   if (bytes.isEmpty()) return;
   m_rxHex += ToHexText(bytes);
   if (!m_running) return;
@@ -130,7 +130,7 @@ void CloneSession::handshake() {
     m_progressValue = 0;
     m_host.showProgress(kCloneProgressMaximum);
     m_watchdogCount = 0;
-    TransmitMessage(QByteArray(1, clone_bytes::kAcknowledge));
+    transmitMessage(QByteArray(1, clone_bytes::kAcknowledge));
     return;
   }
 
@@ -140,7 +140,7 @@ void CloneSession::handshake() {
       m_watchdogCount = 0;
     }
     setTimer(CloneTimer::Retry, false);
-    TransmitMessage(QByteArray(1, clone_bytes::kIdentifyRequest));
+    transmitMessage(QByteArray(1, clone_bytes::kIdentifyRequest));
   }
 }
 
@@ -162,17 +162,17 @@ void CloneSession::transferRead() {
       request.append(static_cast<char>(kReadBlockSize));
       m_awaitingReadReply = true;
       m_lastBlock = m_blockAddress;
-      TransmitMessage(request);
+      transmitMessage(request);
       m_blockAddress += kReadBlockSize;
       return;
     }
     // The acknowledgement after the last block: the image is complete.
     if (m_readImage.size() != kRadioImageSize) {
-      FailExchange();
+      failExchange();
       return;
     }
     m_host.deliverReadImage(m_readImage, m_radioBand);
-    FinishExchange(text(link_texts::kStatusReadDone), ExchangeOutcome::ReadComplete);
+    finishExchange(text(link_texts::kStatusReadDone), ExchangeOutcome::ReadComplete);
     return;
   }
 
@@ -183,7 +183,7 @@ void CloneSession::transferRead() {
   m_watchdogCount = 0;
   m_readImage += QByteArray::fromHex(QStringView(m_rxHex).mid(8).toLatin1());
   m_awaitingReadReply = false;
-  TransmitMessage(QByteArray(1, clone_bytes::kAcknowledge));
+  transmitMessage(QByteArray(1, clone_bytes::kAcknowledge));
 }
 
 void CloneSession::transferWrite() {
@@ -201,7 +201,7 @@ void CloneSession::transferWrite() {
       m_host.askBandQuestion(++m_questionId);
       return;
     }
-    FinishExchange(text(link_texts::kStatusBandRefused), ExchangeOutcome::BandRefused);
+    finishExchange(text(link_texts::kStatusBandRefused), ExchangeOutcome::BandRefused);
     return;
   }
   continueWrite();
@@ -211,7 +211,7 @@ void CloneSession::answerBandQuestion(int questionId, bool yes) {
   if (!m_questionOpen || questionId != m_questionId || !m_running) return;
   m_questionOpen = false;
   if (!yes) {
-    FinishExchange(text(link_texts::kBandQuestion), ExchangeOutcome::BandDeclined);
+    finishExchange(text(link_texts::kBandQuestion), ExchangeOutcome::BandDeclined);
     return;
   }
   continueWrite();
@@ -219,7 +219,7 @@ void CloneSession::answerBandQuestion(int questionId, bool yes) {
 
 void CloneSession::continueWrite() {
   if (m_blockAddress == kWriteEndAddress) {
-    FinishExchange(text(link_texts::kStatusWriteDone), ExchangeOutcome::WriteComplete);
+    finishExchange(text(link_texts::kStatusWriteDone), ExchangeOutcome::WriteComplete);
     return;
   }
   m_blockAddress = AdjustWriteAddress(m_blockAddress, m_host.debugParametersUnlocked());
@@ -233,11 +233,11 @@ void CloneSession::continueWrite() {
   if (data.size() < kWriteBlockSize) data.append(kWriteBlockSize - data.size(), '\xFF');
   block += data;
   m_lastBlock = m_blockAddress;
-  TransmitMessage(block);
+  transmitMessage(block);
   m_blockAddress += kWriteBlockSize;
 }
 
-void CloneSession::FinishExchange(const QString& statusText, ExchangeOutcome outcome) {
+void CloneSession::finishExchange(const QString& statusText, ExchangeOutcome outcome) {
   m_running = false;
   m_questionOpen = false;
   m_host.setStatusText(statusText);
@@ -273,12 +273,12 @@ CloneFailure CloneSession::failureNow() const {
   return failure;
 }
 
-void CloneSession::FailExchange() {
+void CloneSession::failExchange() {
   if (!m_running) return;
-  FailExchange(failureNow());
+  failExchange(failureNow());
 }
 
-void CloneSession::FailExchange(const CloneFailure& failure) {
+void CloneSession::failExchange(const CloneFailure& failure) {
   if (!m_running) return;
   m_failure = failure;
   m_watchdogCount = 0;
@@ -323,7 +323,7 @@ void CloneSession::tickWatchdog() {
     setTimer(CloneTimer::Watchdog, false);
     return;
   }
-  FailExchange();
+  failExchange();
 }
 
 void CloneSession::tickBlink() {
@@ -341,7 +341,7 @@ void CloneSession::tickBlink() {
 void CloneSession::tickRetry() {
   if (++m_retryCount < kRetryTicks) return;
   m_retryCount = 0;
-  TransmitMessage(clone_bytes::kProgramRequest);
+  transmitMessage(clone_bytes::kProgramRequest);
   setTimer(CloneTimer::Retry, false);
 }
 

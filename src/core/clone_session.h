@@ -19,8 +19,8 @@ enum class ClonePhase : int { Transfer = 0, Handshake = 1, Aborted = 10 };
 
 enum class CloneDirection { None, Read, Write };
 
-// Timer1 reply watchdog (1000 ms), Timer2 status blink and finish countdown
-// (200 ms), Timer3 handshake retry (500 ms).
+// The reply watchdog (1000 ms), the status blink and finish countdown
+// (200 ms) and the handshake retry (500 ms).
 enum class CloneTimer { Watchdog, Blink, Retry };
 inline constexpr int kWatchdogIntervalMs = 1000;
 inline constexpr int kBlinkIntervalMs = 200;
@@ -126,12 +126,12 @@ class CloneSession {
   void setFinishCountdownEnabled(bool enabled) { m_finishCountdown = enabled; }
 
   // Every chunk of bytes the port delivers.
-  void HandleReceivedBytes(const QByteArray& bytes);
+  void handleReceivedBytes(const QByteArray& bytes);
 
   // Timer ticks.
-  void tickWatchdog();  // Timer1
-  void tickBlink();     // Timer2
-  void tickRetry();     // Timer3
+  void tickWatchdog();
+  void tickBlink();
+  void tickRetry();
 
   // The answer to askBandQuestion; ignored unless that very question is still
   // open (an exchange the watchdog ended stays ended).
@@ -139,9 +139,9 @@ class CloneSession {
 
   // Ends a running exchange with the communication error (watchdog expiry).
   // Does nothing when no exchange is running.
-  void FailExchange();
+  void failExchange();
   // The same with what was seen, such as a port that went away.
-  void FailExchange(const CloneFailure& failure);
+  void failExchange(const CloneFailure& failure);
   // What the last failed exchange saw; Kind::None after a good one.
   const CloneFailure& failure() const { return m_failure; }
 
@@ -173,12 +173,12 @@ class CloneSession {
  private:
   bool startExchange(CloneDirection direction, bool acknowledged);
   CloneFailure failureNow() const;
-  void TransmitMessage(const QByteArray& message);
+  void transmitMessage(const QByteArray& message);
   void handshake();
   void transferRead();
   void transferWrite();
   void continueWrite();
-  void FinishExchange(const QString& statusText, ExchangeOutcome outcome);
+  void finishExchange(const QString& statusText, ExchangeOutcome outcome);
   void advanceProgress(int step);
   void setTimer(CloneTimer timer, bool active);
   void setStatusVisible(bool visible);

@@ -14,8 +14,8 @@ namespace qx210 {
 
 // ---- Key filters -----------------------------------------------------------
 
-inline constexpr int kIdCodeLength = 10;     // Text1 of the optional functions
-inline constexpr int kDtmfCodeLength = 16;   // Text3, Text4, auto-dial memories
+inline constexpr int kIdCodeLength = 10;     // the ID code of the optional functions
+inline constexpr int kDtmfCodeLength = 16;   // TX start and end codes, auto-dial memories
 inline constexpr int kMessageLineLength = 32;
 
 // A DTMF code character: 0-9, A-D, '*' or '#'.
@@ -68,23 +68,23 @@ inline constexpr int kLookBackListSize = 92;  // "Empty", then 0.50 .. 5.00
 inline constexpr int kKeyFunctionCount = 12;
 
 // Optional functions, visible lists.
-QStringList PriorityItems(UiLanguage language);        // Combo11
-QStringList PriorityChannelItems();                    // Combo12: "1".."16"
-QStringList LookBackTimeItems(UiLanguage language);    // Combo13, Combo14
-QStringList RevertChannelItems(UiLanguage language);   // Combo15
-QStringList OffOnItems(UiLanguage language);           // Combo6, Combo9, Combo10
-QStringList VoxGainItems(UiLanguage language);         // Combo7: Off, 1..10
-QStringList VoxDelayItems();                           // Combo8, both languages
+QStringList PriorityItems(UiLanguage language);
+QStringList PriorityChannelItems();                    // "1".."16"
+QStringList LookBackTimeItems(UiLanguage language);    // A and B
+QStringList RevertChannelItems(UiLanguage language);
+QStringList OffOnItems(UiLanguage language);           // VOX Function, VOX Proceed Tone, Duplicate
+QStringList VoxGainItems(UiLanguage language);         // Off, 1..10
+QStringList VoxDelayItems();                           // the same in both languages
 // Optional functions, hidden lists.
-QStringList PttIdItems(UiLanguage language);           // Combo4
+QStringList PttIdItems(UiLanguage language);
 // The DTMF group exists in Chinese only.
-QStringList DtmfRateItems();          // Combo0
-QStringList DigitTimeItems();         // Combo16, Combo17
-QStringList FirstDigitDelayItems();   // Combo18 (not connected to a value)
-QStringList DKeyItems();              // Combo19
-QStringList SideToneItems();          // Combo20
-QStringList AutoResetItems();         // Combo21
-QStringList GroupCallItems();         // Combo22 (not connected to a value)
+QStringList DtmfRateItems();
+QStringList DigitTimeItems();         // first digit time, * and # tone
+QStringList FirstDigitDelayItems();   // shown, not connected to a value
+QStringList DKeyItems();
+QStringList SideToneItems();
+QStringList AutoResetItems();
+QStringList GroupCallItems();         // shown, not connected to a value
 
 // Key assignment: the 12 functions of PF1 and PF2.
 QStringList KeyFunctionItems(UiLanguage language);

@@ -6,7 +6,7 @@
 #include "core/channel.h"
 #include "core/ui_language.h"
 
-// The rules of the frequency editor Text1: which characters it takes, and what
+// The rules of the frequency editor: which characters it takes, and what
 // leaving it does to the RX (column 1) or TX (column 3) frequency of a channel.
 namespace qx210 {
 
@@ -30,7 +30,7 @@ enum class FrequencyOutcome {
   OutOfBand,       // outside the selected band: unchanged, tell the user
 };
 
-// Leaving Text1 with `text` over column 1 or 3 of `channel`, with band
+// Leaving the frequency editor with `text` over column 1 or 3 of `channel`, with band
 // position `band` selected. The band check uses the value as typed, before
 // rounding and snapping. An RX frequency given to a channel without a TX
 // frequency (a new one among them) gives it the defaults of a new channel.

@@ -14,7 +14,7 @@
 // views show for them.
 namespace qx210 {
 
-// Tone list Combo8: 261 entries; position 0 is the Off entry.
+// The tone list: 261 entries; position 0 is the Off entry.
 inline constexpr Bilingual kToneOff{"关闭", "Off"};
 inline constexpr int kToneListSize = 261;
 QStringList ToneList(UiLanguage language);
@@ -26,20 +26,20 @@ int ListPositionOfTone(const Tone& tone);
 // What a tone cell shows: the Off entry or the tone's own text.
 QString ToneCaption(const Tone& tone, UiLanguage language);
 
-// Option list Combo5(column) for columns 5..8: entry at position 0 or 1.
+// The option list of columns 5..8: entry at position 0 or 1.
 Bilingual OptionEntry(int column, int position);
 QString OptionText(int column, int position, UiLanguage language);
 QStringList OptionList(int column, UiLanguage language);
 
 // Function settings panel.
 enum PanelList : int {
-  kVoiceNotice = 0,   // Combo2
-  kTimeoutTimer = 1,  // Combo3
-  kSquelchLevel = 2,  // Combo9
-  kBatterySave = 3,   // Combo6
-  kBeep = 4,          // Combo7
-  kRadioSwitch = 5,   // Combo10
-  kTotPreAlert = 6,   // Combo4 (hidden)
+  kVoiceNotice = 0,
+  kTimeoutTimer = 1,
+  kSquelchLevel = 2,
+  kBatterySave = 3,
+  kBeep = 4,
+  kRadioSwitch = 5,
+  kTotPreAlert = 6,  // never shown
 };
 inline constexpr int kPanelListCount = 7;
 QStringList PanelListEntries(PanelList list, UiLanguage language);

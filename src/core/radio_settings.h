@@ -7,49 +7,50 @@
 
 namespace qx210 {
 
-// Positions of the seven lists of the function settings panel (Frame2).
+// Positions of the seven lists of the function settings panel.
 // -1 means no entry is chosen (an image whose time-out byte is 0 leaves it so).
 struct PanelSettings {
-  int voiceNotice = 1;   // Combo2 "Voice Notice:"
-  int timeoutTimer = 5;  // Combo3 "Time-out Timer:", 90 s
-  int squelchLevel = 3;  // Combo9 "Squelch Level:"
-  int batterySave = 1;   // Combo6 "Battery Save:"
-  int beep = 1;          // Combo7 "Beep:"
-  int radioSwitch = 1;   // Combo10 "Radio Switch:"
-  int totPreAlert = 1;   // Combo4 "TOT Pre-Alert:" (never shown, but kept)
+  int voiceNotice = 1;   // "Voice Notice:"
+  int timeoutTimer = 5;  // "Time-out Timer:", 90 s
+  int squelchLevel = 3;  // "Squelch Level:"
+  int batterySave = 1;   // "Battery Save:"
+  int beep = 1;          // "Beep:"
+  int radioSwitch = 1;   // "Radio Switch:"
+  int totPreAlert = 1;   // "TOT Pre-Alert:" (never shown, but kept)
 
   bool operator==(const PanelSettings&) const = default;
 };
 
-// Optional functions (Form5): scan, VOX, the hidden code fields and DTMF values.
+// Optional functions: scan, VOX, and the code fields and DTMF values the
+// dialog does not show.
 struct OptionalFunctions {
-  int pttId = 1;           // Combo4, hidden
-  int voxFunction = 1;     // Combo6
-  int voxGainLevel = 1;    // Combo7
-  int voxDelayTime = 1;    // Combo8
-  int voxProceedTone = 1;  // Combo9
-  int duplicate = 1;       // Combo10, hidden; not stored in the image
-  int priority = 0;        // Combo11
-  int priorityChannel = 1;  // Combo12, channel 1..16
-  int lookBackTimeA = 1;   // Combo13, position 0..91 (0 = "Empty")
-  int lookBackTimeB = 1;   // Combo14
-  int revertChannel = 1;   // Combo15
-  int dropoutDelayTime = 0;  // Text5, seconds 0..300
-  int txDwellTime = 0;       // Text6, seconds 0..300
-  bool cancelOperation = true;       // Check3
-  bool voxInhibitOnReceive = true;   // Check4 "VOX Inhibit On Reveive"
-  QString idCode;                    // Text1, up to 10 characters
+  int pttId = 1;           // not shown by the dialog
+  int voxFunction = 1;
+  int voxGainLevel = 1;    // Off, 1..10
+  int voxDelayTime = 1;    // 0.3 s .. 3 s
+  int voxProceedTone = 1;
+  int duplicate = 1;       // not shown by the dialog, not stored in the image
+  int priority = 0;        // No, Fixed, Selected
+  int priorityChannel = 1;  // channel 1..16
+  int lookBackTimeA = 1;   // position 0..91 (0 = "Empty")
+  int lookBackTimeB = 1;
+  int revertChannel = 1;
+  int dropoutDelayTime = 0;  // seconds 0..300
+  int txDwellTime = 0;       // seconds 0..300
+  bool cancelOperation = true;
+  bool voxInhibitOnReceive = true;   // "VOX Inhibit On Reveive"
+  QString idCode;                    // up to 10 characters
   QString txStartCode = QStringLiteral("1");  // Text3, up to 16
   QString txEndCode = QStringLiteral("2");    // Text4, up to 16
 
   // DTMF group (hidden, Chinese only).
-  int dtmfRate = 0;          // Combo0
-  int firstDigitTime = 1;    // Combo16
+  int dtmfRate = 0;
+  int firstDigitTime = 1;
   int firstDigitDelay = 0;   // milliseconds; held only
-  int starHashTone = 1;      // Combo17 "* and # tone"
-  int dKeySetting = 1;       // Combo19
-  int dtmfSideTone = 1;      // Combo20
-  int autoResetTimer = 0;    // Combo21
+  int starHashTone = 1;      // "* and # tone"
+  int dKeySetting = 1;
+  int dtmfSideTone = 1;
+  int autoResetTimer = 0;
   // Group call code as the byte the radio holds: 0 = none, else the character
   // code of its digit (0x35 for 5). Held only.
   int groupCallCode = 0;
@@ -60,21 +61,21 @@ struct OptionalFunctions {
   bool operator==(const OptionalFunctions&) const = default;
 };
 
-// Side keys (Form6): positions 0..11 of the key-function list.
+// Side keys: positions 0..11 of the key-function list.
 struct KeyAssignment {
   int pf1 = 10;
   int pf2 = 0;
   bool operator==(const KeyAssignment&) const = default;
 };
 
-// Embedded message (Form7): two lines of up to 32 one-byte characters.
+// Embedded message: two lines of up to 32 one-byte characters.
 struct EmbeddedMessage {
   QString line1;
   QString line2;
   bool operator==(const EmbeddedMessage&) const = default;
 };
 
-// Transmitter power calibration (Form2). The image holds any byte; the dialog
+// Transmitter power calibration. The image holds any byte; the dialog
 // edits 0..63.
 struct DebugParameters {
   int txHighPower = 63;
@@ -82,7 +83,7 @@ struct DebugParameters {
   bool operator==(const DebugParameters&) const = default;
 };
 
-// Test frequencies (Form4): 16 pairs, empty = none.
+// Test frequencies: 16 pairs, empty = none.
 struct TestFrequencies {
   std::array<Frequency, 16> rx;
   std::array<Frequency, 16> tx;

@@ -5,7 +5,7 @@
 
 #include "core/tone.h"
 
-// The rules of the tone list Combo8: its key filter and the check of the
+// The rules of the tone list: its key filter and the check of the
 // edited text when the list loses the focus.
 namespace qx210 {
 

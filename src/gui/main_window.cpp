@@ -125,7 +125,7 @@ void MainWindow::startUp(const MainWindowConfig& config) {
   // Other values than 0 and 1 leave the lock as it is.
   if (parameters.editLock == 1 || parameters.editLock == 0) setEditLocked(parameters.editLock == 1);
 
-  // Loading FormCOM scans the ports and opens the remembered, the only or the lowest one.
+  // Loading PortWindow scans the ports and opens the remembered, the only or the lowest one.
   m_link = new WindowLink(m_document,
                           {.window = this, .readCommand = m_readAction, .writeCommand = m_writeAction,
                            .readButton = m_readButton, .writeButton = m_writeButton, .portCommand = m_portAction,

@@ -90,7 +90,7 @@ class MainWindow : public QMainWindow {
   // offering to save a changed document first.
   bool openFile(const QString& path);
 
-  // mnuChinese and mnuEnglish.
+  // Languages > Chinese and English.
   void chooseChinese();
   void chooseEnglish();
   // Writes every caption of the window in the current language.

@@ -7,7 +7,7 @@
 
 #include "core/document.h"
 #include "core/language.h"
-#include "gui/form_com.h"
+#include "gui/port_window.h"
 #include "gui/message_box.h"
 #include "gui/production_window.h"
 
@@ -40,9 +40,9 @@ WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rem
             document.loadImage(image, EditKind::ReadRadio, radioBand);
             m_lastRead = document.state();
           });
-  m_form = new FormCOM(m_serial, parts.window);
-  m_form->setSettingsFactory(settings);
-  m_form->hide();
+  m_portWindow = new PortWindow(m_serial, parts.window);
+  m_portWindow->setSettingsFactory(settings);
+  m_portWindow->hide();
   connect(&m_doctor, &LinkDoctor::finished, this, &WindowLink::onDoctorFinished);
   if (parts.productionCommand)
     connect(parts.productionCommand, &QAction::triggered, this, &WindowLink::showProductionWindow);
@@ -85,7 +85,7 @@ WindowLink::~WindowLink() {
   // The port and production windows belong to the main window but use this
   // object's port.
   delete m_production.data();
-  delete m_form.data();
+  delete m_portWindow.data();
 }
 
 QString WindowLink::portDescription() const {
@@ -181,9 +181,9 @@ void WindowLink::onDoctorFinished(const DoctorReport& report) {
 }
 
 void WindowLink::showPortWindow() {
-  m_form->show();
-  m_form->raise();
-  m_form->activateWindow();
+  m_portWindow->show();
+  m_portWindow->raise();
+  m_portWindow->activateWindow();
 }
 
 }  // namespace qx210

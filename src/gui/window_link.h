@@ -11,7 +11,7 @@
 
 #include "link/exchange_control.h"
 #include "link/link_doctor.h"
-#include "gui/form_com.h"
+#include "gui/port_window.h"
 #include "gui/message_box_prompts.h"
 #include "link/port_catalogue.h"
 #include "link/serial_link.h"
@@ -28,7 +28,7 @@ class ProductionWindow;
 
 // What the main window lends the radio link.
 struct WindowLinkParts {
-  QWidget* window = nullptr;        // owner of FormCOM
+  QWidget* window = nullptr;        // owner of PortWindow
   QAction* readCommand = nullptr;   // Programming > Read From Radio
   QAction* writeCommand = nullptr;  // Programming > Write To Radio
   QAction* readButton = nullptr;    // toolbar "read"
@@ -56,7 +56,7 @@ struct WindowLinkParts {
 };
 
 // The radio link of the main window: the port (scanned when this is built,
-// as FormCOM loads), the port window, the exchange control and its message
+// as PortWindow loads), the port window, the exchange control and its message
 // boxes, wired to the window's commands, status label and progress bar; and
 // the two fleet tools, the production window and the link doctor. A write
 // sends the document's image; a read loads into the document.
@@ -69,7 +69,7 @@ class WindowLink : public QObject {
 
   SerialLink& serial() { return m_serial; }
   ExchangeControl& control() { return m_control; }
-  FormCOM* form() const { return m_form; }
+  PortWindow* portWindow() const { return m_portWindow; }
   ProductionWindow* productionWindow() const;
   bool isTestingConnection() const { return m_doctor.isRunning(); }
 
@@ -99,7 +99,7 @@ class WindowLink : public QObject {
   MessageBoxPrompts m_prompts;
   ExchangeControl m_control;
   LinkDoctor m_doctor;
-  QPointer<FormCOM> m_form;
+  QPointer<PortWindow> m_portWindow;
   std::optional<RadioState> m_lastRead;
   QPointer<ProductionWindow> m_production;
   int m_testedSlot = 0;

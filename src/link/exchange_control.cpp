@@ -42,7 +42,7 @@ bool ExchangeControl::startWriteAcknowledged() {
 
 void ExchangeControl::onBytesReceived(const QByteArray& bytes) {
   if (m_session.isRunning()) m_bytesReceived += bytes.size();
-  m_session.HandleReceivedBytes(bytes);
+  m_session.handleReceivedBytes(bytes);
 }
 
 // The cable was pulled or the device vanished: end at once rather than
@@ -51,7 +51,7 @@ void ExchangeControl::onPortLost(const QString& reason) {
   CloneFailure failure;
   failure.kind = CloneFailure::Kind::PortLost;
   failure.reason = reason;
-  m_session.FailExchange(failure);
+  m_session.failExchange(failure);
 }
 
 QTimer& ExchangeControl::timer(CloneTimer which) {

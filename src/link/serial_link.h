@@ -8,7 +8,7 @@
 
 #include "link/port_catalogue.h"
 
-// The serial port MSComm1: 9600 bit/s, 8 data bits, no parity, 1 stop bit, no
+// The serial port: 9600 bit/s, 8 data bits, no parity, 1 stop bit, no
 // flow control, raw bytes. Opens ports by slot number (COM1..COM20), runs the
 // start-up scan and reports every received chunk.
 namespace qx210 {
@@ -60,7 +60,7 @@ class SerialLink : public QObject {
   PortAvailability availability(int slot) const;
   QString openError(int slot) const;
 
-  // OptionCOM click: ComPortNumber = slot, then reopen. False when the port
+  // The user picks a slot: ComPortNumber = slot, then reopen. False when the port
   // stays closed.
   bool choosePort(int slot);
 

@@ -45,7 +45,7 @@ TEST_F(CloneFailureTest, SilentLineIsNoAnswerToTheProgramRequest) {
 
 TEST_F(CloneFailureTest, EchoedRequestIsNotAnAcknowledgement) {
   ASSERT_TRUE(session.startWriteExchange());
-  session.HandleReceivedBytes(kProgram);  // a loopback cable
+  session.handleReceivedBytes(kProgram);  // a loopback cable
   for (int tick = 0; tick < 4; ++tick) session.tickWatchdog();
   ASSERT_EQ(host.failures.size(), 1);
   EXPECT_EQ(host.failures.first().kind, Kind::NotAcknowledged);
@@ -110,7 +110,7 @@ TEST_F(CloneFailureTest, LostPortIsReportedWithTheSystemsWords) {
   CloneFailure lost;
   lost.kind = Kind::PortLost;
   lost.reason = QStringLiteral("Input/output error");
-  session.FailExchange(lost);
+  session.failExchange(lost);
   ASSERT_EQ(host.failures.size(), 1);
   EXPECT_EQ(DescribeFailure(host.failures.first(), kEnglish), QStringLiteral("The port went away (Input/output error)."));
   EXPECT_EQ(host.lastSent(), QByteArray(1, 'E'));
@@ -173,7 +173,7 @@ TEST(CloneSessionsAtOnce, FourExchangesOneFaulty) {
       if (lane.host.outbox.empty()) continue;
       const QByteArray message = lane.host.outbox.front();
       lane.host.outbox.pop_front();
-      for (const QByteArray& reply : lane.radio.receive(message)) lane.session.HandleReceivedBytes(reply);
+      for (const QByteArray& reply : lane.radio.receive(message)) lane.session.handleReceivedBytes(reply);
       moved = true;
     }
   }

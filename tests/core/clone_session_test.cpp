@@ -24,8 +24,8 @@ class CloneSessionTest : public ::testing::Test {
   // Start, then answer the handshake up to the transfer phase.
   void startAndIdentify(bool write, const char* identification = "50 33 32 30 37 33 F8 FF") {
     ASSERT_TRUE(write ? session.startWriteExchange() : session.startReadExchange());
-    session.HandleReceivedBytes(kAck);
-    session.HandleReceivedBytes(Bytes(identification));
+    session.handleReceivedBytes(kAck);
+    session.handleReceivedBytes(Bytes(identification));
     ASSERT_EQ(session.phase(), ClonePhase::Transfer);
     host.outbox.clear();
   }
@@ -83,7 +83,7 @@ TEST_F(CloneSessionTest, SecondStartWhileBusyIsRefused) {
 
 TEST_F(CloneSessionTest, HandshakeAcknowledgementIsAnyByte06AtAByteBoundary) {
   ASSERT_TRUE(session.startReadExchange());
-  session.HandleReceivedBytes(Bytes("50 06"));
+  session.handleReceivedBytes(Bytes("50 06"));
   EXPECT_EQ(host.lastSent(), kIdentify);
   EXPECT_FALSE(session.timerActive(CloneTimer::Retry));
   EXPECT_TRUE(session.rxHex().isEmpty());
@@ -91,7 +91,7 @@ TEST_F(CloneSessionTest, HandshakeAcknowledgementIsAnyByte06AtAByteBoundary) {
 
 TEST_F(CloneSessionTest, HandshakeDoesNotReadAcknowledgementAcrossBytes) {
   ASSERT_TRUE(session.startReadExchange());
-  session.HandleReceivedBytes(Bytes("A0 6B"));
+  session.handleReceivedBytes(Bytes("A0 6B"));
   EXPECT_EQ(host.sent.size(), 1);
   EXPECT_EQ(session.rxHex(), QStringLiteral("A06B"));
   EXPECT_TRUE(session.timerActive(CloneTimer::Retry));
@@ -99,11 +99,11 @@ TEST_F(CloneSessionTest, HandshakeDoesNotReadAcknowledgementAcrossBytes) {
 
 TEST_F(CloneSessionTest, IdentificationSplitOverEventsStartsTransfer) {
   ASSERT_TRUE(session.startReadExchange());
-  session.HandleReceivedBytes(kAck);
-  session.HandleReceivedBytes(Bytes("50 33"));
-  session.HandleReceivedBytes(Bytes("32 30 37"));
+  session.handleReceivedBytes(kAck);
+  session.handleReceivedBytes(Bytes("50 33"));
+  session.handleReceivedBytes(Bytes("32 30 37"));
   EXPECT_EQ(session.phase(), ClonePhase::Handshake);
-  session.HandleReceivedBytes(Bytes("01 F8 FF"));
+  session.handleReceivedBytes(Bytes("01 F8 FF"));
   EXPECT_EQ(session.phase(), ClonePhase::Transfer);
   EXPECT_EQ(session.radioBand(), 5);
   EXPECT_EQ(session.blockAddress(), 0x0010);
@@ -114,19 +114,19 @@ TEST_F(CloneSessionTest, IdentificationSplitOverEventsStartsTransfer) {
 
 TEST_F(CloneSessionTest, VhfModelTextIsAnIdentificationToo) {
   ASSERT_TRUE(session.startReadExchange());
-  session.HandleReceivedBytes(kAck);
-  session.HandleReceivedBytes(Bytes("50 32 32 30 37 01 F8 FF"));
+  session.handleReceivedBytes(kAck);
+  session.handleReceivedBytes(Bytes("50 32 32 30 37 01 F8 FF"));
   EXPECT_EQ(session.phase(), ClonePhase::Transfer);
 }
 
 TEST_F(CloneSessionTest, IdentificationWithByte06InItsTailIsNotAnAcknowledgement) {
   ASSERT_TRUE(session.startReadExchange());
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   ASSERT_EQ(host.countSent(kIdentify), 1);
   // Seven bytes first: holds 06 but is a part of an identification.
-  session.HandleReceivedBytes(Bytes("50 33 32 30 37 43 06"));
+  session.handleReceivedBytes(Bytes("50 33 32 30 37 43 06"));
   EXPECT_EQ(host.countSent(kIdentify), 1);
-  session.HandleReceivedBytes(Bytes("06"));
+  session.handleReceivedBytes(Bytes("06"));
   EXPECT_EQ(session.phase(), ClonePhase::Transfer);
   EXPECT_EQ(session.radioBand(), 2);
 }
@@ -135,9 +135,9 @@ TEST_F(CloneSessionTest, IdentificationWithByte06InItsTailIsNotAnAcknowledgement
 // digits, even across byte boundaries.
 TEST_F(CloneSessionTest, ModelTextOffTheByteBoundaryStillIdentifies) {
   ASSERT_TRUE(session.startReadExchange());
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   // "5033323037" starting at the second digit of a byte; byte 6 is 73.
-  session.HandleReceivedBytes(Bytes("05 03 33 23 03 73 3F FF"));
+  session.handleReceivedBytes(Bytes("05 03 33 23 03 73 3F FF"));
   EXPECT_EQ(session.phase(), ClonePhase::Transfer);
   EXPECT_EQ(session.radioBand(), 6);
   EXPECT_EQ(host.lastSent(), kAck);
@@ -145,27 +145,27 @@ TEST_F(CloneSessionTest, ModelTextOffTheByteBoundaryStillIdentifies) {
 
 TEST_F(CloneSessionTest, ModelTextOffTheByteBoundaryInAPartIsNoIdentificationYet) {
   ASSERT_TRUE(session.startReadExchange());
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   const int identifies = host.countSent(kIdentify);
-  session.HandleReceivedBytes(Bytes("05 03 33 23 03 70"));
+  session.handleReceivedBytes(Bytes("05 03 33 23 03 70"));
   EXPECT_EQ(session.phase(), ClonePhase::Handshake);
   EXPECT_EQ(host.countSent(kIdentify), identifies);
 }
 
 TEST_F(CloneSessionTest, IdentificationOfAnotherLengthIsIgnored) {
   ASSERT_TRUE(session.startReadExchange());
-  session.HandleReceivedBytes(kAck);
-  session.HandleReceivedBytes(Bytes("50 33 32 30 37 33 F8 FF 00"));
+  session.handleReceivedBytes(kAck);
+  session.handleReceivedBytes(Bytes("50 33 32 30 37 33 F8 FF 00"));
   EXPECT_EQ(session.phase(), ClonePhase::Handshake);
 }
 
 TEST_F(CloneSessionTest, UnknownBandCodeKeepsThePreviousBand) {
   startAndIdentify(false, "50 33 32 30 37 99 F8 FF");
   EXPECT_EQ(session.radioBand(), 0);  // as at program start
-  session.FailExchange();
+  session.failExchange();
   startAndIdentify(false, "50 33 32 30 37 63 F8 FF");
   EXPECT_EQ(session.radioBand(), 3);
-  session.FailExchange();
+  session.failExchange();
   startAndIdentify(false, "50 33 32 30 37 00 F8 FF");
   EXPECT_EQ(session.radioBand(), 3);
 }
@@ -173,7 +173,7 @@ TEST_F(CloneSessionTest, UnknownBandCodeKeepsThePreviousBand) {
 TEST_F(CloneSessionTest, UnknownBandCodeIsComparedOnWrite) {
   host.bandPosition = 4;
   startAndIdentify(true, "50 33 32 30 37 99 F8 FF");
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   EXPECT_EQ(host.outcomes, QList<ExchangeOutcome>{ExchangeOutcome::BandRefused});
   EXPECT_TRUE(writeBlocks().isEmpty());
 }
@@ -181,7 +181,7 @@ TEST_F(CloneSessionTest, UnknownBandCodeIsComparedOnWrite) {
 TEST_F(CloneSessionTest, AcknowledgementsWithoutIdentificationStillFail) {
   ASSERT_TRUE(session.startReadExchange());
   for (int tick = 0; tick < 10 && session.isRunning(); ++tick) {
-    session.HandleReceivedBytes(kAck);  // the radio acknowledges every identify request
+    session.handleReceivedBytes(kAck);  // the radio acknowledges every identify request
     session.tickWatchdog();
   }
   EXPECT_EQ(host.communicationErrors, 1);
@@ -229,35 +229,35 @@ TEST_F(CloneSessionTest, ReadWorksWithRepliesInSmallPieces) {
 
 TEST_F(CloneSessionTest, ReadReplyForAnotherAddressIsNotAcknowledged) {
   startAndIdentify(false);
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   ASSERT_EQ(host.lastSent(), Bytes("52 00 10 40"));
   const int before = host.sent.size();
   QByteArray reply = Bytes("57 00 50 40") + QByteArray(64, '\x11');
-  session.HandleReceivedBytes(reply);
+  session.handleReceivedBytes(reply);
   EXPECT_EQ(host.sent.size(), before);
   EXPECT_TRUE(session.readImage().isEmpty());
 }
 
 TEST_F(CloneSessionTest, ReadReplyOfAnotherLengthIsNotAcknowledged) {
   startAndIdentify(false);
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   const int before = host.sent.size();
-  session.HandleReceivedBytes(Bytes("57 00 10 40") + QByteArray(65, '\x11'));
+  session.handleReceivedBytes(Bytes("57 00 10 40") + QByteArray(65, '\x11'));
   EXPECT_EQ(host.sent.size(), before);
 }
 
 TEST_F(CloneSessionTest, AcknowledgementInPlaceOfAReadReplyIsNotTaken) {
   startAndIdentify(false);
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   const int before = host.sent.size();
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   EXPECT_EQ(host.sent.size(), before);
   EXPECT_EQ(session.blockAddress(), 0x0050);
 }
 
 TEST_F(CloneSessionTest, TwoAcknowledgementsTogetherAreNoAcknowledgement) {
   startAndIdentify(false);
-  session.HandleReceivedBytes(Bytes("06 06"));
+  session.handleReceivedBytes(Bytes("06 06"));
   EXPECT_TRUE(host.outbox.empty());
   tickWatchdog(4);
   EXPECT_EQ(host.communicationErrors, 1);
@@ -377,10 +377,10 @@ TEST_F(CloneSessionTest, AnswerArrivingLaterContinuesTheWrite) {
 
 TEST_F(CloneSessionTest, BandChangedDuringAWriteStopsItAtTheNextAcknowledgement) {
   startAndIdentify(true);  // band code 33, position 0
-  for (int i = 0; i < 5; ++i) session.HandleReceivedBytes(kAck);
+  for (int i = 0; i < 5; ++i) session.handleReceivedBytes(kAck);
   ASSERT_EQ(writeBlocks().size(), 5);
   host.bandPosition = 5;
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   EXPECT_EQ(writeBlocks().size(), 5);
   EXPECT_EQ(host.statusTexts.last(), QStringLiteral("Frequency band with discrepancies, do not write."));
   EXPECT_EQ(host.lastSent(), kEnd);
@@ -390,10 +390,10 @@ TEST_F(CloneSessionTest, BandChangedDuringAWriteAsksAgainInOverrideMode) {
   host.bandOverride = true;
   host.autoAnswer = true;
   startAndIdentify(true, "50 33 32 30 37 01 F8 FF");
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   EXPECT_EQ(host.questions.size(), 1);
   host.bandPosition = 3;
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   EXPECT_EQ(host.questions.size(), 2);
   EXPECT_EQ(writeBlocks().size(), 2);
 }
@@ -401,7 +401,7 @@ TEST_F(CloneSessionTest, BandChangedDuringAWriteAsksAgainInOverrideMode) {
 TEST_F(CloneSessionTest, YesAfterTheWatchdogEndedTheWriteSendsNothing) {
   host.bandOverride = true;
   startAndIdentify(true, "50 33 32 30 37 01 F8 FF");
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   ASSERT_EQ(host.questions.size(), 1);
   tickWatchdog(4);
   ASSERT_EQ(host.communicationErrors, 1);
@@ -414,12 +414,12 @@ TEST_F(CloneSessionTest, YesAfterTheWatchdogEndedTheWriteSendsNothing) {
 TEST_F(CloneSessionTest, AnswerToAnOldQuestionIsIgnored) {
   host.bandOverride = true;
   startAndIdentify(true, "50 33 32 30 37 01 F8 FF");
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   const int oldQuestion = host.questions.first();
   tickWatchdog(4);
   host.bandPosition = 0;
   startAndIdentify(true, "50 33 32 30 37 01 F8 FF");
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   ASSERT_EQ(host.questions.size(), 2);
   const int sent = host.sent.size();
   session.answerBandQuestion(oldQuestion, true);
@@ -429,8 +429,8 @@ TEST_F(CloneSessionTest, AnswerToAnOldQuestionIsIgnored) {
 
 TEST_F(CloneSessionTest, WriteIgnoresAnythingButASingleAcknowledgement) {
   startAndIdentify(true);
-  session.HandleReceivedBytes(Bytes("15"));
-  session.HandleReceivedBytes(kAck);  // "1506"
+  session.handleReceivedBytes(Bytes("15"));
+  session.handleReceivedBytes(kAck);  // "1506"
   EXPECT_TRUE(writeBlocks().isEmpty());
 }
 
@@ -467,7 +467,7 @@ TEST_F(CloneSessionTest, RetryCountIsCarriedIntoTheNextExchange) {
 TEST_F(CloneSessionTest, WatchdogFailsOnTheFourthTickAfterTheLastAcceptedReply) {
   startAndIdentify(false);
   tickWatchdog(3);
-  session.HandleReceivedBytes(kAck);  // accepted: the count starts again
+  session.handleReceivedBytes(kAck);  // accepted: the count starts again
   EXPECT_EQ(session.watchdogCount(), 0);
   tickWatchdog(3);
   EXPECT_EQ(host.communicationErrors, 0);
@@ -477,7 +477,7 @@ TEST_F(CloneSessionTest, WatchdogFailsOnTheFourthTickAfterTheLastAcceptedReply) 
 
 TEST_F(CloneSessionTest, FailExchangeAbortsBeforeTheMessageAndSendsEndAfterIt) {
   startAndIdentify(false);
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   bool endBeforeMessage = true;
   host.onCommunicationError = [&] {
     EXPECT_EQ(session.phase(), ClonePhase::Aborted);
@@ -485,7 +485,7 @@ TEST_F(CloneSessionTest, FailExchangeAbortsBeforeTheMessageAndSendsEndAfterIt) {
     EXPECT_FALSE(session.timerActive(CloneTimer::Blink));
     endBeforeMessage = host.lastSent() == kEnd;
     // A reply arriving while the message is open completes nothing.
-    session.HandleReceivedBytes(Bytes("57 00 10 40") + QByteArray(64, '\0'));
+    session.handleReceivedBytes(Bytes("57 00 10 40") + QByteArray(64, '\0'));
   };
   tickWatchdog(4);
   EXPECT_FALSE(endBeforeMessage);
@@ -538,7 +538,7 @@ TEST_F(CloneSessionTest, BytesAfterTheEndAreKeptButNotActedOn) {
   ASSERT_TRUE(session.startWriteExchange());
   Pump(host, session, radio);
   const int sent = host.sent.size();
-  session.HandleReceivedBytes(kAck);
+  session.handleReceivedBytes(kAck);
   EXPECT_EQ(host.sent.size(), sent);
   EXPECT_EQ(session.rxHex(), QStringLiteral("0606"));
 }

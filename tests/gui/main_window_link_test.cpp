@@ -331,15 +331,15 @@ TEST_F(MainWindowLink, PortMenuShowsTheSameWindow) {
   startRadio(SampleImage());
   openWindow(m_radio->slavePath());
   m_window->comPortAction()->trigger();
-  FormCOM* form = m_window->radioLink()->form();
+  PortWindow* form = m_window->radioLink()->portWindow();
   ASSERT_NE(form, nullptr);
   EXPECT_TRUE(form->isVisible());
   EXPECT_TRUE(form->option(0)->isChecked());  // the remembered COM1
   form->close();
   EXPECT_FALSE(form->isVisible());
   m_window->comPortAction()->trigger();
-  EXPECT_EQ(m_window->radioLink()->form(), form);
-  EXPECT_EQ(m_window->findChildren<FormCOM*>().size(), 1);  // no second window, no second scan
+  EXPECT_EQ(m_window->radioLink()->portWindow(), form);
+  EXPECT_EQ(m_window->findChildren<PortWindow*>().size(), 1);  // no second window, no second scan
   EXPECT_TRUE(form->isVisible());
 }
 

@@ -111,10 +111,10 @@ inline void Pump(FakeCloneHost& host, CloneSession& session, sim::RadioProtocol&
     host.outbox.pop_front();
     for (const QByteArray& reply : radio.receive(message)) {
       if (pieceSize <= 0) {
-        session.HandleReceivedBytes(reply);
+        session.handleReceivedBytes(reply);
         continue;
       }
-      for (qsizetype at = 0; at < reply.size(); at += pieceSize) session.HandleReceivedBytes(reply.mid(at, pieceSize));
+      for (qsizetype at = 0; at < reply.size(); at += pieceSize) session.handleReceivedBytes(reply.mid(at, pieceSize));
     }
   }
 }

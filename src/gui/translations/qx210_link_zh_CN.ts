@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>qx210::FormCOM</name>
+    <name>qx210::PortWindow</name>
     <message>
         <source>Permission denied: add your user to the serial-port group &quot;dialout&quot; (sudo usermod -aG dialout $USER), then log in again.</source>
         <translation>无权打开此端口：请把当前用户加入串口用户组“dialout”（sudo usermod -aG dialout $USER），然后重新登录。</translation>

@@ -17,7 +17,7 @@
 #include "support/feigned_link.h"
 #include "core/language.h"
 #include "gui/message_box.h"
-#include "gui/form_com.h"
+#include "gui/port_window.h"
 #include "gui/message_box_prompts.h"
 #include "link/serial_link.h"
 #include "pty_radio.h"
@@ -25,7 +25,7 @@
 namespace qx210 {
 namespace {
 
-class FormComTest : public ::testing::Test {
+class PortWindowTest : public ::testing::Test {
  protected:
   void addRadio(int slot) {
     auto radio = std::make_unique<sim::PtyRadio>(sim::RadioProtocol(), sim::LineOptions{});
@@ -37,11 +37,11 @@ class FormComTest : public ::testing::Test {
   std::vector<std::unique_ptr<sim::PtyRadio>> m_radios;
 };
 
-TEST_F(FormComTest, TwentyOptionsWithTheirDevices) {
+TEST_F(PortWindowTest, TwentyOptionsWithTheirDevices) {
   addRadio(3);
   m_catalogue.setSlotPath(5, QStringLiteral("/nonexistent/ttyUSB9"));
   SerialLink link(m_catalogue);
-  FormCOM form(link);
+  PortWindow form(link);
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Com"));
   EXPECT_FALSE(form.isVisible());
   for (int i = 0; i < 20; ++i) {
@@ -58,9 +58,9 @@ TEST_F(FormComTest, TwentyOptionsWithTheirDevices) {
   EXPECT_EQ(link.comPortNumber(), 3);
 }
 
-TEST_F(FormComTest, SizeOfTheWindow) {
+TEST_F(PortWindowTest, SizeOfTheWindow) {
   SerialLink link(m_catalogue);
-  FormCOM form(link);
+  PortWindow form(link);
   // 5145 x 3000 twips; the window grows only where its device column needs it.
   EXPECT_GE(form.width(), form.sizeHint().width());  // nothing clipped
   EXPECT_GE(form.height(), form.sizeHint().height());
@@ -68,11 +68,11 @@ TEST_F(FormComTest, SizeOfTheWindow) {
   EXPECT_EQ(form.width(), 343);
 }
 
-TEST_F(FormComTest, CaptionAndHintInChinese) {
+TEST_F(PortWindowTest, CaptionAndHintInChinese) {
   m_catalogue.setSlotPath(2, QStringLiteral("/dev/ttyLOCKED"));
   test::FeignedLink link(m_catalogue);
   link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
-  FormCOM form(link);
+  PortWindow form(link);
   SetLanguage(kChinese);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
   const QString title = form.windowTitle();
@@ -85,12 +85,12 @@ TEST_F(FormComTest, CaptionAndHintInChinese) {
   EXPECT_TRUE(form.option(1)->toolTip().contains(QStringLiteral("Permission denied")));
 }
 
-TEST_F(FormComTest, RememberedPortIsMarkedAndClickOpensAnother) {
+TEST_F(PortWindowTest, RememberedPortIsMarkedAndClickOpensAnother) {
   addRadio(1);
   addRadio(6);
   SerialLink link(m_catalogue);
   link.setComPortNumber(6);
-  FormCOM form(link);
+  PortWindow form(link);
   EXPECT_TRUE(form.option(5)->isChecked());
   EXPECT_EQ(link.comPortNumber(), 6);
   form.show();
@@ -100,10 +100,10 @@ TEST_F(FormComTest, RememberedPortIsMarkedAndClickOpensAnother) {
   EXPECT_TRUE(link.isOpen());
 }
 
-TEST_F(FormComTest, CloseBoxHidesAndShowingLooksAgain) {
+TEST_F(PortWindowTest, CloseBoxHidesAndShowingLooksAgain) {
   addRadio(2);
   test::FeignedLink link(m_catalogue);
-  FormCOM form(link);
+  PortWindow form(link);
   ASSERT_EQ(link.opened.size(), 2);  // the scan's try, then the open for good
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -122,12 +122,12 @@ TEST_F(FormComTest, CloseBoxHidesAndShowingLooksAgain) {
   form.hide();
 }
 
-TEST_F(FormComTest, AdaptersThatComeAndGoShowWhileTheWindowIsOpen) {
+TEST_F(PortWindowTest, AdaptersThatComeAndGoShowWhileTheWindowIsOpen) {
   addRadio(1);
   SerialLink link(m_catalogue);
   PortCatalogue machine = m_catalogue;
   link.setCatalogueSource([&machine] { return machine; });
-  FormCOM form(link);
+  PortWindow form(link);
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   // A new adapter appears in the lowest free slot; the one in use keeps COM1.
@@ -147,7 +147,7 @@ TEST_F(FormComTest, AdaptersThatComeAndGoShowWhileTheWindowIsOpen) {
   form.hide();
 }
 
-TEST_F(FormComTest, DescriptionAndUsbIdentifiersWhereKnown) {
+TEST_F(PortWindowTest, DescriptionAndUsbIdentifiersWhereKnown) {
   addRadio(1);
   PortDetails details;
   details.description = QStringLiteral("FT232R USB UART");
@@ -157,7 +157,7 @@ TEST_F(FormComTest, DescriptionAndUsbIdentifiersWhereKnown) {
   details.productId = 0x6001;
   m_catalogue.setSlotDetails(1, details);
   SerialLink link(m_catalogue);
-  FormCOM form(link);
+  PortWindow form(link);
   EXPECT_EQ(form.deviceLabel(0)->text(),
             m_catalogue.slotPath(1) + QStringLiteral(" FT232R USB UART [0403:6001 A50285BI] (in use)"));
   EXPECT_TRUE(form.option(0)->toolTip().contains(QStringLiteral("FTDI")));
@@ -165,7 +165,7 @@ TEST_F(FormComTest, DescriptionAndUsbIdentifiersWhereKnown) {
 }
 
 // "Other device…": any path, stored for later runs, in use at once.
-class OtherDeviceTest : public FormComTest {
+class OtherDeviceTest : public PortWindowTest {
  protected:
   void SetUp() override {
     SetLanguage(kEnglish);
@@ -180,7 +180,7 @@ class OtherDeviceTest : public FormComTest {
     return [file = m_settingsFile] { return std::make_unique<QSettings>(file, QSettings::IniFormat); };
   }
   // Clicks "Other device…" and types `path` into its dialog.
-  void enterOtherDevice(FormCOM& form, const QString& path) {
+  void enterOtherDevice(PortWindow& form, const QString& path) {
     QTimer::singleShot(0, &form, [path] {
       auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(dialog, nullptr);
@@ -198,7 +198,7 @@ class OtherDeviceTest : public FormComTest {
 TEST_F(OtherDeviceTest, TakesEffectAtOnceAndIsRemembered) {
   m_catalogue.setSlotPath(1, QStringLiteral("/nonexistent/ttyUSB0"));
   SerialLink link(m_catalogue);
-  FormCOM form(link);
+  PortWindow form(link);
   form.setSettingsFactory(settings());
   ASSERT_FALSE(link.isOpen());
   form.show();
@@ -232,7 +232,7 @@ TEST_F(OtherDeviceTest, TakesEffectAtOnceAndIsRemembered) {
 
 TEST_F(OtherDeviceTest, PathThatCannotOpenIsKeptAndExplained) {
   SerialLink link(m_catalogue);
-  FormCOM form(link);
+  PortWindow form(link);
   form.setSettingsFactory(settings());
   const QString path = m_dir.filePath(QStringLiteral("qx210-radio"));
   EXPECT_FALSE(form.chooseOtherDevice(path));
@@ -249,14 +249,14 @@ TEST_F(OtherDeviceTest, PathThatCannotOpenIsKeptAndExplained) {
   EXPECT_TRUE(link.choosePort(1));
 }
 
-TEST_F(FormComTest, PermissionDeniedNamesTheFix) {
+TEST_F(PortWindowTest, PermissionDeniedNamesTheFix) {
   addRadio(1);
   m_catalogue.setSlotPath(4, QStringLiteral("/dev/ttyLOCKED"));
   m_catalogue.setSlotPath(6, QStringLiteral("/dev/ttyBUSY"));
   test::FeignedLink link(m_catalogue);
   link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
   link.feigned.insert(QStringLiteral("/dev/ttyBUSY"), PortAvailability::Unavailable);
-  FormCOM form(link);
+  PortWindow form(link);
   EXPECT_FALSE(form.option(3)->isEnabled());
   EXPECT_TRUE(form.deviceLabel(3)->isEnabled());
   EXPECT_TRUE(form.deviceLabel(3)->text().startsWith(QStringLiteral("/dev/ttyLOCKED")));
@@ -271,7 +271,7 @@ TEST_F(FormComTest, PermissionDeniedNamesTheFix) {
 }
 
 // The same through the operating system, for a user who is not root.
-TEST_F(FormComTest, UnreadableDeviceIsDeniedByTheSystem) {
+TEST_F(PortWindowTest, UnreadableDeviceIsDeniedByTheSystem) {
   if (::geteuid() == 0) GTEST_SKIP() << "root opens every device";
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("ttyLOCKED"));
@@ -281,7 +281,7 @@ TEST_F(FormComTest, UnreadableDeviceIsDeniedByTheSystem) {
   QFile::setPermissions(path, QFileDevice::Permissions());
   m_catalogue.setSlotPath(4, path);
   SerialLink link(m_catalogue);
-  FormCOM form(link);
+  PortWindow form(link);
   EXPECT_EQ(link.availability(4), PortAvailability::PermissionDenied);
   EXPECT_FALSE(form.option(3)->isEnabled());
   EXPECT_TRUE(form.option(3)->toolTip().contains(QStringLiteral("dialout")));

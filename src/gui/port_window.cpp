@@ -1,4 +1,4 @@
-#include "gui/form_com.h"
+#include "gui/port_window.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -23,7 +23,7 @@ constexpr int kFormHeight = 200;
 constexpr int kRows = 10;
 }  // namespace
 
-FormCOM::FormCOM(SerialLink& link, QWidget* parent) : QDialog(parent), m_link(link) {
+PortWindow::PortWindow(SerialLink& link, QWidget* parent) : QDialog(parent), m_link(link) {
   setObjectName(QStringLiteral("FormCOM"));
   setModal(false);
   m_group = new QButtonGroup(this);
@@ -50,36 +50,36 @@ FormCOM::FormCOM(SerialLink& link, QWidget* parent) : QDialog(parent), m_link(li
   m_otherDevice = new QPushButton(this);
   m_otherDevice->setObjectName(QStringLiteral("OtherDevice"));
   layout->addWidget(m_otherDevice, kRows, 0, 1, 4, Qt::AlignLeft);
-  connect(m_group, &QButtonGroup::idClicked, this, &FormCOM::OptionCOM_Click);
-  connect(m_otherDevice, &QPushButton::clicked, this, &FormCOM::OtherDevice_Click);
+  connect(m_group, &QButtonGroup::idClicked, this, &PortWindow::OptionCOM_Click);
+  connect(m_otherDevice, &QPushButton::clicked, this, &PortWindow::OtherDevice_Click);
   m_settings = [] { return PortCatalogue::openUserSettings(); };
 
   // Loading the window scans the ports and opens the remembered one, the only
   // one or the lowest one.
   const int chosen = m_link.scan(m_link.comPortNumber());
   if (chosen >= 1) m_options.at(chosen - 1)->setChecked(true);
-  connect(&m_link, &SerialLink::catalogueChanged, this, &FormCOM::showAvailability);
+  connect(&m_link, &SerialLink::catalogueChanged, this, &PortWindow::showAvailability);
   connect(&m_link, &SerialLink::comPortNumberChanged, this, [this](int number) {
     // A mark, once there, follows the chosen port (into another slot too).
     if (m_group->checkedButton() && number >= 1) m_options.at(number - 1)->setChecked(true);
     showAvailability();
   });
-  connect(&m_link, &SerialLink::portLost, this, &FormCOM::showAvailability);
+  connect(&m_link, &SerialLink::portLost, this, &PortWindow::showAvailability);
   m_rescan.setInterval(kRescanIntervalMs);
-  connect(&m_rescan, &QTimer::timeout, this, &FormCOM::rescan);
-  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &FormCOM::retranslate);
+  connect(&m_rescan, &QTimer::timeout, this, &PortWindow::rescan);
+  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &PortWindow::retranslate);
   retranslate();
   resize(qMax(kFormWidth, sizeHint().width()), qMax(kFormHeight, sizeHint().height()));
 }
 
-FormCOM::~FormCOM() = default;
+PortWindow::~PortWindow() = default;
 
-QString FormCOM::permissionHint() {
+QString PortWindow::permissionHint() {
   return tr("Permission denied: add your user to the serial-port group \"dialout\" "
             "(sudo usermod -aG dialout $USER), then log in again.");
 }
 
-void FormCOM::showAvailability() {
+void PortWindow::showAvailability() {
   const int inUse = m_link.slotInUse();
   for (int i = 0; i < PortCatalogue::kSlotCount; ++i) {
     const int slot = i + 1;
@@ -124,12 +124,12 @@ void FormCOM::showAvailability() {
   }
 }
 
-void FormCOM::OptionCOM_Click(int index) {
+void PortWindow::OptionCOM_Click(int index) {
   m_link.choosePort(index + 1);
   showAvailability();
 }
 
-void FormCOM::OtherDevice_Click() {
+void PortWindow::OtherDevice_Click() {
   QInputDialog dialog(this);
   dialog.setObjectName(QStringLiteral("OtherDeviceDialog"));
   dialog.setWindowTitle(tr("Other device"));
@@ -142,7 +142,7 @@ void FormCOM::OtherDevice_Click() {
   chooseOtherDevice(path);
 }
 
-bool FormCOM::chooseOtherDevice(const QString& path) {
+bool PortWindow::chooseOtherDevice(const QString& path) {
   const int slot = m_link.addUserDevice(path);
   if (std::unique_ptr<QSettings> settings = m_settings ? m_settings() : nullptr)
     PortCatalogue::storeOverride(*settings, slot, path);
@@ -158,30 +158,30 @@ bool FormCOM::chooseOtherDevice(const QString& path) {
   return opened;
 }
 
-void FormCOM::rescan() {
+void PortWindow::rescan() {
   m_link.rescan();
   showAvailability();
 }
 
-void FormCOM::retranslate() {
+void PortWindow::retranslate() {
   setWindowTitle(tr("Com"));
   m_otherDevice->setText(tr("Other device…"));
   showAvailability();
 }
 
-void FormCOM::showEvent(QShowEvent* event) {
+void PortWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // What was plugged in or out while the window was hidden shows at once.
   rescan();
   m_rescan.start();
 }
 
-void FormCOM::hideEvent(QHideEvent* event) {
+void PortWindow::hideEvent(QHideEvent* event) {
   m_rescan.stop();
   QDialog::hideEvent(event);
 }
 
-void FormCOM::closeEvent(QCloseEvent* event) {
+void PortWindow::closeEvent(QCloseEvent* event) {
   // The close box only hides the window; its scan results stay.
   event->ignore();
   hide();

@@ -16,20 +16,20 @@ namespace qx210 {
 
 class SerialLink;
 
-// The port window: 20 option buttons OptionCOM0..OptionCOM19 ("COM1".."COM20"),
+// The port window (FormCOM): 20 option buttons OptionCOM0..OptionCOM19 ("COM1".."COM20"),
 // each with the device it stands for beside it (path, description and USB
 // identifiers where the system knows them, and whether it is in use), and an
 // "Other device…" button for any path. Building the window runs the port
 // scan; while it is shown it looks for adapters that come and go. Closing it
 // only hides it.
-class FormCOM : public QDialog {
+class PortWindow : public QDialog {
   Q_OBJECT
  public:
   // How often the shown window looks for new and removed adapters.
   static constexpr int kRescanIntervalMs = 1000;
 
-  explicit FormCOM(SerialLink& link, QWidget* parent = nullptr);
-  ~FormCOM() override;
+  explicit PortWindow(SerialLink& link, QWidget* parent = nullptr);
+  ~PortWindow() override;
 
   QRadioButton* option(int index) const { return m_options.value(index); }
   QLabel* deviceLabel(int index) const { return m_devices.value(index); }
