@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/language.h"
+#include "gui/aux_dialog.h"
 
 namespace qx210 {
 
@@ -87,9 +88,7 @@ AboutDialog::AboutDialog() : QDialog(nullptr) {
   top->addWidget(m_picture);
   top->addSpacing(12);
   top->addLayout(texts, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(m_okButton);
+  QHBoxLayout* buttons = ButtonRow({m_okButton});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(buttons);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
@@ -24,6 +25,13 @@ void AuxDialog::present() {
   show();
   raise();
   activateWindow();
+}
+
+QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  for (QWidget* button : buttons) row->addWidget(button);
+  return row;
 }
 
 void SetComboItems(QComboBox* combo, const QStringList& items) {

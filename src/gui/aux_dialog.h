@@ -2,8 +2,10 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <initializer_list>
 
 class QComboBox;
+class QHBoxLayout;
 
 namespace qx210 {
 
@@ -24,6 +26,9 @@ class AuxDialog : public QDialog {
   // Writes every caption and list text in the current language.
   virtual void retranslate() = 0;
 };
+
+// The dialogs' row of buttons, to the right.
+QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
 
 // Replaces the items of a list, keeping the selected position.
 void SetComboItems(QComboBox* combo, const QStringList& items);

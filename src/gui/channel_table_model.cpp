@@ -7,6 +7,7 @@
 #include "core/document.h"
 #include "core/language.h"
 #include "core/lists.h"
+#include "core/state_fields.h"
 
 namespace qx210 {
 
@@ -72,21 +73,9 @@ QString ChannelTableModel::columnCaption(int column) {
 
 QString ChannelTableModel::cellText(const Channel& channel, int number, int column, UiLanguage language) {
   if (column == kColChannel) return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-  if (!channel.inUse()) return {};
-  switch (column) {
-    case kColRxFreq:
-    case kColTxFreq:
-      return FrequencyOf(channel, column).text();
-    case kColRxTone:
-    case kColTxTone: {
-      // A channel without a TX frequency shows no TX tone unless it has one.
-      const Tone& tone = ToneOf(channel, column);
-      if (FrequencyOf(channel, column).isEmpty() && tone.isOff()) return {};
-      return ToneCaption(tone, language);
-    }
-    default:
-      return OptionText(column, OptionPosition(channel, column), language);
-  }
+  // A channel without a TX frequency shows no TX tone unless it has one.
+  if (IsToneColumn(column) && FrequencyOf(channel, column).isEmpty() && ToneOf(channel, column).isOff()) return {};
+  return ChannelFieldText(channel, column, language);
 }
 
 int ChannelTableModel::columnWidth(int column) {

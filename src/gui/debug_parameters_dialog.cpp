@@ -70,9 +70,7 @@ DebugParametersDialog::DebugParametersDialog(GestureState& gestures) : m_gesture
   m_okButton->setObjectName(QStringLiteral("Command1"));
   m_okButton->setDefault(true);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(m_okButton);
+  QHBoxLayout* buttons = ButtonRow({m_okButton});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_highPowerGroup);
   layout->addWidget(m_lowPowerGroup);

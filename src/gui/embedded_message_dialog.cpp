@@ -48,10 +48,7 @@ EmbeddedMessageDialog::EmbeddedMessageDialog() {
   m_cancelButton = new QPushButton(this);
   m_cancelButton->setObjectName(QStringLiteral("Command2"));
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(m_okButton);
-  buttons->addWidget(m_cancelButton);
+  QHBoxLayout* buttons = ButtonRow({m_okButton, m_cancelButton});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_line1Edit);
   layout->addWidget(m_line2Edit);

@@ -114,10 +114,7 @@ KeyAssignmentDialog::KeyAssignmentDialog() {
   auto* top = new QHBoxLayout;
   top->addWidget(m_keyPicture);
   top->addLayout(lists, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(m_okButton);
-  buttons->addWidget(m_cancelButton);
+  QHBoxLayout* buttons = ButtonRow({m_okButton, m_cancelButton});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(buttons);

@@ -114,10 +114,7 @@ OptionalFunctionsDialog::OptionalFunctionsDialog() {
   m_okButton = Named(new QPushButton(this), "Command1");
   m_cancelButton = Named(new QPushButton(this), "Command2");
   m_okButton->setDefault(true);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(m_okButton);
-  buttons->addWidget(m_cancelButton);
+  QHBoxLayout* buttons = ButtonRow({m_okButton, m_cancelButton});
 
   auto* groups = new QHBoxLayout;
   groups->addWidget(m_scanGroup);

@@ -69,10 +69,7 @@ TestFrequencyDialog::TestFrequencyDialog() {
   m_cancelButton = new QPushButton(this);
   m_cancelButton->setObjectName(QStringLiteral("Command2"));
   m_cancelButton->setAutoDefault(false);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(m_okButton);
-  buttons->addWidget(m_cancelButton);
+  QHBoxLayout* buttons = ButtonRow({m_okButton, m_cancelButton});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(m_grid);
   layout->addLayout(buttons);

@@ -233,6 +233,7 @@ void CloneJob::onExchangeFinished(ExchangeOutcome outcome) {
       result.kind = CloneRadioResult::Kind::BandMismatch;
       break;
     case ExchangeOutcome::CommunicationError:
+    case ExchangeOutcome::Stopped:
       result.kind = CloneRadioResult::Kind::CommunicationFailure;
       result.failure = m_control->failure();
       break;

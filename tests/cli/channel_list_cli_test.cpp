@@ -10,33 +10,14 @@
 #include "core/channel_csv.h"
 #include "core/codec.h"
 #include "core/data_file.h"
+#include "support/cli_run.h"
 
 // qx210-cli as a user runs it: the verbs on data files and channel lists.
 namespace qx210 {
 namespace {
 
-struct CliRun {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
-
-CliRun RunCli(const QStringList& arguments, const QByteArray& input = {}) {
-  QProcess process;
-  process.start(QStringLiteral(QX210_CLI_PATH), arguments);
-  if (!input.isNull()) process.write(input);
-  process.closeWriteChannel();
-  CliRun run;
-  if (!process.waitForFinished(20000)) {
-    process.kill();
-    process.waitForFinished();
-    return run;
-  }
-  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-  run.out = QString::fromUtf8(process.readAllStandardOutput());
-  run.err = QString::fromUtf8(process.readAllStandardError());
-  return run;
-}
+using test::CliRun;
+using test::RunCli;
 
 Frequency Mhz(const char* text) { return *Frequency::fromText(QString::fromLatin1(text)); }
 

@@ -14,6 +14,7 @@
 
 #include "core/clone_plan.h"
 #include "core/data_file.h"
+#include "support/cli_run.h"
 #include "support/link_rig.h"
 
 namespace qx210 {
@@ -21,26 +22,9 @@ namespace {
 
 using test::SampleImage;
 
-struct CliRun {
-  int exitCode = -1;
-  QString err;
-  QString out;
-};
+using test::CliRun;
 
-CliRun RunCli(const QStringList& arguments, int timeoutMs = 20000) {
-  QProcess process;
-  process.start(QStringLiteral(QX210_CLI_PATH), arguments);
-  CliRun run;
-  if (!process.waitForFinished(timeoutMs)) {
-    process.kill();
-    process.waitForFinished();
-    return run;
-  }
-  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-  run.err = QString::fromUtf8(process.readAllStandardError());
-  run.out = QString::fromUtf8(process.readAllStandardOutput());
-  return run;
-}
+CliRun RunCli(const QStringList& arguments, int timeoutMs = 20000) { return test::RunCli(arguments, {}, timeoutMs); }
 
 class CliFleetTest : public ::testing::Test {
  protected:

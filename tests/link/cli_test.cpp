@@ -6,6 +6,7 @@
 
 #include "core/codec.h"
 #include "core/data_file.h"
+#include "support/cli_run.h"
 #include "support/link_rig.h"
 
 namespace qx210 {
@@ -13,27 +14,10 @@ namespace {
 
 using test::SampleImage;
 
-struct CliRun {
-  int exitCode = -1;
-  QString err;
-  QString out;
-};
+using test::CliRun;
 
 // Runs qx210-cli while the radio answers in its own thread.
-CliRun RunCli(const QStringList& arguments, int timeoutMs = 15000) {
-  QProcess process;
-  process.start(QStringLiteral(QX210_CLI_PATH), arguments);
-  CliRun run;
-  if (!process.waitForFinished(timeoutMs)) {
-    process.kill();
-    process.waitForFinished();
-    return run;
-  }
-  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-  run.err = QString::fromUtf8(process.readAllStandardError());
-  run.out = QString::fromUtf8(process.readAllStandardOutput());
-  return run;
-}
+CliRun RunCli(const QStringList& arguments, int timeoutMs = 15000) { return test::RunCli(arguments, {}, timeoutMs); }
 
 class CliTest : public ::testing::Test {
  protected:
@@ -153,6 +137,23 @@ TEST_F(CliTest, MissingPortSaysThePortIsNotOpen) {
                              QStringLiteral("--out"), path("x.DAT")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_TRUE(run.err.contains(QStringLiteral("Communication port not open")));
+}
+
+// README.md once went into a radio as if it were a data file.
+TEST_F(CliTest, AFileThatIsNotThisRadiosIsWrittenOnlyWhenForced) {
+  startRadio("P3207", 0x33, QByteArray(1024, '\x5A'));
+  QFile notes(path("notes.md"));
+  ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+  notes.write(QByteArray(2000, 'x'));
+  notes.close();
+  const QStringList args{QStringLiteral("write"), QStringLiteral("--port"), port(), QStringLiteral("--in"),
+                         path("notes.md")};
+  const CliRun refused = RunCli(args);
+  EXPECT_EQ(refused.exitCode, 4);
+  EXPECT_TRUE(refused.err.contains(QStringLiteral("does not look like a QX-210 data file"))) << refused.err.toStdString();
+  EXPECT_EQ(m_radio->programRequests(), 0);
+  const CliRun forced = RunCli(args + QStringList{QStringLiteral("--force")});
+  EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
 }
 
 TEST_F(CliTest, UsageErrorsHelpAndVersion) {
