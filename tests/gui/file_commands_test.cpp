@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -225,6 +227,25 @@ TEST_F(FileCommandsTest, FilesThatAreNoDataFilesAreRefusedOrQuestioned) {
   EXPECT_FALSE(window->openFile(fifo));
   EXPECT_LT(timer.elapsed(), 1000);
 #endif
+}
+
+// A data file dropped onto the window opens, after the changes are offered for saving.
+TEST_F(FileCommandsTest, ADroppedFileOpens) {
+  fillDocument();
+  const RadioState saved = state();
+  withFiles({path("drop.DAT")}, [this] { files().save(); });
+  typeFrequency(8, kColRxFreq, QStringLiteral("148"));
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path("drop.DAT"))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  answers = {MessageResult::kDiscard};
+  QCoreApplication::sendEvent(window.get(), &drop);
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(state(), saved);
+  EXPECT_FALSE(window->isWindowModified());
 }
 
 TEST_F(FileCommandsTest, AFailedSaveSaysWhyAndKeepsTheChangeMark) {

@@ -39,6 +39,7 @@
         <source>Other device…</source>
         <translation>其他设备…</translation>
     </message>
+    <message><source>Com</source><translation>Com</translation></message>
 </context>
 <context>
     <name>QMessageBox</name>
