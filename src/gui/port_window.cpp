@@ -54,9 +54,9 @@ PortWindow::PortWindow(SerialLink& link, QWidget* parent) : QDialog(parent), m_l
   connect(m_otherDevice, &QPushButton::clicked, this, &PortWindow::OtherDevice_Click);
   m_settings = [] { return PortCatalogue::openUserSettings(); };
 
-  // Loading the window scans the ports and opens the remembered one, the only
-  // one or the lowest one.
-  const int chosen = m_link.scan(m_link.comPortNumber());
+  // The ports are scanned once, by the program's start-up or by the first
+  // window: the remembered one, the only one or the lowest one is opened.
+  const int chosen = m_link.scannedChoice() >= 0 ? m_link.scannedChoice() : m_link.scan(m_link.comPortNumber());
   if (chosen >= 1) m_options.at(chosen - 1)->setChecked(true);
   connect(&m_link, &SerialLink::catalogueChanged, this, &PortWindow::showAvailability);
   connect(&m_link, &SerialLink::comPortNumberChanged, this, [this](int number) {

@@ -40,9 +40,10 @@ WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rem
             document.loadImage(image, EditKind::ReadRadio, radioBand);
             m_lastRead = document.state();
           });
-  m_portWindow = new PortWindow(m_serial, parts.window);
-  m_portWindow->setSettingsFactory(settings);
-  m_portWindow->hide();
+  // As the port window loads: scan the ports and open the remembered, the
+  // only or the lowest one. The window itself is built when first shown.
+  m_serial.scan(m_serial.comPortNumber());
+  m_portSettings = settings;
   connect(&m_doctor, &LinkDoctor::finished, this, &WindowLink::onDoctorFinished);
   if (parts.productionCommand)
     connect(parts.productionCommand, &QAction::triggered, this, &WindowLink::showProductionWindow);
@@ -181,6 +182,10 @@ void WindowLink::onDoctorFinished(const DoctorReport& report) {
 }
 
 void WindowLink::showPortWindow() {
+  if (!m_portWindow) {
+    m_portWindow = new PortWindow(m_serial, m_parts.window);
+    m_portWindow->setSettingsFactory(m_portSettings);
+  }
   m_portWindow->show();
   m_portWindow->raise();
   m_portWindow->activateWindow();

@@ -69,6 +69,7 @@ class WindowLink : public QObject {
 
   SerialLink& serial() { return m_serial; }
   ExchangeControl& control() { return m_control; }
+  // Built when first shown; the ports were scanned at start-up.
   PortWindow* portWindow() const { return m_portWindow; }
   ProductionWindow* productionWindow() const;
   bool isTestingConnection() const { return m_doctor.isRunning(); }
@@ -100,6 +101,7 @@ class WindowLink : public QObject {
   ExchangeControl m_control;
   LinkDoctor m_doctor;
   QPointer<PortWindow> m_portWindow;
+  std::function<std::unique_ptr<QSettings>()> m_portSettings;
   std::optional<RadioState> m_lastRead;
   QPointer<ProductionWindow> m_production;
   int m_testedSlot = 0;

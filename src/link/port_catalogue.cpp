@@ -57,23 +57,9 @@ QString PortDetails::usbIds() const {
   return QStringLiteral("%1:%2").arg(vendorId, 4, 16, QLatin1Char('0')).arg(productId, 4, 16, QLatin1Char('0'));
 }
 
-QStringList PortCatalogue::systemDevicePaths() {
-  QStringList paths;
-  const auto ports = QSerialPortInfo::availablePorts();
-  for (const QSerialPortInfo& info : ports) {
-#ifdef Q_OS_MACOS
-    // Each device appears as /dev/tty.* and /dev/cu.*; the call-out side is
-    // the one that opens without waiting for carrier.
-    if (info.portName().startsWith(QLatin1String("tty."))) continue;
-#endif
-    paths << info.systemLocation();
-  }
-  paths.removeDuplicates();
-  return orderDevicePaths(paths);
-}
-
-QMap<QString, PortDetails> PortCatalogue::systemDeviceDetails() {
-  QMap<QString, PortDetails> details;
+PortCatalogue::SystemDevices PortCatalogue::scanSystem() {
+  // One enumeration gives both: it reads the whole device tree each time.
+  SystemDevices devices;
   const auto ports = QSerialPortInfo::availablePorts();
   for (const QSerialPortInfo& info : ports) {
     PortDetails entry;
@@ -82,13 +68,25 @@ QMap<QString, PortDetails> PortCatalogue::systemDeviceDetails() {
     entry.serialNumber = info.serialNumber();
     if (info.hasVendorIdentifier()) entry.vendorId = info.vendorIdentifier();
     if (info.hasProductIdentifier()) entry.productId = info.productIdentifier();
-    details.insert(info.systemLocation(), entry);
+    devices.details.insert(info.systemLocation(), entry);
 #ifdef Q_OS_WIN
-    details.insert(info.portName(), entry);
+    devices.details.insert(info.portName(), entry);
 #endif
+#ifdef Q_OS_MACOS
+    // Each device appears as /dev/tty.* and /dev/cu.*; the call-out side is
+    // the one that opens without waiting for carrier.
+    if (info.portName().startsWith(QLatin1String("tty."))) continue;
+#endif
+    devices.paths << info.systemLocation();
   }
-  return details;
+  devices.paths.removeDuplicates();
+  devices.paths = orderDevicePaths(devices.paths);
+  return devices;
 }
+
+QStringList PortCatalogue::systemDevicePaths() { return scanSystem().paths; }
+
+QMap<QString, PortDetails> PortCatalogue::systemDeviceDetails() { return scanSystem().details; }
 
 QMap<int, QString> PortCatalogue::readOverrides(QSettings& settings) {
   QMap<int, QString> overrides;
@@ -133,7 +131,8 @@ PortCatalogue PortCatalogue::fromSystem(QSettings& settings) {
   catalogue.applyOverrides(readOverrides(settings));
   return catalogue;
 #else
-  return fromDevices(systemDevicePaths(), readOverrides(settings), systemDeviceDetails());
+  const SystemDevices devices = scanSystem();
+  return fromDevices(devices.paths, readOverrides(settings), devices.details);
 #endif
 }
 

@@ -55,6 +55,11 @@ class PortCatalogue {
   static QStringList systemDevicePaths();
   // What Qt knows about each of the machine's devices, by path.
   static QMap<QString, PortDetails> systemDeviceDetails();
+  struct SystemDevices {
+    QStringList paths;  // in slot order
+    QMap<QString, PortDetails> details;
+  };
+  static SystemDevices scanSystem();
   // Sorts device paths into slot order.
   static QStringList orderDevicePaths(QStringList paths);
   // Reads the [ports] group: COMn=path, n in 1..20.

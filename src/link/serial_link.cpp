@@ -108,14 +108,14 @@ int SerialLink::scan(int rememberedPort) {
   if (rememberedPort >= 1 && rememberedPort <= PortCatalogue::kSlotCount &&
       availability(rememberedPort) == PortAvailability::Openable) {
     choosePort(rememberedPort);
-    return rememberedPort;
+    return m_scannedChoice = rememberedPort;
   }
   // One openable port, or several: the lowest one, remembered from now on.
   if (count >= 1) {
     setComPortNumber(first);
     openSlot(first);
   }
-  return 0;
+  return m_scannedChoice = 0;
 }
 
 PortAvailability SerialLink::probePath(const QString& path, QString& error) {

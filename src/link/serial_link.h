@@ -57,6 +57,9 @@ class SerialLink : public QObject {
   // (which then becomes ComPortNumber). Returns the slot that was marked as
   // chosen (the remembered one), or 0.
   int scan(int rememberedPort);
+  // The slot the last scan marked as chosen (the remembered one), or 0; -1
+  // before any scan.
+  int scannedChoice() const { return m_scannedChoice; }
   PortAvailability availability(int slot) const;
   QString openError(int slot) const;
 
@@ -101,6 +104,7 @@ class SerialLink : public QObject {
   QMap<int, QString> m_userDevices;
   QSerialPort* m_port = nullptr;
   int m_comPortNumber = 0;
+  int m_scannedChoice = -1;
   PortAvailability m_lastOpenResult = PortAvailability::NoDevice;
   QString m_lastOpenError;
   std::array<PortAvailability, PortCatalogue::kSlotCount> m_availability{};
