@@ -50,8 +50,8 @@ PortWindow::PortWindow(SerialLink& link, QWidget* parent) : QDialog(parent), m_l
   m_otherDevice = new QPushButton(this);
   m_otherDevice->setObjectName(QStringLiteral("OtherDevice"));
   layout->addWidget(m_otherDevice, kRows, 0, 1, 4, Qt::AlignLeft);
-  connect(m_group, &QButtonGroup::idClicked, this, &PortWindow::OptionCOM_Click);
-  connect(m_otherDevice, &QPushButton::clicked, this, &PortWindow::OtherDevice_Click);
+  connect(m_group, &QButtonGroup::idClicked, this, &PortWindow::choosePort);
+  connect(m_otherDevice, &QPushButton::clicked, this, &PortWindow::askForOtherDevice);
   m_settings = [] { return PortCatalogue::openUserSettings(); };
 
   // The ports are scanned once, by the program's start-up or by the first
@@ -124,12 +124,12 @@ void PortWindow::showAvailability() {
   }
 }
 
-void PortWindow::OptionCOM_Click(int index) {
+void PortWindow::choosePort(int index) {
   m_link.choosePort(index + 1);
   showAvailability();
 }
 
-void PortWindow::OtherDevice_Click() {
+void PortWindow::askForOtherDevice() {
   QInputDialog dialog(this);
   dialog.setObjectName(QStringLiteral("OtherDeviceDialog"));
   dialog.setWindowTitle(tr("Other device"));

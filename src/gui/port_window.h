@@ -53,8 +53,8 @@ class PortWindow : public QDialog {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  void OptionCOM_Click(int index);
-  void OtherDevice_Click();
+  void choosePort(int index);
+  void askForOtherDevice();
   void rescan();
   void showAvailability();
   void retranslate();

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "core/backups.h"
 #include "core/codec.h"
 #include "core/data_file.h"
 #include "support/cli_run.h"
@@ -51,6 +52,12 @@ TEST_F(CliTest, ReadWritesTheEncodedImageOfTheRadio) {
   ASSERT_TRUE(DecodeImage(SampleImage(), state));
   EXPECT_EQ(file, EncodeImage(state));
   EXPECT_EQ(m_radio->endsReceived(), 1);
+  // What the radio held is kept among the backups, as read.
+  const QStringList backups = BackupStore(test::CliHome().filePath(QStringLiteral("data/qx210/backups"))).backups();
+  ASSERT_FALSE(backups.isEmpty());
+  QFile backup(backups.first());
+  ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+  EXPECT_EQ(backup.readAll(), SampleImage());
 }
 
 TEST_F(CliTest, RawReadKeepsAll1024Bytes) {

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // qx210-cli run as a user runs it (the test target defines QX210_CLI_PATH).
 namespace qx210::test {
@@ -14,9 +15,20 @@ struct CliRun {
   QString err;
 };
 
+// Where the command line's per-user data and settings go in tests (backups
+// in data/qx210/backups), never the user's own.
+inline const QTemporaryDir& CliHome() {
+  static QTemporaryDir home;
+  return home;
+}
+
 // Runs qx210-cli with `arguments`, feeding `input` to its standard input.
 inline CliRun RunCli(const QStringList& arguments, const QByteArray& input = {}, int timeoutMs = 20000) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("XDG_DATA_HOME"), CliHome().filePath(QStringLiteral("data")));
+  environment.insert(QStringLiteral("XDG_CONFIG_HOME"), CliHome().filePath(QStringLiteral("config")));
   QProcess process;
+  process.setProcessEnvironment(environment);
   process.start(QStringLiteral(QX210_CLI_PATH), arguments);
   if (!input.isNull()) process.write(input);
   process.closeWriteChannel();

@@ -5,6 +5,7 @@
 #include "cli.h"
 #include "core/codec.h"
 #include "core/data_file.h"
+#include "core/backups.h"
 #include "core/band_selection.h"
 #include "core/link_texts.h"
 #include "link/exchange_control.h"
@@ -128,6 +129,11 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
   QByteArray readImage;
   QObject::connect(&control, &ExchangeControl::readCompleted, &control,
                    [&](const QByteArray& bytes, int radioBand) {
+                     // Kept among the backups as read, whatever becomes of --out.
+                     QString backupError;
+                     if (BackupStore().keep(bytes, QStringLiteral("read"), QDateTime::currentDateTime(), &backupError)
+                             .isEmpty())
+                       Err(QStringLiteral("qx210-cli: the image read could not be backed up: %1").arg(backupError));
                      if (parser.isSet(QStringLiteral("raw"))) {
                        readImage = bytes;
                        return;
