@@ -76,7 +76,6 @@ bool CloneSession::startExchange(CloneDirection direction, bool acknowledged) {
   m_lastBlock = -1;
   m_failure = {};
   m_identification.clear();
-  m_host.prepareEditorForExchange();
   transmitMessage(acknowledged ? QByteArray(1, clone_bytes::kIdentifyRequest) : clone_bytes::kProgramRequest);
   m_host.setStatusText(text(link_texts::kStatusRunning));
   // RetryCount is deliberately kept: ticks left from the last exchange bring

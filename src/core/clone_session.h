@@ -60,8 +60,9 @@ inline constexpr int kReadReplyLength = 4 + kReadBlockSize;
 }  // namespace clone_bytes
 
 // What the exchange needs from its surroundings: the port, the three timers,
-// the status label, the progress bar, the busy state of the window, the editor
-// and the questions and messages shown to the user.
+// the status label, the progress bar, the busy state of the window, the image
+// to write and the read image's destination, and the questions and messages
+// shown to the user.
 class CloneHost {
  public:
   virtual ~CloneHost() = default;
@@ -78,8 +79,6 @@ class CloneHost {
   virtual void setStatusVisible(bool visible) = 0;
   // Toolbar, Programming menu and the read/write buttons disabled (true) or back.
   virtual void setBusy(bool busy) = 0;
-  // Lets an open in-place editor of the channel table commit before the start.
-  virtual void prepareEditorForExchange() {}
 
   virtual UiLanguage language() const = 0;
   virtual bool bandOverrideEnabled() const = 0;

@@ -12,7 +12,7 @@ UiLanguage CurrentLanguage();
 // Sets UiLanguage. Chinese (0) installs the compiled Chinese translations of
 // every caption; any other value removes them, so tr() texts fall back to their
 // English source. Qt then sends LanguageChange to every widget; LanguageNotifier
-// also announces the change for texts that come from the editor's own tables.
+// also announces the change for texts that come from the core's own tables.
 void SetLanguage(UiLanguage language);
 
 class LanguageNotifier : public QObject {

@@ -2,13 +2,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
-#include <QMimeData>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QToolBar>
 #include <QUrl>
@@ -16,12 +16,12 @@
 #include "core/language.h"
 #include "core/language_restore.h"
 #include "core/parameter_file.h"
+#include "core/user_settings.h"
 #include "gui/channel_grid.h"
 #include "gui/channel_list_commands.h"
-#include "gui/file_chooser.h"
-#include "core/user_settings.h"
 #include "gui/dialog_set.h"
 #include "gui/document_history.h"
+#include "gui/file_chooser.h"
 #include "gui/file_commands.h"
 #include "gui/message_box.h"
 #include "gui/settings_panel.h"
@@ -125,7 +125,7 @@ void MainWindow::startUp(const MainWindowConfig& config) {
   // Other values than 0 and 1 leave the lock as it is.
   if (parameters.editLock == 1 || parameters.editLock == 0) setEditLocked(parameters.editLock == 1);
 
-  // Loading PortWindow scans the ports and opens the remembered, the only or the lowest one.
+  // The radio link scans the ports and opens the remembered, the only or the lowest one.
   m_link = new WindowLink(m_document,
                           {.window = this, .readCommand = m_readAction, .writeCommand = m_writeAction,
                            .readButton = m_readButton, .writeButton = m_writeButton, .portCommand = m_portAction,

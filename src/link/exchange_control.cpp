@@ -84,7 +84,6 @@ void ExchangeControl::hideProgress() { Q_EMIT progressHidden(); }
 void ExchangeControl::setStatusText(const QString& text) { Q_EMIT statusTextChanged(text); }
 void ExchangeControl::setStatusVisible(bool visible) { Q_EMIT statusVisibleChanged(visible); }
 void ExchangeControl::setBusy(bool busy) { Q_EMIT busyChanged(busy); }
-void ExchangeControl::prepareEditorForExchange() { Q_EMIT editorCommitRequested(); }
 
 bool ExchangeControl::debugParametersUnlocked() const { return m_calibrationIncluded; }
 int ExchangeControl::bandListPosition() const { return m_bandSource ? m_bandSource() : 0; }

@@ -77,8 +77,6 @@ class ExchangeControl : public QObject, private CloneHost {
   void progressShown(int maximum);
   void progressChanged(int value);
   void progressHidden();
-  // An open in-place editor should commit before the exchange starts.
-  void editorCommitRequested();
   // A read is complete: the 1024 bytes from address 0x0010 and the band
   // position the radio reported. Emitted before finished().
   void readCompleted(const QByteArray& image, int radioBand);
@@ -95,7 +93,6 @@ class ExchangeControl : public QObject, private CloneHost {
   void setStatusText(const QString& text) override;
   void setStatusVisible(bool visible) override;
   void setBusy(bool busy) override;
-  void prepareEditorForExchange() override;
   UiLanguage language() const override;
   bool debugParametersUnlocked() const override;
   int bandListPosition() const override;
