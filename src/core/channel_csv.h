@@ -16,6 +16,10 @@
 // into the 16 channels, and writing the channels as one.
 namespace qx210 {
 
+// Channel lists are small; a file is read up to this size, and anything far
+// larger is not one.
+inline constexpr qint64 kChannelListSizeLimit = 4 * 1024 * 1024;
+
 // A line of an import or export report, in both languages. `format` holds
 // %1, %2, ... for the arguments.
 struct ListMessage {

@@ -24,8 +24,6 @@ namespace qx210 {
 namespace {
 
 const QString kCsvSuffix = QStringLiteral("csv");
-// Channel lists are small; anything far larger is not one.
-constexpr qint64 kListSizeLimit = 4 * 1024 * 1024;
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -42,7 +40,7 @@ void ChannelListCommands::importChannels(int startChannel) {
 bool ChannelListCommands::importPath(const QString& path, int startChannel) {
   QByteArray bytes;
   QString error;
-  if (!ReadRegularFile(path, kListSizeLimit, bytes, error)) {
+  if (!ReadRegularFile(path, kChannelListSizeLimit, bytes, error)) {
     ShowLocalizedMessage(tr("The file \"%1\" cannot be read.").arg(Native(path)) + QLatin1Char('\n') + error,
                          MessageStyle::kIconStop);
     return false;

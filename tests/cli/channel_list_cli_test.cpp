@@ -12,6 +12,10 @@
 #include "core/data_file.h"
 #include "support/cli_run.h"
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 // qx210-cli as a user runs it: the verbs on data files and channel lists.
 namespace qx210 {
 namespace {
@@ -188,6 +192,28 @@ TEST_F(ChannelListCli, ImportStatuses) {
             4);
   EXPECT_EQ(RunCli({QStringLiteral("import"), QStringLiteral("--out"), path("x.DAT")}).exitCode, 2);
 }
+
+#ifdef Q_OS_UNIX
+// A FIFO is neither waited on as a list nor replaced by an exported one.
+TEST_F(ChannelListCli, FifoIsRefusedAsListAndAsExportTarget) {
+  const QString fifo = path("pipe.csv");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const CliRun imported = RunCli({QStringLiteral("import"), QStringLiteral("--csv"), fifo, QStringLiteral("--out"),
+                                  path("x.DAT")},
+                                 {}, 5000);
+  EXPECT_EQ(imported.exitCode, 4);
+  EXPECT_TRUE(imported.err.contains(QStringLiteral("named pipe"))) << imported.err.toStdString();
+
+  writeState("radio.DAT", Sample());
+  const CliRun exported = RunCli({QStringLiteral("export"), QStringLiteral("--in"), path("radio.DAT"),
+                                  QStringLiteral("--csv"), fifo},
+                                 {}, 5000);
+  EXPECT_EQ(exported.exitCode, 4);
+  struct stat info {};
+  ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+#endif
 
 TEST_F(ChannelListCli, ImportReadsStandardInputAndExportReadsBack) {
   writeState("radio.DAT", Sample());

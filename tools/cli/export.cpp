@@ -1,9 +1,9 @@
 // The export verb: the channels of a data file as a channel list (CSV).
-#include <QSaveFile>
 #include <cstdio>
 
 #include "cli.h"
 #include "core/channel_csv.h"
+#include "core/safe_file.h"
 #include "verbs.h"
 
 namespace qx210::cli {
@@ -18,12 +18,10 @@ bool WriteText(const QString& path, const QString& text, QString& error) {
     std::fflush(stdout);
     return true;
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-    return false;
-  }
-  return true;
+  QString reason;
+  if (SaveFileAtomically(path, bytes, reason)) return true;
+  error = QStringLiteral("Cannot write %1: %2").arg(path, reason);
+  return false;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "core/channel_csv.h"
 #include "core/codec.h"
 #include "core/data_file.h"
+#include "core/safe_file.h"
 #include "verbs.h"
 
 namespace qx210::cli {
@@ -26,16 +27,22 @@ int BandFromArgument(const QString& argument) {
   return -1;
 }
 
+// A list file as the window reads it (a FIFO or a device is refused at once),
+// or standard input for "-".
 bool ReadListFile(const QString& path, QByteArray& bytes, QString& error) {
-  QFile file(path);
-  const bool opened =
-      path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
-  if (!opened) {
-    error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
-    return false;
+  QString reason;
+  if (path == QLatin1String("-")) {
+    QFile input;
+    if (input.open(stdin, QIODevice::ReadOnly)) {
+      bytes = input.read(kChannelListSizeLimit);
+      return true;
+    }
+    reason = input.errorString();
+  } else if (ReadRegularFile(path, kChannelListSizeLimit, bytes, reason)) {
+    return true;
   }
-  bytes = file.readAll();
-  return true;
+  error = QStringLiteral("Cannot open %1: %2").arg(path, reason);
+  return false;
 }
 
 // "01-04, 07, 09-16".
