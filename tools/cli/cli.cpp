@@ -70,6 +70,11 @@ PortCatalogue CatalogueFor(const QString& port) {
   return catalogue;
 }
 
+QString PortPath(const QString& port) {
+  const QString path = CatalogueFor(port).slotPath(1);
+  return path.isEmpty() ? port : path;
+}
+
 bool LoadDataFile(const QString& path, RadioState& state, QByteArray* image) {
   QByteArray bytes;
   const FileResult result = ReadDataFile(path, bytes);
@@ -80,6 +85,21 @@ bool LoadDataFile(const QString& path, RadioState& state, QByteArray* image) {
   state = RadioState{};
   DecodeImage(bytes, state);
   if (image) *image = bytes;
+  return true;
+}
+
+bool LoadImageToWrite(const QString& path, bool force, QByteArray& image, int& band) {
+  RadioState state;
+  QByteArray file;
+  if (!LoadDataFile(path, state, &file)) return false;
+  if (!IsRadioImage(file) && !force) {
+    Err(QStringLiteral("qx210-cli: %1 does not look like a QX-210 data file (no model identifier P2207 or "
+                       "P3207 with a known band code); give --force to write it anyway")
+            .arg(path));
+    return false;
+  }
+  image = EncodeImage(state);
+  band = state.band;
   return true;
 }
 

@@ -46,11 +46,19 @@ bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& arguments
 // Slot 1 of a private catalogue stands for the port named on the command
 // line: COMn from the machine's catalogue, or any device path.
 PortCatalogue CatalogueFor(const QString& port);
+// The device path of that port; the name itself where the catalogue has none.
+QString PortPath(const QString& port);
 
 // Reads the data file `path` and decodes it over the fresh-editor defaults,
 // keeping the file's bytes in `image` when given. Prints the reason and
 // returns false when the file cannot be read.
 bool LoadDataFile(const QString& path, RadioState& state, QByteArray* image = nullptr);
+
+// The image a write sends for the data file `path`: the image of the file's
+// values, as the window would send it, and the band it is for. Prints the
+// reason and returns false when the file cannot be read or, unless `force`,
+// does not look like this radio's data.
+bool LoadImageToWrite(const QString& path, bool force, QByteArray& image, int& band);
 
 // "en" or "zh" of a --lang option.
 bool ParseLanguage(const QString& value, UiLanguage& language);

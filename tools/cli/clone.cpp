@@ -14,9 +14,6 @@
 #endif
 
 #include "cli.h"
-#include "core/codec.h"
-#include "core/data_file.h"
-#include "core/radio_state.h"
 #include "link/clone_job.h"
 #include "link/clone_log.h"
 #include "verbs.h"
@@ -106,10 +103,7 @@ int RunClone(const QStringList& arguments) {
   const QStringList ports = parser.values(QStringLiteral("port"));
   if (ports.isEmpty()) return UsageError(name, QStringLiteral("--port is missing"));
   QStringList paths;
-  for (const QString& port : ports) {
-    const QString path = CatalogueFor(port).slotPath(1);
-    paths << (path.isEmpty() ? port : path);
-  }
+  for (const QString& port : ports) paths << PortPath(port);
   for (qsizetype i = 0; i < paths.size(); ++i)
     if (paths.indexOf(paths.at(i)) != i)
       return UsageError(name, QStringLiteral("%1 is named twice").arg(ports.at(i)));
@@ -117,23 +111,10 @@ int RunClone(const QStringList& arguments) {
   if (!ParseLanguage(parser.value(QStringLiteral("lang")), language))
     return UsageError(name, QStringLiteral("--lang is en or zh"));
 
-  QByteArray file;
-  const FileResult read = ReadDataFile(parser.value(QStringLiteral("in")), file);
-  if (!read.ok) {
-    Err(QStringLiteral("qx210-cli: %1").arg(read.error));
+  QByteArray image;
+  int band = 0;
+  if (!LoadImageToWrite(parser.value(QStringLiteral("in")), parser.isSet(QStringLiteral("force")), image, band))
     return kExitFile;
-  }
-  // What is sent is the image of the file's values, as the window would send it.
-  if (!IsRadioImage(file) && !parser.isSet(QStringLiteral("force"))) {
-    Err(QStringLiteral("qx210-cli: %1 does not look like a QX-210 data file (no model identifier P2207 or "
-                       "P3207 with a known band code); give --force to write it anyway")
-            .arg(parser.value(QStringLiteral("in"))));
-    return kExitFile;
-  }
-  RadioState state;
-  DecodeImage(file, state);
-  const QByteArray image = EncodeImage(state);
-  const int band = state.band;
 
   CloneLog log;
   if (parser.isSet(QStringLiteral("log"))) {

@@ -23,15 +23,13 @@ int RunDoctor(const QStringList& arguments) {
   if (!ParseLanguage(parser.value(QStringLiteral("lang")), language))
     return UsageError(name, QStringLiteral("--lang is en or zh"));
 
-  const QString port = parser.value(QStringLiteral("port"));
-  const QString path = CatalogueFor(port).slotPath(1);
   LinkDoctor doctor;
   DoctorReport report;
   QObject::connect(&doctor, &LinkDoctor::finished, &doctor, [&report](const DoctorReport& result) {
     report = result;
     QCoreApplication::quit();
   });
-  doctor.start(path.isEmpty() ? port : path);
+  doctor.start(PortPath(parser.value(QStringLiteral("port"))));
   QCoreApplication::exec();
   Out(DescribeReport(report, language));
   return static_cast<int>(report.verdict);

@@ -79,25 +79,8 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
 
   QByteArray image;
   int band = 0;
-  if (!isRead) {
-    QByteArray file;
-    const FileResult result = ReadDataFile(parser.value(fileOption), file);
-    if (!result.ok) {
-      Err(QStringLiteral("qx210-cli: %1").arg(result.error));
-      return kExitFile;
-    }
-    if (!IsRadioImage(file) && !parser.isSet(QStringLiteral("force"))) {
-      Err(QStringLiteral("qx210-cli: %1 does not look like a QX-210 data file (no model identifier P2207 or "
-                         "P3207 with a known band code); give --force to write it anyway")
-              .arg(parser.value(fileOption)));
-      return kExitFile;
-    }
-    // What is sent is the image of the file's values, as the window would send it.
-    RadioState state;
-    DecodeImage(file, state);
-    image = EncodeImage(state);
-    band = state.band;
-  }
+  if (!isRead && !LoadImageToWrite(parser.value(fileOption), parser.isSet(QStringLiteral("force")), image, band))
+    return kExitFile;
 
   const QString port = parser.value(QStringLiteral("port"));
   SerialLink link(CatalogueFor(port));
