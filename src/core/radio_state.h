@@ -40,14 +40,6 @@ struct Changes {
   int channelCount() const;
 };
 
-// How many channels, and how many radio-wide settings (the band among them),
-// differ between two states: what a write would change in a radio.
-struct DifferenceCount {
-  int channels = 0;
-  int settings = 0;
-};
-DifferenceCount CountDifferences(const RadioState& a, const RadioState& b);
-
 }  // namespace qx210
 
 Q_DECLARE_METATYPE(qx210::Changes)

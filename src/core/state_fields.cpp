@@ -267,6 +267,14 @@ QString StateDifference::text(UiLanguage language) const {
   return where + field + kFieldSeparator.text(language) + shown(before) + QStringLiteral(" → ") + shown(after);
 }
 
+DifferenceCount CountDifferences(const RadioState& a, const RadioState& b) {
+  DifferenceCount count{Changes::between(a, b).channelCount(), a.band != b.band ? 1 : 0};
+  // A value's JSON form holds all of it (a frequency's text every digit).
+  for (const SettingField& field : SettingFields())
+    if (field.json(a.settings) != field.json(b.settings)) ++count.settings;
+  return count;
+}
+
 std::vector<StateDifference> CompareStates(const RadioState& before, const RadioState& after, UiLanguage language) {
   std::vector<StateDifference> differences;
   if (before.band != after.band)

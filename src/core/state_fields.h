@@ -58,6 +58,14 @@ struct StateDifference {
   QString text(UiLanguage language) const;
 };
 
+// How many channels, and how many radio-wide values (the band among them),
+// differ between two states: what a write would change in a radio.
+struct DifferenceCount {
+  int channels = 0;
+  int settings = 0;
+};
+DifferenceCount CountDifferences(const RadioState& a, const RadioState& b);
+
 // Every value that differs, the band first, then channel by channel and
 // column by column, then the radio-wide values in report order. A channel in
 // use on one side only differs in every column.

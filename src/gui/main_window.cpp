@@ -16,6 +16,7 @@
 #include "core/language.h"
 #include "core/language_restore.h"
 #include "core/parameter_file.h"
+#include "core/state_fields.h"
 #include "core/user_settings.h"
 #include "gui/channel_grid.h"
 #include "gui/channel_list_commands.h"

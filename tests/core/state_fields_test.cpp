@@ -95,6 +95,25 @@ TEST(StateDifferences, BandAndRadioWideValues) {
   EXPECT_TRUE(lines.value(3).startsWith(QStringLiteral("PF2: "))) << lines.value(3).toStdString();
 }
 
+TEST(StateDifferences, CountedAsAWriteQuestionSaysThem) {
+  const RadioState before = TwoChannels();
+  RadioState after = before;
+  EXPECT_EQ(CountDifferences(before, after).channels, 0);
+  EXPECT_EQ(CountDifferences(before, after).settings, 0);
+  after.channel(3).highPower = false;
+  after.channel(3).bclo = true;
+  after.channel(9) = NewChannel(Mhz("446.10000"));
+  after.band = 5;
+  after.settings.panel.beep = 0;
+  after.settings.optional.autoDial[1] = QStringLiteral("9");
+  after.settings.optional.autoDial[7] = QString();
+  after.settings.optional.groupCallCode = 0x35;
+  after.settings.testFrequencies.tx[4] = Frequency::fromBytes({0x00, 0x00, 0x0A, 0x45});  // a digit A
+  const DifferenceCount count = CountDifferences(before, after);
+  EXPECT_EQ(count.channels, 2);
+  EXPECT_EQ(count.settings, 6);  // the band, the beep, two memories, the code, one test frequency
+}
+
 TEST(StateJson, ChannelsAndEveryGroup) {
   RadioState state = TwoChannels();
   state.channel(4).tx = Frequency();
