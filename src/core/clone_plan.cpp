@@ -1,7 +1,5 @@
 #include "core/clone_plan.h"
 
-#include "core/layout.h"
-#include "core/lists.h"
 #include "core/memory_image.h"
 
 namespace qx210 {

@@ -15,7 +15,8 @@ struct AddressRange {
 };
 
 // The ranges a write sends, in address order: 0x0010-0x017F (to 0x018F with
-// the calibration block), 0x01B0-0x01BF and 0x0280-0x035F.
+// the calibration block), 0x01B0-0x01BF and 0x0280-0x035F. The write itself
+// follows them.
 QList<AddressRange> WrittenRanges(bool calibrationIncluded);
 
 // The first address inside `ranges` where `readBack` differs from `written`

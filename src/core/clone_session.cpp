@@ -1,6 +1,9 @@
 #include "core/clone_session.h"
 
+#include <algorithm>
+
 #include "core/bands.h"
+#include "core/clone_plan.h"
 #include "core/conversions.h"
 #include "core/memory_image.h"
 #include "core/link_texts.h"
@@ -27,11 +30,11 @@ bool ContainsAtByteBoundary(const QString& hex, const QString& needle) {
   return false;
 }
 
-// Write plan: the block addresses the program never writes are skipped here.
+// The block a write sends at or after `address`: blocks outside the written
+// ranges are skipped.
 int AdjustWriteAddress(int address, bool debugParametersUnlocked) {
-  if (address == 0x0180 && !debugParametersUnlocked) address = 0x01B0;
-  if (address == 0x0190) address = 0x01B0;
-  if (address == 0x01C0) address = 0x0280;
+  for (const AddressRange& range : WrittenRanges(debugParametersUnlocked))
+    if (address < range.end) return std::max(address, range.begin);
   return address;
 }
 

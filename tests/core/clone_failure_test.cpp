@@ -197,6 +197,8 @@ TEST(CloneSessionsAtOnce, FourExchangesOneFaulty) {
 // --- Written ranges and the read-back comparison -----------------------------
 
 TEST(ClonePlan, WrittenRangesAreWhatTheWriteSends) {
+  EXPECT_EQ(WrittenRanges(false), (QList<AddressRange>{{0x0010, 0x0180}, {0x01B0, 0x01C0}, {0x0280, 0x0360}}));
+  EXPECT_EQ(WrittenRanges(true), (QList<AddressRange>{{0x0010, 0x0190}, {0x01B0, 0x01C0}, {0x0280, 0x0360}}));
   for (const bool calibration : {false, true}) {
     FakeCloneHost host;
     host.debugUnlocked = calibration;
