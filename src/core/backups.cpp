@@ -10,6 +10,7 @@ namespace qx210 {
 namespace {
 
 const QString kSuffix = QStringLiteral(".DAT");
+constexpr Bilingual kNoFolder{"无法创建备份文件夹 %1", "Cannot create the backup folder %1"};
 
 }  // namespace
 
@@ -20,17 +21,17 @@ QString BackupStore::defaultFolder() {
 }
 
 QString BackupStore::keep(const QByteArray& image, const QString& what, const QDateTime& when,
-                          QString* error) const {
+                          QString* error, UiLanguage language) const {
   QDir dir(m_folder);
   if (!dir.mkpath(QStringLiteral("."))) {
-    if (error) *error = QStringLiteral("Cannot create the backup folder %1").arg(m_folder);
+    if (error) *error = kNoFolder.text(language).arg(m_folder);
     return {};
   }
   const QString stem = when.toString(QStringLiteral("yyyy-MM-dd_HHmmss_")) + what;
   QString path = dir.filePath(stem + kSuffix);
   // Two backups in one second get numbers, so none replaces another.
   for (int n = 2; QFileInfo::exists(path); ++n) path = dir.filePath(QStringLiteral("%1-%2").arg(stem).arg(n) + kSuffix);
-  const FileResult written = WriteDataFile(path, image);
+  const FileResult written = WriteDataFile(path, image, language);
   if (!written.ok) {
     if (error) *error = written.error;
     return {};

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/ui_language.h"
+
 namespace qx210 {
 
 // The per-user folder of automatic backups: every image read from a radio
@@ -23,9 +25,10 @@ class BackupStore {
   QString folder() const { return m_folder; }
 
   // Writes `image` as a backup of kind `what` ("read", "overwritten"...) made
-  // at `when`; returns its path, or an empty string with `error` set.
+  // at `when`; returns its path, or an empty string with `error` set in
+  // `language`.
   QString keep(const QByteArray& image, const QString& what, const QDateTime& when = QDateTime::currentDateTime(),
-               QString* error = nullptr) const;
+               QString* error = nullptr, UiLanguage language = kEnglish) const;
 
   // The backups, newest first.
   QStringList backups() const;

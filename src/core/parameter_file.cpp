@@ -61,11 +61,6 @@ bool StoreParameters(const Parameters& parameters, const QStringList& candidates
   return false;
 }
 
-Parameters ReadParameterFile(const QString& path) {
-  QByteArray bytes;
-  return ReadBytes(path, bytes) ? FromBytes(bytes) : Parameters{};
-}
-
 bool WriteParameterFile(const QString& path, const Parameters& parameters) {
   QByteArray bytes;
   ReadBytes(path, bytes);  // missing: start from nothing

@@ -19,17 +19,14 @@ QStringList ParameterFileCandidates();
 
 // Reads the first candidate that is a readable regular file; one that is
 // missing, unreadable, a folder or a special file is passed over without
-// blocking. None at all gives the defaults, with no language stored.
+// blocking. None at all gives the defaults, with no language stored. Bytes
+// missing from a short file read as 0.
 Parameters LoadParameters(const QStringList& candidates = ParameterFileCandidates());
 
 // Writes to the first candidate that takes it: a file beside the program is
 // replaced only when it and its folder are writable, so a read-only file there
 // stays as the administrator left it and the per-user file gets the values.
 bool StoreParameters(const Parameters& parameters, const QStringList& candidates = ParameterFileCandidates());
-
-// One file. Missing bytes read as 0; a missing, unreadable or special file
-// gives all zeros.
-Parameters ReadParameterFile(const QString& path);
 
 // Writes the three positions, keeping any bytes after them, atomically.
 // Returns false on failure (the target is then unchanged); the caller carries on.

@@ -16,46 +16,51 @@ namespace qx210 {
 
 namespace {
 
+constexpr Bilingual kMissing{"文件不存在", "it does not exist"};
+constexpr Bilingual kFolder{"这是一个文件夹", "it is a folder"};
+constexpr Bilingual kFifo{"这是一个命名管道（FIFO）", "it is a named pipe (FIFO)"};
+constexpr Bilingual kDevice{"这是一个设备", "it is a device"};
+constexpr Bilingual kSocket{"这是一个套接字", "it is a socket"};
+constexpr Bilingual kNotRegular{"这不是普通文件", "it is not a regular file"};
+
 #ifdef Q_OS_UNIX
-QString ReasonForMode(mode_t mode) {
+QString ReasonForMode(mode_t mode, UiLanguage language) {
   if (S_ISREG(mode)) return {};
-  if (S_ISDIR(mode)) return QStringLiteral("it is a folder");
-  if (S_ISFIFO(mode)) return QStringLiteral("it is a named pipe (FIFO)");
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("it is a device");
-  if (S_ISSOCK(mode)) return QStringLiteral("it is a socket");
-  return QStringLiteral("it is not a regular file");
+  if (S_ISDIR(mode)) return kFolder.text(language);
+  if (S_ISFIFO(mode)) return kFifo.text(language);
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return kDevice.text(language);
+  if (S_ISSOCK(mode)) return kSocket.text(language);
+  return kNotRegular.text(language);
 }
 
-// Follows links: what counts is the node the name finally stands for.
-QString StatReason(const QString& path, bool missingIsFine) {
+// Why `path` is not a regular file (or a link to one); empty when it is one,
+// or when it is missing and `missingIsFine`. Follows links: what counts is the
+// node the name finally stands for.
+QString StatReason(const QString& path, bool missingIsFine, UiLanguage language) {
   struct stat info {};
   if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
     const int error = errno;
-    if (error == ENOENT) return missingIsFine ? QString() : QStringLiteral("it does not exist");
+    if (error == ENOENT) return missingIsFine ? QString() : kMissing.text(language);
     return qt_error_string(error);
   }
-  return ReasonForMode(info.st_mode);
+  return ReasonForMode(info.st_mode, language);
 }
 #else
-QString StatReason(const QString& path, bool missingIsFine) {
+QString StatReason(const QString& path, bool missingIsFine, UiLanguage language) {
   const QFileInfo info(path);
-  if (!info.exists()) return missingIsFine ? QString() : QStringLiteral("it does not exist");
-  if (info.isDir()) return QStringLiteral("it is a folder");
-  if (!info.isFile()) return QStringLiteral("it is not a regular file");
+  if (!info.exists()) return missingIsFine ? QString() : kMissing.text(language);
+  if (info.isDir()) return kFolder.text(language);
+  if (!info.isFile()) return kNotRegular.text(language);
   return {};
 }
 #endif
 
 }  // namespace
 
-QString NotARegularFileReason(const QString& path) { return StatReason(path, false); }
-
-QString UnsuitableSaveTargetReason(const QString& path) { return StatReason(path, true); }
-
-bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QString& error) {
+bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QString& error, UiLanguage language) {
   // Checking first means a device is never even opened (opening a serial
   // port can toggle its control lines).
-  error = NotARegularFileReason(path);
+  error = StatReason(path, false, language);
   if (!error.isEmpty()) return false;
   QFile file;
 #ifdef Q_OS_UNIX
@@ -73,7 +78,7 @@ bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QS
     return false;
   }
   if (!S_ISREG(info.st_mode)) {
-    error = ReasonForMode(info.st_mode);
+    error = ReasonForMode(info.st_mode, language);
     ::close(fd);
     return false;
   }
@@ -98,8 +103,9 @@ bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QS
   return true;
 }
 
-bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error) {
-  error = UnsuitableSaveTargetReason(path);
+bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error, UiLanguage language) {
+  // A missing target is fine: the save creates it.
+  error = StatReason(path, true, language);
   if (!error.isEmpty()) return false;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {

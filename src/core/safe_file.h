@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "core/ui_language.h"
+
 // Reading and writing the program's own small files (data files, the parameter
 // file) so that nothing hangs and nothing is half written:
 // - reading opens without blocking and accepts regular files only, so a FIFO
@@ -12,24 +14,18 @@
 //   leaves the old file as it was; a target that is not a regular file is
 //   refused before anything is touched (saving onto /dev/sda or a FIFO must
 //   never replace or feed the node).
-// Errors are English sentence fragments for logs and the command line.
+// Errors are sentence fragments in the language asked for (English for logs
+// and the command line), or the system's own words.
 namespace qx210 {
-
-// Why `path` is not a regular file ("it is a folder", "it is a named pipe
-// (FIFO)", ...); empty for a regular file or a link to one. A missing path
-// gives "it does not exist".
-QString NotARegularFileReason(const QString& path);
-
-// Why `path` cannot be a save target: empty when it is missing or a regular
-// file (or a link to one), otherwise the reason as above.
-QString UnsuitableSaveTargetReason(const QString& path);
 
 // Reads up to `maxBytes` bytes from the start of the regular file `path` into
 // `bytes`. On failure returns false, leaves `bytes` alone and sets `error`.
-bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QString& error);
+bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QString& error,
+                     UiLanguage language = kEnglish);
 
 // Replaces the contents of `path` with `bytes` atomically. On failure returns
 // false with `error` set; an existing file is then left untouched.
-bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error);
+bool SaveFileAtomically(const QString& path, const QByteArray& bytes, QString& error,
+                        UiLanguage language = kEnglish);
 
 }  // namespace qx210

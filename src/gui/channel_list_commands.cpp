@@ -40,7 +40,7 @@ void ChannelListCommands::importChannels(int startChannel) {
 bool ChannelListCommands::importPath(const QString& path, int startChannel) {
   QByteArray bytes;
   QString error;
-  if (!ReadRegularFile(path, kChannelListSizeLimit, bytes, error)) {
+  if (!ReadRegularFile(path, kChannelListSizeLimit, bytes, error, CurrentLanguage())) {
     ShowLocalizedMessage(tr("The file \"%1\" cannot be read.").arg(Native(path)) + QLatin1Char('\n') + error,
                          MessageStyle::kIconStop);
     return false;
@@ -65,7 +65,7 @@ void ChannelListCommands::exportChannels() {
   if (path.isEmpty()) return;
   const ChannelExport list = ExportChannelList(m_document.state());
   QString error;
-  if (!SaveFileAtomically(path, list.text.toUtf8(), error)) {
+  if (!SaveFileAtomically(path, list.text.toUtf8(), error, CurrentLanguage())) {
     ShowLocalizedMessage(tr("The file \"%1\" cannot be saved. An existing file was left as it was.").arg(Native(path)) +
                              QLatin1Char('\n') + error,
                          MessageStyle::kIconStop);

@@ -73,7 +73,7 @@ void FileCommands::open() {
 
 bool FileCommands::openPath(const QString& path) {
   QByteArray image;
-  const FileResult read = ReadDataFile(path, image);
+  const FileResult read = ReadDataFile(path, image, CurrentLanguage());
   if (!read.ok) {
     const QFileInfo info(path);
     const QString text = info.isFile() && info.isReadable() && info.size() < kEncodedImageSize
@@ -122,7 +122,7 @@ bool FileCommands::writeTo(const QString& path) {
     QByteArray old;
     if (ReadDataFile(path, old).ok) BackupStore(backupFolder()).keep(old, QStringLiteral("overwritten"));
   }
-  const FileResult written = WriteDataFile(path, m_document.image());
+  const FileResult written = WriteDataFile(path, m_document.image(), CurrentLanguage());
   if (!written.ok) {
     ShowLocalizedMessage(tr("The file \"%1\" cannot be saved. An existing file was left as it was.").arg(Native(path)) +
                              QLatin1Char('\n') + written.error,
@@ -137,7 +137,8 @@ bool FileCommands::writeTo(const QString& path) {
 
 void FileCommands::backUpRead(const QByteArray& image) {
   QString error;
-  if (BackupStore(backupFolder()).keep(image, QStringLiteral("read"), QDateTime::currentDateTime(), &error).isEmpty())
+  const BackupStore store(backupFolder());
+  if (store.keep(image, QStringLiteral("read"), QDateTime::currentDateTime(), &error, CurrentLanguage()).isEmpty())
     ShowLocalizedMessage(tr("The image read from the radio could not be backed up: %1").arg(error),
                          MessageStyle::kIconExclamation);
 }

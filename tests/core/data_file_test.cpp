@@ -86,13 +86,13 @@ TEST(DataFile, FailedWriteReportsAndLeavesNoFile) {
 TEST(ParameterFile, MissingFileReadsAsZerosAndWritingCreatesThreeBytes) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("parameter"));
-  const Parameters p = ReadParameterFile(path);
+  const Parameters p = LoadParameters({path});
   EXPECT_EQ(p.editLock, 0);
   EXPECT_EQ(p.comPortNumber, 0);
   EXPECT_EQ(p.language, 0);
   ASSERT_TRUE(WriteParameterFile(path, {1, 3, 1}));
   EXPECT_EQ(ReadRaw(path), QByteArray("\x01\x03\x01", 3));
-  const Parameters back = ReadParameterFile(path);
+  const Parameters back = LoadParameters({path});
   EXPECT_EQ(back.editLock, 1);
   EXPECT_EQ(back.comPortNumber, 3);
   EXPECT_EQ(back.language, 1);
@@ -102,7 +102,7 @@ TEST(ParameterFile, ShortFileAndExtraBytes) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("parameter"));
   WriteRaw(path, QByteArray("\x01", 1));
-  Parameters p = ReadParameterFile(path);
+  Parameters p = LoadParameters({path});
   EXPECT_EQ(p.editLock, 1);
   EXPECT_EQ(p.comPortNumber, 0);
   WriteRaw(path, QByteArray("\x00\x00\x00\x09\x08", 5));
@@ -113,12 +113,12 @@ TEST(ParameterFile, ShortFileAndExtraBytes) {
 TEST(ParameterFile, TheLanguageCountsAsStoredOnlyWhenItsByteIsThere) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("parameter"));
-  EXPECT_FALSE(ReadParameterFile(path).languageStored);
+  EXPECT_FALSE(LoadParameters({path}).languageStored);
   WriteRaw(path, QByteArray("\x01\x02", 2));
-  EXPECT_FALSE(ReadParameterFile(path).languageStored);
+  EXPECT_FALSE(LoadParameters({path}).languageStored);
   WriteRaw(path, QByteArray("\x01\x02\x00", 3));
-  EXPECT_TRUE(ReadParameterFile(path).languageStored);
-  EXPECT_EQ(ReadParameterFile(path).language, 0);
+  EXPECT_TRUE(LoadParameters({path}).languageStored);
+  EXPECT_EQ(LoadParameters({path}).language, 0);
 }
 
 // The file beside the program and the per-user one, in a scratch folder.

@@ -102,6 +102,8 @@ TEST(SafeFile, FifoIsRefusedAtOnceForReadingAndSaving) {
   EXPECT_FALSE(read.ok);
   EXPECT_TRUE(read.error.contains(QStringLiteral("named pipe"))) << read.error.toStdString();
   EXPECT_EQ(image, QByteArray("kept"));
+  // The window says it in its own language.
+  EXPECT_EQ(ReadDataFile(fifo, image, kChinese).error, QStringLiteral("无法打开 %1：这是一个命名管道（FIFO）").arg(fifo));
 
   FileResult written;
   EXPECT_LT(Milliseconds([&] { written = WriteDataFile(fifo, Pattern(848)); }), 1000);
@@ -113,7 +115,7 @@ TEST(SafeFile, FifoIsRefusedAtOnceForReadingAndSaving) {
 
   // A FIFO named "parameter" reads as no file at all.
   Parameters p;
-  EXPECT_LT(Milliseconds([&] { p = ReadParameterFile(fifo); }), 1000);
+  EXPECT_LT(Milliseconds([&] { p = LoadParameters({fifo}); }), 1000);
   EXPECT_FALSE(p.languageStored);
 }
 
@@ -125,11 +127,12 @@ TEST(SafeFile, DevicePathIsRefusedAndLeftAlone) {
   EXPECT_TRUE(read.error.contains(QStringLiteral("device"))) << read.error.toStdString();
   EXPECT_EQ(image, QByteArray("kept"));
 
-  // Only a refused target may be handed to the save: as root, a save that
-  // went through would put a regular file in place of the device node.
-  ASSERT_EQ(UnsuitableSaveTargetReason(device), QStringLiteral("it is a device"));
-  const FileResult written = WriteDataFile(device, Pattern(848));
-  EXPECT_FALSE(written.ok);
+  // The target is refused before the save begins: as root, a save that went
+  // through would put a regular file in place of the device node.
+  QString error;
+  EXPECT_FALSE(SaveFileAtomically(device, Pattern(848), error));
+  EXPECT_EQ(error, QStringLiteral("it is a device"));
+  EXPECT_FALSE(WriteDataFile(device, Pattern(848)).ok);
   struct stat info {};
   ASSERT_EQ(::stat("/dev/null", &info), 0);
   EXPECT_TRUE(S_ISCHR(info.st_mode));
