@@ -15,7 +15,6 @@ constexpr Bilingual kNoFolder{"无法创建备份文件夹 %1", "Cannot create t
 }  // namespace
 
 QString BackupStore::defaultFolder() {
-  // One folder for the window and the command line, whatever their own names.
   return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
       .filePath(QStringLiteral("qx210/backups"));
 }

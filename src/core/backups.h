@@ -17,7 +17,8 @@ class BackupStore {
  public:
   static constexpr int kKept = 100;
 
-  // The per-user folder (QStandardPaths' application data, "backups").
+  // The per-user folder, qx210/backups in the generic data location, shared
+  // by the window and the command line whatever their own names.
   static QString defaultFolder();
 
   explicit BackupStore(QString folder = defaultFolder()) : m_folder(std::move(folder)) {}

@@ -103,16 +103,17 @@ class CloneHost {
   virtual void exchangeEnded(ExchangeOutcome outcome) { (void)outcome; }
 };
 
-// The one exchange record of the program, kept for the whole run: its fields
-// keep their values from one exchange to the next.
+// The exchange record of one port, kept as long as that port is used: its
+// fields keep their values from one exchange to the next. Each instance has
+// its own state, so exchanges on several ports run side by side.
 class CloneSession {
  public:
   explicit CloneSession(CloneHost& host) : m_host(host) {}
   CloneSession(const CloneSession&) = delete;
   CloneSession& operator=(const CloneSession&) = delete;
 
-  // StartReadExchange / StartWriteExchange. False when the port is closed
-  // (the prompt has been shown) or an exchange is still under way.
+  // Starts a read or a write. False when the port is closed (the prompt has
+  // been shown) or an exchange is still under way.
   bool startReadExchange() { return startExchange(CloneDirection::Read, false); }
   bool startWriteExchange() { return startExchange(CloneDirection::Write, false); }
   // A write to a radio that has just acknowledged a program request sent by

@@ -40,8 +40,8 @@ struct OptionalFunctions {
   bool cancelOperation = true;
   bool voxInhibitOnReceive = true;   // "VOX Inhibit On Reveive"
   QString idCode;                    // up to 10 characters
-  QString txStartCode = QStringLiteral("1");  // Text3, up to 16
-  QString txEndCode = QStringLiteral("2");    // Text4, up to 16
+  QString txStartCode = QStringLiteral("1");  // up to 16 characters
+  QString txEndCode = QStringLiteral("2");    // up to 16 characters
 
   // DTMF group (hidden, Chinese only).
   int dtmfRate = 0;

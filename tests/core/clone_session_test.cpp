@@ -501,7 +501,7 @@ TEST_F(CloneSessionTest, FailExchangeAbortsBeforeTheMessageAndSendsEndAfterIt) {
 
 TEST_F(CloneSessionTest, NoRadioMeansRetryThenErrorAfterFourSeconds) {
   ASSERT_TRUE(session.startReadExchange());
-  // Timer1 every 1000 ms, Timer3 every 500 ms.
+  // The watchdog ticks every 1000 ms, the retry every 500 ms.
   for (int ms = 500; ms <= 4000; ms += 500) {
     if (session.timerActive(CloneTimer::Retry)) session.tickRetry();
     if (ms % 1000 == 0) session.tickWatchdog();
