@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/channel.h"
-#include "core/csv.h"
 #include "core/radio_state.h"
 #include "core/ui_language.h"
 
@@ -76,10 +75,8 @@ struct ChannelImport {
   int notImportedCount() const { return static_cast<int>(rows.size()) - placedCount(); }
 };
 
-// Reads a list given as records (the first record is the header).
-ChannelImport ImportChannelList(const std::vector<CsvRecord>& records, const ImportOptions& options);
-// Reads a list given as text: comma-separated, or tab-separated when the
-// first line has tabs and no comma.
+// Reads a list given as text, separated as its first line shows: by commas,
+// tabs or semicolons (GuessSeparator).
 ChannelImport ImportChannelList(const QString& text, const ImportOptions& options);
 
 // `state` with the imported channels in place; every other channel, the band

@@ -1,5 +1,6 @@
 #include "core/channel_csv.h"
 #include "core/channel_csv_columns.h"
+#include "core/csv.h"
 
 namespace qx210 {
 

@@ -6,6 +6,7 @@
 
 #include "core/bands.h"
 #include "core/channel_csv_columns.h"
+#include "core/csv.h"
 #include "core/frequency_entry.h"
 #include "core/tone_entry.h"
 
@@ -376,7 +377,10 @@ int ChannelImport::count(ImportRow::Fate fate) const {
   return n;
 }
 
-ChannelImport ImportChannelList(const std::vector<CsvRecord>& records, const ImportOptions& options) {
+namespace {
+
+// The list given as records, the first record being the header.
+ChannelImport ImportRecords(const std::vector<CsvRecord>& records, const ImportOptions& options) {
   ChannelImport result;
   if (records.empty()) {
     result.error = ListMessage{kEmptyList, {}};
@@ -443,8 +447,10 @@ ChannelImport ImportChannelList(const std::vector<CsvRecord>& records, const Imp
   return result;
 }
 
+}  // namespace
+
 ChannelImport ImportChannelList(const QString& text, const ImportOptions& options) {
-  return ImportChannelList(ParseCsv(text, GuessSeparator(text)), options);
+  return ImportRecords(ParseCsv(text, GuessSeparator(text)), options);
 }
 
 RadioState ApplyImport(const ChannelImport& import, const RadioState& state) {

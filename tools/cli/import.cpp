@@ -5,6 +5,7 @@
 #include "core/bands.h"
 #include "core/channel_csv.h"
 #include "core/codec.h"
+#include "core/csv.h"
 #include "core/data_file.h"
 #include "core/safe_file.h"
 #include "verbs.h"
