@@ -44,14 +44,6 @@ TEST(DataFile, WriteThenReadGivesTheSameBytes) {
   EXPECT_EQ(read, image);
 }
 
-TEST(DataFile, ShorterExistingFileIsReplacedWhole) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("old.DAT"));
-  WriteRaw(path, Pattern(2000));
-  ASSERT_TRUE(WriteDataFile(path, Pattern(848)).ok);
-  EXPECT_EQ(ReadRaw(path).size(), 848);
-}
-
 TEST(DataFile, LongFilesAreReadUpTo850Bytes) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("radio.DAT"));
