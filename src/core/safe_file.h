@@ -5,8 +5,9 @@
 
 #include "core/ui_language.h"
 
-// Reading and writing the program's own small files (data files, the parameter
-// file) so that nothing hangs and nothing is half written:
+// Reading and writing the program's own small files (data files, backups,
+// channel lists, the parameter file) so that nothing hangs and nothing is half
+// written:
 // - reading opens without blocking and accepts regular files only, so a FIFO
 //   or a device named like a data file is refused at once instead of hanging;
 // - writing goes through a temporary file that replaces the target only when
