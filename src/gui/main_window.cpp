@@ -24,6 +24,7 @@
 #include "gui/file_chooser.h"
 #include "gui/file_commands.h"
 #include "gui/message_box.h"
+#include "gui/production_window.h"
 #include "gui/settings_panel.h"
 #include "gui/window_link.h"
 
@@ -277,16 +278,21 @@ void MainWindow::hiddenButtonClicked(HiddenModes::Button button) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   commitPendingEdit();
   ExchangeControl& exchange = m_link->control();
-  if (exchange.isRunning()) {
-    // Leaving now would leave the radio half written: stop it properly, or stay.
+  ProductionWindow* production = m_link->productionWindow();
+  const bool programmingSeveral = production && production->isRunning();
+  if (exchange.isRunning() || programmingSeveral) {
+    // Leaving now would leave radios half written: stop them properly, or stay.
     const int answer = ShowLocalizedMessage(
-        tr("The radio is being read or written. Stop and exit?"),
+        programmingSeveral ? tr("Several radios are being programmed. Stop them and exit?")
+                           : tr("The radio is being read or written. Stop and exit?"),
         MessageStyle::kYesNo | MessageStyle::kIconExclamation | MessageStyle::kDefaultButton2);
     if (answer != MessageResult::kYes) {
       event->ignore();
       return;
     }
-    exchange.stop();  // nothing happens if it ended while the question was open
+    // Nothing happens to what ended while the question was open.
+    exchange.stop();
+    if (production) production->abort();
   }
   if (!m_files->maySetDocumentAside()) {
     event->ignore();
