@@ -223,10 +223,10 @@ bool MainWindow::confirmWrite() {
     if (!m_document.debugParametersUnlocked()) radio.settings.debug = m_document.state().settings.debug;
     const DifferenceCount count = CountDifferences(radio, m_document.state());
     const QString channels = count.channels == 1 ? tr("1 channel") : tr("%1 channels").arg(count.channels);
-    const QString settings = count.settings == 1 ? tr("1 setting") : tr("%1 settings").arg(count.settings);
+    const QString others = count.settings == 1 ? tr("1 setting") : tr("%1 settings").arg(count.settings);
     change = count.channels == 0 && count.settings == 0
                  ? tr("Nothing differs from what was last read from the radio.")
-                 : tr("%1 and %2 differ from what was last read from the radio.").arg(channels, settings);
+                 : tr("%1 and %2 differ from what was last read from the radio.").arg(channels, others);
   } else {
     change = tr("The radio has not been read in this run, so what will change in it is not known.");
   }

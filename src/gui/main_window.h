@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "core/document.h"
+#include "core/hidden_modes.h"
 #include "core/ui_language.h"
 #include "link/port_catalogue.h"
-#include "core/hidden_modes.h"
 
 class QAction;
 class QLabel;
