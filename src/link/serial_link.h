@@ -94,7 +94,6 @@ class SerialLink : public QObject {
   bool openSlot(int slot);
   void onReadyRead();
   void onErrorOccurred(QSerialPort::SerialPortError error);
-  PortAvailability probe(int slot, QString& error);
   // Tries `path` with a port of its own, leaving the open one alone.
   PortAvailability probePath(const QString& path, QString& error);
 
