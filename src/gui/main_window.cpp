@@ -185,7 +185,7 @@ void MainWindow::updateEnabled() {
   for (QAction* action : {m_readAction, m_writeAction, m_readButton, m_writeButton, m_newAction, m_openAction,
                           m_restoreAction, m_importAction})
     action->setEnabled(!m_busy);
-  m_recentMenu->setEnabled(!m_busy);
+  m_recentMenu->setEnabled(!m_busy && !m_recentMenu->isEmpty());
   m_history->setBlocked(m_busy);
   m_dialogs->setEditsBlocked(m_busy);
 }

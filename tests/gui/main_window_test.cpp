@@ -299,6 +299,7 @@ TEST_F(MainWindowTest, BusyStateHoldsBackEveryCommandThatChangesTheDocument) {
   EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mnuAssave"))->isEnabled());
   window->setExchangeBusy(false);
   EXPECT_TRUE(window->toolbarReadAction()->isEnabled());
+  EXPECT_FALSE(window->findChild<QMenu*>(QStringLiteral("recentMenu"))->isEnabled());  // nothing in it yet
   EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("undoAction"))->isEnabled());
   EXPECT_TRUE(window->modelFrame()->isEnabled());
 }
