@@ -249,8 +249,12 @@ TEST_F(MainWindowFleetTest, ExitDuringARunAsksAndStopsTheRadiosWithEnd) {
   ProductionWindow* window = m_window->radioLink()->productionWindow();
   window->setTicked(port, true);
   window->start();
+  // Some blocks written already.
   ASSERT_TRUE(QTest::qWaitFor(
-      [&] { return window->rowOf(port)->text(ProductionWindow::kStateColumn).startsWith(QStringLiteral("writing")); },
+      [&] {
+        const QString state = window->rowOf(port)->text(ProductionWindow::kStateColumn);
+        return state.startsWith(QStringLiteral("writing")) && state != QStringLiteral("writing 0 %");
+      },
       5000));
   m_answer = MessageResult::kNo;
   EXPECT_FALSE(m_window->close());
