@@ -1,16 +1,17 @@
 #include "gui/channel_sheet.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 #include "core/bands.h"
 #include "core/dialog_rules.h"
 #include "core/language.h"
 #include "core/lists.h"
+#include "core/safe_file.h"
 #include "gui/channel_table_model.h"
 
 namespace qx210 {
@@ -86,24 +87,19 @@ void ChannelSheet::fill(QTextDocument& document) const {
 }
 
 bool ChannelSheet::write(const QString& path, QString* error) const {
-  if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0) return writePdf(path, error);
-  QSaveFile file(path);
-  const QByteArray bytes = html().toUtf8();
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-    if (error) *error = file.errorString();
-    return false;
-  }
-  return true;
+  const bool pdfWanted = QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+  QString reason;
+  if (SaveFileAtomically(path, pdfWanted ? pdf() : html().toUtf8(), reason)) return true;
+  if (error) *error = reason;
+  return false;
 }
 
-bool ChannelSheet::writePdf(const QString& path, QString* error) const {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    if (error) *error = file.errorString();
-    return false;
-  }
+QByteArray ChannelSheet::pdf() const {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setTitle(m_title);
     writer.setCreator(QStringLiteral("qx210"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
@@ -111,12 +107,8 @@ bool ChannelSheet::writePdf(const QString& path, QString* error) const {
     QTextDocument document;
     fill(document);
     document.print(&writer);
-  }
-  if (!file.flush() || !file.commit()) {
-    if (error) *error = file.errorString();
-    return false;
-  }
-  return true;
+  }  // the PDF is complete once the writer is gone
+  return bytes;
 }
 
 }  // namespace qx210

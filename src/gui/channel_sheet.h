@@ -21,15 +21,17 @@ class ChannelSheet {
   ChannelSheet(const RadioState& state, QString title, QDate date = QDate::currentDate());
 
   QString html() const;
-  // Lays the sheet out on `document` at the width of an A4 page.
+  // Puts the sheet into `document`, for printing.
   void fill(QTextDocument& document) const;
 
   // Writes the sheet as PDF when `path` ends in ".pdf" (any case), as HTML
-  // otherwise; false with `error` set when the file cannot be written.
+  // otherwise, as safely as a data file; false with `error` set when the file
+  // cannot be written.
   bool write(const QString& path, QString* error = nullptr) const;
 
  private:
-  bool writePdf(const QString& path, QString* error) const;
+  // One A4 page.
+  QByteArray pdf() const;
 
   RadioState m_state;
   QString m_title;

@@ -29,6 +29,11 @@ void Accept(Document& document, const Values& values) {
   document.apply(next, Kind);
 }
 
+// The OK button of an auxiliary dialog.
+void SetOkEnabled(QWidget& dialog, bool enabled) {
+  if (auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("Command1"))) ok->setEnabled(enabled);
+}
+
 }  // namespace
 
 DialogSet::DialogSet(Document& document) : QObject(nullptr), m_document(document) {
@@ -104,14 +109,13 @@ void DialogSet::setEditsBlocked(bool blocked) {
   for (QWidget* dialog : std::initializer_list<QWidget*>{m_optionalFunctions.get(), m_keyAssignment.get(),
                                                         m_embeddedMessage.get(), m_debugParameters.get(),
                                                         m_testFrequencies.get()})
-    if (dialog)
-      if (auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("Command1"))) ok->setEnabled(!blocked);
+    if (dialog) SetOkEnabled(*dialog, !blocked);
 }
 
 template <typename Dialog, typename Values>
 void DialogSet::present(Dialog& dialog, const Values& values) {
   if (m_beforeShow) m_beforeShow();
-  if (auto* ok = dialog.template findChild<QPushButton*>(QStringLiteral("Command1"))) ok->setEnabled(!m_editsBlocked);
+  SetOkEnabled(dialog, !m_editsBlocked);
   // An open dialog keeps what is being edited in it.
   if (!dialog.isVisible()) dialog.setValues(values);
   dialog.present();

@@ -55,8 +55,8 @@ DocumentHistory::DocumentHistory(Document& document, QObject* parent) : QObject(
     m_stack.push(new EditCommand(m_document, edit));
     m_document.setModified(!m_stack.isClean());
   });
-  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &DocumentHistory::retranslate);
-  retranslate();
+  connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &DocumentHistory::updateActions);
+  updateActions();
 }
 
 void DocumentHistory::markClean() {
@@ -87,8 +87,6 @@ QString DocumentHistory::kindText(EditKind kind) {
   }
   return {};
 }
-
-void DocumentHistory::retranslate() { updateActions(); }
 
 void DocumentHistory::updateActions() {
   const int index = m_stack.index();

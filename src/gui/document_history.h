@@ -37,7 +37,7 @@ class DocumentHistory : public QObject {
   static QString kindText(EditKind kind);
 
  private:
-  void retranslate();
+  // The texts name the steps in the current language.
   void updateActions();
 
   Document& m_document;

@@ -72,6 +72,14 @@ void FileCommands::open() {
 }
 
 bool FileCommands::openPath(const QString& path) {
+  if (!load(path)) return false;
+  m_document.setFilePath(QFileInfo(path).absoluteFilePath());
+  m_history.markClean();
+  remember(m_document.filePath());
+  return true;
+}
+
+bool FileCommands::load(const QString& path) {
   QByteArray image;
   const FileResult read = ReadDataFile(path, image, CurrentLanguage());
   if (!read.ok) {
@@ -91,9 +99,6 @@ bool FileCommands::openPath(const QString& path) {
   // The whole file is read and checked before the decoder runs, so a failure
   // leaves the document as it was.
   m_document.loadImage(image, EditKind::OpenFile);
-  m_document.setFilePath(QFileInfo(path).absoluteFilePath());
-  m_history.markClean();
-  remember(m_document.filePath());
   return true;
 }
 
@@ -147,12 +152,11 @@ void FileCommands::restoreFromBackup() {
   if (!maySetDocumentAside()) return;
   QDir().mkpath(backupFolder());
   const QString path = m_chooser.openFile(dataFileFilter(), backupFolder());
-  if (path.isEmpty() || !openPath(path)) return;
-  // A backup is restored into a document of its own: Save asks for a name,
-  // so the backup itself is never overwritten.
+  if (path.isEmpty() || !load(path)) return;
+  // A backup is restored into a changed document of its own, not among the
+  // recent files: Save asks for a name, so the backup is never overwritten.
   m_document.setFilePath(QString());
   m_history.stack().resetClean();
-  m_document.setModified(true);
 }
 
 void FileCommands::openBackupFolder() {

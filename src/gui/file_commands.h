@@ -52,6 +52,9 @@ class FileCommands : public QObject {
   void recentFilesChanged();
 
  private:
+  // Reads `path` into the document, asking first about a file that does not
+  // look like this radio's; false (after saying why) leaves the document alone.
+  bool load(const QString& path);
   bool writeTo(const QString& path);
   void remember(const QString& path);
 

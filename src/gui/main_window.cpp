@@ -25,6 +25,7 @@
 #include "gui/file_chooser.h"
 #include "gui/file_commands.h"
 #include "gui/message_box.h"
+#include "gui/production_window.h"
 #include "gui/settings_panel.h"
 #include "gui/window_link.h"
 
@@ -185,7 +186,7 @@ void MainWindow::updateEnabled() {
   for (QAction* action : {m_readAction, m_writeAction, m_readButton, m_writeButton, m_newAction, m_openAction,
                           m_restoreAction, m_importAction})
     action->setEnabled(!m_busy);
-  m_recentMenu->setEnabled(!m_busy);
+  m_recentMenu->setEnabled(!m_busy && !m_recentMenu->isEmpty());
   m_history->setBlocked(m_busy);
   m_dialogs->setEditsBlocked(m_busy);
 }
@@ -223,10 +224,10 @@ bool MainWindow::confirmWrite() {
     if (!m_document.debugParametersUnlocked()) radio.settings.debug = m_document.state().settings.debug;
     const DifferenceCount count = CountDifferences(radio, m_document.state());
     const QString channels = count.channels == 1 ? tr("1 channel") : tr("%1 channels").arg(count.channels);
-    const QString settings = count.settings == 1 ? tr("1 setting") : tr("%1 settings").arg(count.settings);
+    const QString others = count.settings == 1 ? tr("1 setting") : tr("%1 settings").arg(count.settings);
     change = count.channels == 0 && count.settings == 0
                  ? tr("Nothing differs from what was last read from the radio.")
-                 : tr("%1 and %2 differ from what was last read from the radio.").arg(channels, settings);
+                 : tr("%1 and %2 differ from what was last read from the radio.").arg(channels, others);
   } else {
     change = tr("The radio has not been read in this run, so what will change in it is not known.");
   }
@@ -278,16 +279,21 @@ void MainWindow::hiddenButtonClicked(HiddenModes::Button button) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   commitPendingEdit();
   ExchangeControl& exchange = m_link->control();
-  if (exchange.isRunning()) {
-    // Leaving now would leave the radio half written: stop it properly, or stay.
+  ProductionWindow* production = m_link->productionWindow();
+  const bool programmingSeveral = production && production->isRunning();
+  if (exchange.isRunning() || programmingSeveral) {
+    // Leaving now would leave radios half written: stop them properly, or stay.
     const int answer = ShowLocalizedMessage(
-        tr("The radio is being read or written. Stop and exit?"),
+        programmingSeveral ? tr("Several radios are being programmed. Stop them and exit?")
+                           : tr("The radio is being read or written. Stop and exit?"),
         MessageStyle::kYesNo | MessageStyle::kIconExclamation | MessageStyle::kDefaultButton2);
     if (answer != MessageResult::kYes) {
       event->ignore();
       return;
     }
-    exchange.stop();  // nothing happens if it ended while the question was open
+    // Nothing happens to what ended while the question was open.
+    exchange.stop();
+    if (production) production->abort();
   }
   if (!m_files->maySetDocumentAside()) {
     event->ignore();

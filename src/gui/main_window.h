@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "core/document.h"
+#include "core/hidden_modes.h"
 #include "core/ui_language.h"
 #include "link/port_catalogue.h"
-#include "core/hidden_modes.h"
 
 class QAction;
 class QLabel;
@@ -73,7 +73,7 @@ class MainWindow : public QMainWindow {
   QLabel* statusLabel() const { return m_statusLabel; }
   QProgressBar* progressBar() const { return m_progressBar; }
   WindowLink* radioLink() const { return m_link; }
-  // ComPortNumber: 1..20, 0 = none chosen yet; written to the parameter file at shutdown.
+  // The chosen port slot: 1..20, 0 = none chosen yet; written to the parameter file at shutdown.
   int comPortNumber() const;
   void setComPortNumber(int number);
   // While an exchange runs: the toolbar, the Programming menu and every

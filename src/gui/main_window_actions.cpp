@@ -197,7 +197,7 @@ void MainWindow::fillRecentMenu() {
     QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
     connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
   }
-  m_recentMenu->setEnabled(!files.isEmpty() && !m_busy);
+  m_recentMenu->setEnabled(!m_busy && !files.isEmpty());
 }
 
 void MainWindow::applyLanguageCaptions() {

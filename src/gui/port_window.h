@@ -20,8 +20,8 @@ class SerialLink;
 // each with the device it stands for beside it (path, description and USB
 // identifiers where the system knows them, and whether it is in use), and an
 // "Other device…" button for any path. Building the window runs the port
-// scan; while it is shown it looks for adapters that come and go. Closing it
-// only hides it.
+// scan unless the program's start-up has run it; while it is shown it looks
+// for adapters that come and go. Closing it only hides it.
 class PortWindow : public QDialog {
   Q_OBJECT
  public:

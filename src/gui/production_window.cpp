@@ -109,7 +109,6 @@ ProductionWindow::ProductionWindow(SerialLink& link, Hooks hooks, QWidget* paren
 
 ProductionWindow::~ProductionWindow() {
   // Jobs still under way end with the window; their radios get their End.
-  for (const auto& job : m_jobs) job->disconnect(this);
   m_jobs.clear();
 }
 
@@ -274,6 +273,10 @@ void ProductionWindow::start() {
 void ProductionWindow::stop() {
   for (const auto& job : m_jobs) job->stop();
   if (isRunning()) m_stop->setEnabled(false);
+}
+
+void ProductionWindow::abort() {
+  for (const auto& job : m_jobs) job->abort();
 }
 
 QString ProductionWindow::stateText(const CloneJob& job) const {

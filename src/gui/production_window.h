@@ -56,6 +56,8 @@ class ProductionWindow : public QDialog {
   void start();
   // Finishes the radios under way, then ends the run.
   void stop();
+  // Ends the run at once; the radios under way are told to leave programming mode.
+  void abort();
 
  Q_SIGNALS:
   void runEnded();

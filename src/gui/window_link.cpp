@@ -7,7 +7,6 @@
 
 #include "core/document.h"
 #include "core/language.h"
-#include "gui/port_window.h"
 #include "gui/message_box.h"
 #include "gui/production_window.h"
 
@@ -32,11 +31,11 @@ WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rem
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, &m_control,
           [this](int language) { m_control.setLanguage(language); });
   connect(&m_control, &ExchangeControl::readCompleted, &document,
-          [this, &document, parts](const QByteArray& image, int radioBand) {
-            if (parts.imageRead) parts.imageRead(image);
+          [this, &document](const QByteArray& image, int radioBand) {
+            if (m_parts.imageRead) m_parts.imageRead(image);
             // What was typed during the read becomes an edit of its own,
             // which the read then replaces.
-            if (parts.commitPendingEdit) parts.commitPendingEdit();
+            if (m_parts.commitPendingEdit) m_parts.commitPendingEdit();
             document.loadImage(image, EditKind::ReadRadio, radioBand);
             m_lastRead = document.state();
           });
@@ -50,11 +49,11 @@ WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rem
   if (parts.testCommand) connect(parts.testCommand, &QAction::triggered, this, &WindowLink::testConnection);
 
   // An edit still open is committed first, so a write sends it.
-  const auto start = [this, parts](bool write) {
+  const auto start = [this](bool write) {
     if (m_control.isBusy()) return;
-    if (parts.commitPendingEdit) parts.commitPendingEdit();
+    if (m_parts.commitPendingEdit) m_parts.commitPendingEdit();
     // With the port closed the start only says so; nothing to confirm.
-    if (parts.confirmStart && m_serial.isOpen() && !parts.confirmStart(write)) return;
+    if (m_parts.confirmStart && m_serial.isOpen() && !m_parts.confirmStart(write)) return;
     if (write)
       m_control.startWrite();
     else
@@ -92,7 +91,7 @@ WindowLink::~WindowLink() {
 QString WindowLink::portDescription() const {
   const int slot = m_serial.comPortNumber();
   const QString path = m_serial.catalogue().slotPath(slot);
-  const QString name = QStringLiteral("COM%1").arg(slot);
+  const QString name = PortCatalogue::slotCaption(slot);
   return path.isEmpty() || path == name ? name : QStringLiteral("%1 (%2)").arg(name, QDir::toNativeSeparators(path));
 }
 

@@ -4,15 +4,14 @@
 #include <QPointer>
 #include <QSettings>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/radio_state.h"
-#include <memory>
-
+#include "gui/message_box_prompts.h"
+#include "gui/port_window.h"
 #include "link/exchange_control.h"
 #include "link/link_doctor.h"
-#include "gui/port_window.h"
-#include "gui/message_box_prompts.h"
 #include "link/port_catalogue.h"
 #include "link/serial_link.h"
 

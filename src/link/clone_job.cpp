@@ -72,6 +72,10 @@ CloneJob::CloneJob(const QString& port, const QString& path, const QByteArray& i
 }
 
 CloneJob::~CloneJob() {
+  // An unfinished job still tells its radio to leave programming mode, but
+  // reports nothing any more.
+  blockSignals(true);
+  abort();
   // The exchange refers to the link: it goes first.
   m_control.reset();
   m_link.reset();
@@ -132,6 +136,21 @@ void CloneJob::stop() {
   if (m_finished) return;
   m_stopping = true;
   if (m_state == CloneJobState::Writing || m_state == CloneJobState::Verifying) return;  // finished when done
+  finishStopped();
+}
+
+void CloneJob::abort() {
+  if (m_finished) return;
+  m_stopping = true;
+  if (m_control && m_control->isRunning()) {
+    // Stopping the exchange sends End; its end is no result of this job.
+    m_control->disconnect(this);
+    m_control->stop();
+  }
+  finishStopped();
+}
+
+void CloneJob::finishStopped() {
   m_poll.stop();
   // A radio that took the last poll leaves programming mode again.
   if (m_state == CloneJobState::Waiting && m_link && m_link->isOpen()) {

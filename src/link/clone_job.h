@@ -71,6 +71,10 @@ class CloneJob : public QObject, private ExchangePrompts {
   void start();
   // Finishes the radio under way, if any, then stops; finished() follows.
   void stop();
+  // Stops at once: a radio being written or read is told to leave
+  // programming mode and goes unreported; finished() follows. Also what
+  // destroying an unfinished job does.
+  void abort();
 
   QString port() const { return m_port; }
   CloneJobState state() const { return m_state; }
@@ -93,6 +97,8 @@ class CloneJob : public QObject, private ExchangePrompts {
 
   void setState(CloneJobState state, int percent = 0);
   void enterWaiting();
+  // Ends a job without an exchange under way.
+  void finishStopped();
   void poll();
   void onBytes(const QByteArray& bytes);
   void beginWrite(bool acknowledged);

@@ -1,16 +1,8 @@
 #include "link/clone_log.h"
 
+#include "core/csv.h"
+
 namespace qx210 {
-
-namespace {
-
-QString CsvField(const QString& text) {
-  if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
-    return text;
-  return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
-
-}  // namespace
 
 bool CloneLog::open(const QString& path, QString& error) {
   m_file.close();
@@ -29,10 +21,8 @@ bool CloneLog::open(const QString& path, QString& error) {
 
 QString CloneLog::row(const CloneRadioResult& result) {
   const bool identified = result.band >= 0 || result.bandCode >= 0;
-  return QStringList{result.finishedAt.toString(Qt::ISODate), CsvField(result.port),
-                     CsvField(identified ? ResultBand(result) : QString()), CsvField(ResultText(result)),
-                     QString::number(result.seconds, 'f', 1)}
-      .join(QLatin1Char(','));
+  return CsvLine({result.finishedAt.toString(Qt::ISODate), result.port, identified ? ResultBand(result) : QString(),
+                  ResultText(result), QString::number(result.seconds, 'f', 1)});
 }
 
 bool CloneLog::append(const CloneRadioResult& result) { return isOpen() && write(row(result)); }

@@ -33,7 +33,8 @@ class ExchangeControl : public QObject, private CloneHost {
   ExchangeControl(SerialLink& link, ExchangePrompts& prompts, QObject* parent = nullptr);
   ~ExchangeControl() override;
 
-  // StartReadExchange and StartWriteExchange.
+  // False when the port is closed (the prompt has been shown) or an exchange
+  // is still under way.
   bool startRead();
   bool startWrite();
   // A write to a radio that has just acknowledged a program request sent

@@ -76,8 +76,16 @@ LinkDoctor::LinkDoctor(QObject* parent) : QObject(parent) {
   connect(&m_port, &QSerialPort::readyRead, this, &LinkDoctor::onBytes);
 }
 
-LinkDoctor::~LinkDoctor() {
-  if (m_port.isOpen()) m_port.close();
+LinkDoctor::~LinkDoctor() { closePort(); }
+
+void LinkDoctor::closePort() {
+  if (!m_port.isOpen()) return;
+  // A device that took the program request leaves programming mode again.
+  if (m_report.acknowledged) {
+    m_port.write(QByteArray(1, clone_bytes::kEnd));
+    m_port.waitForBytesWritten(kEndDrainMs);
+  }
+  m_port.close();
 }
 
 void LinkDoctor::start(const QString& path) {
@@ -207,14 +215,7 @@ void LinkDoctor::finish(DoctorVerdict verdict) {
   m_tick.stop();
   m_report.verdict = verdict;
   if (verdict == DoctorVerdict::Echo || verdict == DoctorVerdict::NotThisRadio) m_report.received = m_received;
-  if (m_port.isOpen()) {
-    // A device that took the program request leaves programming mode again.
-    if (m_report.acknowledged) {
-      m_port.write(QByteArray(1, clone_bytes::kEnd));
-      m_port.waitForBytesWritten(kEndDrainMs);
-    }
-    m_port.close();
-  }
+  closePort();
   m_step = Step::Idle;
   // Always after start() has returned, so a caller may connect late.
   QMetaObject::invokeMethod(

@@ -63,6 +63,8 @@ class LinkDoctor : public QObject {
   void evaluate(bool timedOut);
   void finish(DoctorVerdict verdict);
   void send(const QByteArray& bytes);
+  // Closes the port, after End when the device took the program request.
+  void closePort();
 
   QSerialPort m_port;
   QTimer m_tick;

@@ -86,8 +86,6 @@ PortCatalogue::SystemDevices PortCatalogue::scanSystem() {
 
 QStringList PortCatalogue::systemDevicePaths() { return scanSystem().paths; }
 
-QMap<QString, PortDetails> PortCatalogue::systemDeviceDetails() { return scanSystem().details; }
-
 QMap<int, QString> PortCatalogue::readOverrides(QSettings& settings) {
   QMap<int, QString> overrides;
   settings.beginGroup(kPortsGroup);
@@ -126,7 +124,7 @@ PortCatalogue PortCatalogue::fromSystem(QSettings& settings) {
 #ifdef Q_OS_WIN
   PortCatalogue catalogue;
   for (int slot = 1; slot <= kSlotCount; ++slot) catalogue.setSlotPath(slot, slotCaption(slot));
-  const QMap<QString, PortDetails> details = systemDeviceDetails();
+  const QMap<QString, PortDetails> details = scanSystem().details;
   for (int slot = 1; slot <= kSlotCount; ++slot) catalogue.setSlotDetails(slot, details.value(slotCaption(slot)));
   catalogue.applyOverrides(readOverrides(settings));
   return catalogue;

@@ -53,10 +53,9 @@ class PortCatalogue {
 
   // Device paths in slot order, without overrides.
   static QStringList systemDevicePaths();
-  // What Qt knows about each of the machine's devices, by path.
-  static QMap<QString, PortDetails> systemDeviceDetails();
+  // The machine's devices in slot order, and what Qt knows about each, by path.
   struct SystemDevices {
-    QStringList paths;  // in slot order
+    QStringList paths;
     QMap<QString, PortDetails> details;
   };
   static SystemDevices scanSystem();

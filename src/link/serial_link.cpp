@@ -81,30 +81,17 @@ PortAvailability SerialLink::openDevice(QSerialPort& port, const QString& path, 
   }
 }
 
-// Opens and closes the port only: no line settings and no DTR, which would
-// reset some devices on every port of the machine.
-PortAvailability SerialLink::probe(int slot, QString& error) {
-  error.clear();
-  const QString path = m_catalogue.slotPath(slot);
-  if (path.isEmpty()) return PortAvailability::NoDevice;
-  m_port->setPortName(path);
-  m_port->clearError();
-  const PortAvailability availability = openDevice(*m_port, path, error);
-  if (m_port->isOpen()) m_port->close();
-  return availability;
-}
-
 int SerialLink::scan(int rememberedPort) {
+  close();
   int count = 0;
   int first = 0;
   for (int slot = 1; slot <= PortCatalogue::kSlotCount; ++slot) {
     QString error;
-    const PortAvailability availability = probe(slot, error);
+    const PortAvailability availability = probePath(m_catalogue.slotPath(slot), error);
     m_availability[static_cast<std::size_t>(slot - 1)] = availability;
     m_errors[static_cast<std::size_t>(slot - 1)] = error;
     if (availability == PortAvailability::Openable && ++count == 1) first = slot;
   }
-  close();
   if (rememberedPort >= 1 && rememberedPort <= PortCatalogue::kSlotCount &&
       availability(rememberedPort) == PortAvailability::Openable) {
     choosePort(rememberedPort);
@@ -118,6 +105,8 @@ int SerialLink::scan(int rememberedPort) {
   return m_scannedChoice = 0;
 }
 
+// Opens and closes the device only: no line settings and no DTR, which would
+// reset some devices on every port of the machine.
 PortAvailability SerialLink::probePath(const QString& path, QString& error) {
   error.clear();
   if (path.isEmpty()) return PortAvailability::NoDevice;

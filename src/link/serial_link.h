@@ -48,13 +48,13 @@ class SerialLink : public QObject {
   // The slot whose port is open now, or 0.
   int slotInUse() const;
 
-  // ComPortNumber: 1..20, 0 = none chosen yet.
+  // The chosen slot: 1..20, 0 = none chosen yet.
   int comPortNumber() const { return m_comPortNumber; }
   void setComPortNumber(int number);
 
   // The start-up scan: tries every slot once, COM1 first, then opens the
   // remembered port, or the only openable one, or the lowest openable one
-  // (which then becomes ComPortNumber). Returns the slot that was marked as
+  // (which then becomes the chosen slot). Returns the slot that was marked as
   // chosen (the remembered one), or 0.
   int scan(int rememberedPort);
   // The slot the last scan marked as chosen (the remembered one), or 0; -1
@@ -63,8 +63,8 @@ class SerialLink : public QObject {
   PortAvailability availability(int slot) const;
   QString openError(int slot) const;
 
-  // The user picks a slot: ComPortNumber = slot, then reopen. False when the port
-  // stays closed.
+  // The user picks a slot: it becomes the chosen one and is opened. False
+  // when the port stays closed.
   bool choosePort(int slot);
 
   bool isOpen() const;
@@ -94,7 +94,6 @@ class SerialLink : public QObject {
   bool openSlot(int slot);
   void onReadyRead();
   void onErrorOccurred(QSerialPort::SerialPortError error);
-  PortAvailability probe(int slot, QString& error);
   // Tries `path` with a port of its own, leaving the open one alone.
   PortAvailability probePath(const QString& path, QString& error);
 

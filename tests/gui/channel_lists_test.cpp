@@ -7,6 +7,10 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 #include "gui/channel_list_commands.h"
 #include "gui/channel_sheet.h"
 #include "gui/document_history.h"
@@ -165,6 +169,23 @@ TEST_F(ChannelListsTest, TheChannelSheetIsOnePageWithEveryChannel) {
   const QString html = ChannelSheet(state(), QStringLiteral("Sheet")).html();
   EXPECT_EQ(html.count(QStringLiteral("<tr>")), 1 + kChannelCount + 9);
 }
+
+#ifdef Q_OS_UNIX
+// A sheet is saved as safely as a data file: a named pipe (or a device)
+// given as its name is refused and stays what it is.
+TEST_F(ChannelListsTest, ASheetIsNotWrittenOverAPipe) {
+  for (const char* name : {"sheet.pdf", "sheet.html"}) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QString error;
+    EXPECT_FALSE(ChannelSheet(state(), QStringLiteral("Sheet")).write(path, &error)) << name;
+    EXPECT_EQ(error, QStringLiteral("it is a named pipe (FIFO)"));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode)) << name;
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace qx210::testing

@@ -289,6 +289,8 @@ TEST_F(FileCommandsTest, RestoreFromABackupGivesAnUntitledChangedDocument) {
   EXPECT_EQ(state().channels, saved.channels);
   EXPECT_TRUE(document().filePath().isEmpty());
   EXPECT_TRUE(window->isWindowModified());
+  // Nor can the recent files lead a Save back onto the backup.
+  EXPECT_TRUE(files().recentFiles().isEmpty());
 }
 
 TEST_F(FileCommandsTest, MessagesFollowTheLanguage) {

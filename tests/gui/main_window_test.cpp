@@ -2,11 +2,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QToolBar>
 
 #include "core/link_texts.h"
 #include "gui/dialog_set.h"
+#include "gui/embedded_message_dialog.h"
+#include "gui/key_assignment_dialog.h"
 #include "gui/settings_panel.h"
 #include "support/main_window_fixture.h"
 
@@ -288,7 +291,13 @@ TEST_F(MainWindowTest, DebugUnlockShowsButtonSevenAndADoubleClickLocks) {
 TEST_F(MainWindowTest, BusyStateHoldsBackEveryCommandThatChangesTheDocument) {
   start();
   typeFrequency(1, kColRxFreq, QStringLiteral("440"));
+  window->dialogs().showKeyAssignment();
+  const auto okOf = [](QWidget& dialog) { return dialog.findChild<QPushButton*>(QStringLiteral("Command1")); };
   window->setExchangeBusy(true);
+  // The dialogs' OK waits too, in a dialog open already and in one opened now.
+  EXPECT_FALSE(okOf(window->dialogs().keyAssignment())->isEnabled());
+  window->dialogs().showEmbeddedMessage();
+  EXPECT_FALSE(okOf(window->dialogs().embeddedMessage())->isEnabled());
   EXPECT_FALSE(window->findChild<QToolBar*>(QStringLiteral("Toolbar1"))->isEnabled());
   EXPECT_FALSE(window->findChild<QMenu*>(QStringLiteral("mnupro"))->isEnabled());
   for (const char* name : {"mnuNew", "mnuOpen", "restoreAction", "importChannelsAction", "undoAction"})
@@ -299,8 +308,10 @@ TEST_F(MainWindowTest, BusyStateHoldsBackEveryCommandThatChangesTheDocument) {
   EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mnuAssave"))->isEnabled());
   window->setExchangeBusy(false);
   EXPECT_TRUE(window->toolbarReadAction()->isEnabled());
+  EXPECT_FALSE(window->findChild<QMenu*>(QStringLiteral("recentMenu"))->isEnabled());  // nothing in it yet
   EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("undoAction"))->isEnabled());
   EXPECT_TRUE(window->modelFrame()->isEnabled());
+  EXPECT_TRUE(okOf(window->dialogs().embeddedMessage())->isEnabled());
 }
 
 // Nothing of a status text is cut off, in either language (the longest one

@@ -240,6 +240,33 @@ TEST_F(MainWindowFleetTest, ProductionRunBorrowsTheWindowsPort) {
   EXPECT_EQ(FirstDifference(m_window->document().image(), m_radios[0]->memory(), WrittenRanges(false)), -1);
 }
 
+// Leaving during a run asks first; stopping tells the radio under way to
+// leave programming mode.
+TEST_F(MainWindowFleetTest, ExitDuringARunAsksAndStopsTheRadiosWithEnd) {
+  const QString port = addRadio({}, true, true);
+  openWindow(port);
+  action("mnuProduction")->trigger();
+  ProductionWindow* window = m_window->radioLink()->productionWindow();
+  window->setTicked(port, true);
+  window->start();
+  // Some blocks written already.
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        const QString state = window->rowOf(port)->text(ProductionWindow::kStateColumn);
+        return state.startsWith(QStringLiteral("writing")) && state != QStringLiteral("writing 0 %");
+      },
+      5000));
+  m_answer = MessageResult::kNo;
+  EXPECT_FALSE(m_window->close());
+  ASSERT_EQ(m_boxes.size(), 1);
+  EXPECT_EQ(m_boxes.first().text, QStringLiteral("Several radios are being programmed. Stop them and exit?"));
+  EXPECT_TRUE(window->isRunning());
+  m_answer = MessageResult::kYes;
+  EXPECT_TRUE(m_window->close());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return m_radios[0]->endsReceived() == 1; }, 3000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isRunning(); }, 1000));
+}
+
 TEST_F(MainWindowFleetTest, TestConnectionAnswersInAMessage) {
   const QString port = addRadio({}, false, true);
   openWindow(port);

@@ -186,5 +186,18 @@ TEST_F(CloneJobTest, StopDuringAWriteFinishesTheRadioFirst) {
   EXPECT_EQ(bench.job->state(), CloneJobState::Passed);
 }
 
+// A job that goes away mid-write (its window closed) still ends the radio's
+// programming mode.
+TEST_F(CloneJobTest, DestroyedDuringAWriteSendsEnd) {
+  sim::LineOptions paced;
+  paced.paced = true;
+  Bench& bench = add({}, {}, paced);
+  bench.job->start();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return bench.job->percent() > 0; }, 5000));
+  bench.job.reset();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return bench.radio->endsReceived() == 1; }, 3000));
+  EXPECT_TRUE(bench.results.isEmpty());
+}
+
 }  // namespace
 }  // namespace qx210

@@ -4,8 +4,11 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include "link/link_doctor.h"
 #include "link/port_diagnosis.h"
+#include "pty_radio.h"
 
 namespace qx210 {
 namespace {
@@ -67,6 +70,25 @@ TEST(PortDiagnosis, ChecksWithoutOpening) {
   EXPECT_EQ(DiagnosePort(dir.filePath(QStringLiteral("link"))).problem, PortProblem::Missing);
   EXPECT_EQ(DiagnosePort(QStringLiteral("/dev/null")).problem, PortProblem::None);
   EXPECT_TRUE(PortHolders(dir.filePath(QStringLiteral("ttyNONE"))).isEmpty());
+}
+
+// A doctor that goes away after the radio took its program request (the
+// window closed during the test) still tells the radio to leave programming mode.
+TEST(LinkDoctor, GoingAwayMidTestSendsEnd) {
+  sim::RadioProtocol protocol;
+  protocol.setFaults({.silenceAfter = 1});  // acknowledges, then says nothing
+  sim::PtyRadio radio(std::move(protocol), {});
+  ASSERT_TRUE(radio.open());
+  radio.start();
+  {
+    LinkDoctor doctor;
+    doctor.start(radio.slavePath());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return radio.programRequests() == 1; }, 2000));
+    QTest::qWait(200);  // the acknowledgement arrives
+    ASSERT_TRUE(doctor.isRunning());
+  }
+  EXPECT_TRUE(QTest::qWaitFor([&] { return radio.endsReceived() == 1; }, 2000));
+  radio.stop();
 }
 
 }  // namespace

@@ -47,6 +47,7 @@
     <message><source>The radio has not been read in this run, so what will change in it is not known.</source><translation>本次运行中尚未读取过对讲机，无法得知写入会改变哪些内容。</translation></message>
     <message><source>Write to the radio on %1?</source><translation>写入连接在 %1 上的对讲机吗？</translation></message>
     <message><source>The radio is being read or written. Stop and exit?</source><translation>正在读写对讲机。要停止并退出吗？</translation></message>
+    <message><source>Several radios are being programmed. Stop them and exit?</source><translation>正在同时写多台对讲机。要停止并退出吗？</translation></message>
     <message><source>Import channels (CSV)…</source><translation>导入信道 (CSV)…</translation></message>
     <message><source>Export channels (CSV)…</source><translation>导出信道 (CSV)…</translation></message>
     <message><source>Export channel sheet…</source><translation>导出信道表…</translation></message>
