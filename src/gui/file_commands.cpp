@@ -10,6 +10,7 @@
 #include "core/document.h"
 #include "core/language.h"
 #include "core/memory_image.h"
+#include "core/safe_file.h"
 #include "core/user_settings.h"
 #include "gui/file_chooser.h"
 #include "gui/document_history.h"
@@ -24,6 +25,9 @@ constexpr Bilingual kNewTitle{"警告", "Warnning"};
 constexpr Bilingual kOverwriteQuestion{"该文件已存在，是否覆盖？", "This file already exists, whether to cover?"};
 
 constexpr int kRecentFiles = 5;
+// A file overwritten by Save As need not be a data file; a larger one than
+// this is not one the program would have written.
+constexpr qint64 kBackupSizeLimit = 1024 * 1024;
 const QString kRecentKey = QStringLiteral("recentFiles");
 const QString kDataSuffix = QStringLiteral("DAT");
 
@@ -121,11 +125,14 @@ bool FileCommands::saveAs() {
 }
 
 bool FileCommands::writeTo(const QString& path) {
-  // What the file held goes to the backups first; a file that cannot be read
-  // (or is no regular file) is left to the save, which refuses it.
+  // What the file held goes to the backups first, whatever it was; a file
+  // that cannot be read (or is no regular file) is left to the save, which
+  // refuses it.
   if (QFileInfo(path).isFile()) {
     QByteArray old;
-    if (ReadDataFile(path, old).ok) BackupStore(backupFolder()).keep(old, QStringLiteral("overwritten"));
+    QString error;
+    if (ReadRegularFile(path, kBackupSizeLimit, old, error))
+      BackupStore(backupFolder()).keep(old, QStringLiteral("overwritten"));
   }
   const FileResult written = WriteDataFile(path, m_document.image(), CurrentLanguage());
   if (!written.ok) {

@@ -217,10 +217,12 @@ bool MainWindow::confirmWrite() {
   if (settings.value(QStringLiteral("confirmWrite"), true).toBool() == false) return true;
   QString change;
   if (const std::optional<RadioState>& read = m_link->lastRead()) {
-    // Only what a write sends: the auto-dial memories never, the calibration
-    // only while it is unlocked.
+    // Only what a write sends: the auto-dial memories never, the Duplicate
+    // setting is not in the memory at all, the calibration only while it is
+    // unlocked.
     RadioState radio = *read;
     radio.settings.optional.autoDial = m_document.state().settings.optional.autoDial;
+    radio.settings.optional.duplicate = m_document.state().settings.optional.duplicate;
     if (!m_document.debugParametersUnlocked()) radio.settings.debug = m_document.state().settings.debug;
     const DifferenceCount count = CountDifferences(radio, m_document.state());
     const QString channels = count.channels == 1 ? tr("1 channel") : tr("%1 channels").arg(count.channels);
