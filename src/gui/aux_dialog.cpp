@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
@@ -25,6 +26,14 @@ void AuxDialog::present() {
   show();
   raise();
   activateWindow();
+}
+
+void AuxDialog::connectButtons(QPushButton* ok, QPushButton* cancel, std::function<void()> handOut) {
+  connect(ok, &QPushButton::clicked, this, [this, handOut = std::move(handOut)] {
+    handOut();
+    accept();
+  });
+  if (cancel) connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons) {

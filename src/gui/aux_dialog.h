@@ -2,10 +2,12 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <functional>
 #include <initializer_list>
 
 class QComboBox;
 class QHBoxLayout;
+class QPushButton;
 
 namespace qx210 {
 
@@ -25,6 +27,9 @@ class AuxDialog : public QDialog {
  protected:
   // Writes every caption and list text in the current language.
   virtual void retranslate() = 0;
+  // OK hands the values out through `handOut` and hides the dialog; Cancel
+  // (when there is one) only hides it.
+  void connectButtons(QPushButton* ok, QPushButton* cancel, std::function<void()> handOut);
 };
 
 // The dialogs' row of buttons, to the right.

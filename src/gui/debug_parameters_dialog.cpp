@@ -81,10 +81,7 @@ DebugParametersDialog::DebugParametersDialog(GestureState& gestures) : m_gesture
   // Only the user's own moves count, not positions set by setValues().
   connect(m_highPowerSlider, &QSlider::actionTriggered, this, [this] { m_highMoved = true; });
   connect(m_lowPowerSlider, &QSlider::actionTriggered, this, [this] { m_lowMoved = true; });
-  connect(m_okButton, &QPushButton::clicked, this, [this] {
-    Q_EMIT valuesAccepted(values());
-    accept();
-  });
+  connectButtons(m_okButton, nullptr, [this] { Q_EMIT valuesAccepted(values()); });
   m_highPowerLowEnd->installEventFilter(this);
   m_highPowerHighEnd->installEventFilter(this);
 

@@ -54,11 +54,7 @@ EmbeddedMessageDialog::EmbeddedMessageDialog() {
   layout->addWidget(m_line2Edit);
   layout->addLayout(buttons);
 
-  connect(m_okButton, &QPushButton::clicked, this, [this] {
-    Q_EMIT valuesAccepted(values());
-    accept();
-  });
-  connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  connectButtons(m_okButton, m_cancelButton, [this] { Q_EMIT valuesAccepted(values()); });
 
   retranslate();
   setValues(m_loaded);

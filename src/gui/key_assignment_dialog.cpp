@@ -121,11 +121,7 @@ KeyAssignmentDialog::KeyAssignmentDialog() {
 
   m_pf1List->installEventFilter(this);
   m_pf2List->installEventFilter(this);
-  connect(m_okButton, &QPushButton::clicked, this, [this] {
-    Q_EMIT valuesAccepted(values());
-    accept();
-  });
-  connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  connectButtons(m_okButton, m_cancelButton, [this] { Q_EMIT valuesAccepted(values()); });
 
   retranslate();
   setValues(m_loaded);

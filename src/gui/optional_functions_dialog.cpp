@@ -125,11 +125,7 @@ OptionalFunctionsDialog::OptionalFunctionsDialog() {
 
   buildHiddenControls();
 
-  connect(m_okButton, &QPushButton::clicked, this, [this] {
-    Q_EMIT valuesAccepted(values());
-    accept();
-  });
-  connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  connectButtons(m_okButton, m_cancelButton, [this] { Q_EMIT valuesAccepted(values()); });
   connect(m_autoDialGrid, &QTableWidget::itemChanged, this, &OptionalFunctionsDialog::onAutoDialChanged);
 
   retranslate();

@@ -75,11 +75,7 @@ TestFrequencyDialog::TestFrequencyDialog() {
   layout->addLayout(buttons);
 
   connect(m_cellDelegate, &FrequencyCellDelegate::cellEdited, this, &TestFrequencyDialog::cellEdited);
-  connect(m_okButton, &QPushButton::clicked, this, [this] {
-    Q_EMIT valuesAccepted(values());
-    accept();
-  });
-  connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  connectButtons(m_okButton, m_cancelButton, [this] { Q_EMIT valuesAccepted(values()); });
 
   retranslate();
   setValues(m_loaded);
