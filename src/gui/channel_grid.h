@@ -66,7 +66,7 @@ class ChannelGrid : public QTableView {
   QList<int> selectedChannels() const;
   // Each of these is one undo step and is also offered by the context menu
   // and the Edit menu.
-  void cutChannels();    // Ctrl+X: copy, then delete the channels
+  void cutChannels();    // Ctrl+X: copy the whole channels, then delete them
   // Ctrl+C: the selected channels as tab-separated text with a header line;
   // a single selected cell as its text alone.
   void copyChannels();

@@ -75,7 +75,12 @@ bool ChannelGrid::applyChannels(const RadioState& next) {
 }
 
 void ChannelGrid::cutChannels() {
-  copyChannels();
+  commitPendingEdit();
+  // Whole channels, also from a single selected cell: what is emptied is
+  // what the clipboard holds.
+  const QList<int> channels = selectedChannels();
+  if (channels.isEmpty() || m_document.exchangeRunning()) return;
+  QApplication::clipboard()->setText(CopyChannels(m_document.state(), channels));
   deleteChannels();
 }
 
@@ -149,29 +154,37 @@ void ChannelGrid::pasteIntoColumn(const QString& value) {
   const int column = current.isValid() && current.column() != kColChannel ? current.column() : kColRxFreq;
   const UiLanguage language = CurrentLanguage();
   RadioState next = m_document.state();
+  bool fits = false;
   bool outOfBand = false;
   for (int n : selectedChannels()) {
     Channel& channel = next.channel(n);
     if (IsFrequencyColumn(column)) {
-      outOfBand |= CommitFrequencyEntry(channel, next.band, column, value) == FrequencyOutcome::OutOfBand;
+      const FrequencyOutcome outcome = CommitFrequencyEntry(channel, next.band, column, value);
+      fits |= outcome == FrequencyOutcome::Written;
+      outOfBand |= outcome == FrequencyOutcome::OutOfBand;
       continue;
     }
     if (!channel.inUse()) continue;  // a channel starts at its RX frequency
     if (IsToneColumn(column)) {
       const int position = ToneList(language).indexOf(value);
-      if (const std::optional<Tone> tone = position == 0 ? ToneAtListPosition(0) : CheckToneEntry(value, position))
+      if (const std::optional<Tone> tone = position == 0 ? ToneAtListPosition(0) : CheckToneEntry(value, position)) {
         ToneOf(channel, column) = *tone;
+        fits = true;
+      }
       continue;
     }
     for (int position = 0; position < 2; ++position)
       for (UiLanguage any : {kChinese, kEnglish})
-        if (OptionText(column, position, any) == value) SetOptionPosition(channel, column, position);
+        if (OptionText(column, position, any) == value) {
+          SetOptionPosition(channel, column, position);
+          fits = true;
+        }
   }
   if (outOfBand) {
     ShowLocalizedMessage(kOutOfBandMessage.text(language), MessageStyle::kOk);
     return;
   }
-  if (next == m_document.state()) {
+  if (!fits) {
     ShowLocalizedMessage(tr("The copied value does not fit this column."), MessageStyle::kIconExclamation);
     return;
   }

@@ -168,7 +168,7 @@ TEST_F(ChannelEditingTest, OneValueGoesToEverySelectedChannel) {
 }
 
 // The Edit menu holds the table's commands, each with its access letter and
-// shortcut, translated; Cut copies the channels and empties them.
+// shortcut, translated; Cut copies whole channels and empties them.
 TEST_F(ChannelEditingTest, EditMenuHoldsTheTableCommands) {
   auto* edit = window->findChild<QMenu*>(QStringLiteral("editMenu"));
   ASSERT_NE(edit, nullptr);
@@ -197,7 +197,7 @@ TEST_F(ChannelEditingTest, EditMenuHoldsTheTableCommands) {
 
   inUse(1, 3);
   const Channel second = channel(2);
-  selectChannels(2, 2);
+  setCurrent(2, kColPower);  // one cell: still the whole channel is cut
   action("cutChannelsAction")->trigger();
   EXPECT_FALSE(channel(2).inUse());
   selectChannels(5, 5);
