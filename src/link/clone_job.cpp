@@ -205,9 +205,8 @@ void CloneJob::beginWrite(bool acknowledged) {
 }
 
 void CloneJob::onIdentified() {
-  const QByteArray& identification = m_control->session().identification();
-  if (identification.size() > clone_bytes::kBandCodeOffset)
-    m_bandCode = static_cast<unsigned char>(identification.at(clone_bytes::kBandCodeOffset));
+  if (const std::optional<RadioIdentification>& identification = m_control->session().identification())
+    m_bandCode = identification->bandCode;
 }
 
 void CloneJob::onProgress(int value) {
