@@ -32,6 +32,27 @@ int AdjustWriteAddress(int address, bool debugParametersUnlocked) {
 
 }  // namespace
 
+int ProgressAtEnd(CloneDirection direction, bool calibrationIncluded) {
+  // One step per acknowledgement of the transfer phase: the one after the
+  // identification and one after each block.
+  int acknowledgements = 1;
+  int step = kWriteProgressStep;
+  if (direction == CloneDirection::Read) {
+    acknowledgements += (kReadEndAddress - kFirstBlockAddress) / kReadBlockSize;
+    step = kReadProgressStep;
+  } else {
+    for (const AddressRange& range : WrittenRanges(calibrationIncluded))
+      acknowledgements += (range.end - range.begin) / kWriteBlockSize;
+  }
+  int value = 0;
+  for (int i = 0; i < acknowledgements && value < kCloneProgressMaximum; ++i) value += step;
+  return value;
+}
+
+int ProgressPercent(int value, CloneDirection direction, bool calibrationIncluded) {
+  return qBound(0, value * 100 / ProgressAtEnd(direction, calibrationIncluded), 100);
+}
+
 QString CloneSession::text(const Bilingual& texts) const { return texts.text(m_host.language()); }
 
 bool CloneSession::timerActive(CloneTimer timer) const { return m_timerActive[static_cast<int>(timer)]; }

@@ -47,6 +47,14 @@ inline constexpr int kReadEndAddress = kRadioImageEnd;
 inline constexpr int kWriteEndAddress = kImageEnd;
 inline constexpr int kCloneProgressMaximum = 460;
 
+// Where the progress of an exchange stands once it has gone through: after
+// the last acknowledgement of a read (425 of 460) or of a write (390, or
+// 400 with the calibration block). Percentages shown anywhere count towards
+// this, so they end at 100.
+int ProgressAtEnd(CloneDirection direction, bool calibrationIncluded);
+// `value` as a whole percentage of ProgressAtEnd, at most 100.
+int ProgressPercent(int value, CloneDirection direction, bool calibrationIncluded);
+
 // Messages of the clone protocol.
 namespace clone_bytes {
 inline constexpr char kAcknowledge = 0x06;

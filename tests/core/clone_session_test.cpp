@@ -457,6 +457,30 @@ TEST_F(CloneSessionTest, WriteIgnoresAnythingButASingleAcknowledgement) {
   EXPECT_TRUE(writeBlocks().isEmpty());
 }
 
+// Every percentage of an exchange counts towards where the protocol's
+// progress ends, so it reaches 100 exactly at the end.
+TEST_F(CloneSessionTest, ProgressEndsWhereTheExchangeEnds) {
+  struct Case {
+    bool write;
+    bool calibration;
+    int end;
+  };
+  for (const Case c : {Case{false, false, 425}, Case{true, false, 390}, Case{true, true, 400}}) {
+    FakeCloneHost h;
+    CloneSession s(h);
+    h.session = &s;
+    h.debugUnlocked = c.calibration;
+    sim::RadioProtocol radio;
+    ASSERT_TRUE(c.write ? s.startWriteExchange() : s.startReadExchange());
+    Pump(h, s, radio);
+    const CloneDirection direction = c.write ? CloneDirection::Write : CloneDirection::Read;
+    EXPECT_EQ(h.progressValues.last(), c.end);
+    EXPECT_EQ(ProgressAtEnd(direction, c.calibration), c.end);
+    EXPECT_EQ(ProgressPercent(h.progressValues.last(), direction, c.calibration), 100);
+    EXPECT_LT(ProgressPercent(h.progressValues.at(h.progressValues.size() - 2), direction, c.calibration), 100);
+  }
+}
+
 // --- Timers ------------------------------------------------------------------
 
 TEST_F(CloneSessionTest, RetryGoesOutOnTheThirdTickOnce) {
