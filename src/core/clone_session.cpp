@@ -275,8 +275,13 @@ CloneFailure CloneSession::failureNow() const {
       failure.kind = silent ? Kind::NoIdentification : Kind::WrongIdentification;
     return failure;
   }
-  failure.kind = silent ? Kind::NoAnswerAfterBlock : Kind::DamagedReply;
   failure.address = m_lastBlock;
+  // The radio's acknowledgement came; it was the user's answer that did not.
+  if (m_questionOpen) {
+    failure.kind = Kind::BandUnanswered;
+    return failure;
+  }
+  failure.kind = silent ? Kind::NoAnswerAfterBlock : Kind::DamagedReply;
   return failure;
 }
 

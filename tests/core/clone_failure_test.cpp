@@ -105,6 +105,20 @@ TEST_F(CloneFailureTest, DamagedReadReplyNamesItsBlock) {
   EXPECT_EQ(DescribeFailure(failure, kChinese), QString::fromUtf8("在 0x0090 处收到损坏的应答。"));
 }
 
+// The radio acknowledged; the user's answer to the band question is what
+// never came.
+TEST_F(CloneFailureTest, BandQuestionLeftOpenPastTheTimeOutIsNoDamagedReply) {
+  host.bandOverride = true;
+  host.bandPosition = 0;
+  sim::RadioProtocol radio("P2207", 0x01);
+  const CloneFailure failure = failAgainst(radio, true);
+  ASSERT_EQ(host.questions.size(), 1);
+  EXPECT_EQ(failure.kind, Kind::BandUnanswered);
+  EXPECT_EQ(DescribeFailure(failure, kEnglish),
+            QStringLiteral("The band question was not answered before the radio stopped waiting."));
+  EXPECT_EQ(FailureResult(failure), QStringLiteral("band question not answered"));
+}
+
 TEST_F(CloneFailureTest, LostPortIsReportedWithTheSystemsWords) {
   ASSERT_TRUE(session.startReadExchange());
   CloneFailure lost;
