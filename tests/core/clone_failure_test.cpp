@@ -6,6 +6,7 @@
 
 #include "core/clone_plan.h"
 #include "core/clone_session.h"
+#include "core/codec.h"
 #include "core/lists.h"
 #include "support/fake_clone_host.h"
 
@@ -246,6 +247,37 @@ TEST(ClonePlan, FirstDifferenceLooksOnlyAtWrittenRanges) {
   EXPECT_EQ(FirstDifference(written, readBack, plain), 0x0150);
   // A read-back that ends early differs at its first missing address.
   EXPECT_EQ(FirstDifference(written, written.left(0x0100 - 0x10), plain), 0x0100);
+}
+
+// What the question before a write counts goes by the written ranges alone:
+// the auto-dial memories, Duplicate and (while locked) the calibration never
+// change in the radio, so they never count.
+TEST(ClonePlan, WriteChangesCountOnlyWhatTheWriteSends) {
+  const QByteArray radio = EncodeImage(RadioState{}) + QByteArray(1024 - 848, '\xFF');
+  RadioState read;
+  ASSERT_TRUE(DecodeImage(radio, read));
+  EXPECT_EQ(WriteChanges(radio, read, false).channels, 0);
+  EXPECT_EQ(WriteChanges(radio, read, false).settings, 0);
+
+  RadioState edited = read;
+  edited.settings.optional.autoDial[0] = QStringLiteral("123");
+  edited.settings.optional.duplicate = 1 - read.settings.optional.duplicate;
+  edited.settings.debug.txHighPower = 10;
+  EXPECT_EQ(WriteChanges(radio, edited, false).settings, 0);
+  EXPECT_EQ(WriteChanges(radio, edited, true).settings, 1);
+  edited.channel(2) = NewChannel(*Frequency::fromText(QStringLiteral("146.00000")));
+  edited.settings.keys.pf2 = 3;
+  const DifferenceCount count = WriteChanges(radio, edited, false);
+  EXPECT_EQ(count.channels, 1);
+  EXPECT_EQ(count.settings, 1);
+
+  // What the radio holds once that is written: nothing left to change.
+  const QByteArray after = ImageAfterWrite(radio, EncodeImage(edited), false);
+  ASSERT_EQ(after.size(), 1024);
+  EXPECT_EQ(after.mid(0x0200 - 0x10, 16), radio.mid(0x0200 - 0x10, 16));  // auto-dial memory 1
+  EXPECT_EQ(after.at(0x0183 - 0x10), radio.at(0x0183 - 0x10));
+  EXPECT_EQ(WriteChanges(after, edited, false).channels, 0);
+  EXPECT_EQ(WriteChanges(after, edited, false).settings, 0);
 }
 
 TEST(CloneFailureText, BytesAreShownAsHexWithTheirTextWhenPrintable) {
