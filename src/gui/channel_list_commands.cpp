@@ -53,10 +53,10 @@ bool ChannelListCommands::importPath(const QString& path, int startChannel) {
                          MessageStyle::kIconStop);
     return false;
   }
-  ImportPreviewDialog preview(import, QFileInfo(path).fileName(), m_parent);
+  ImportPreviewDialog preview(import, m_document.state(), QFileInfo(path).fileName(), m_parent);
   const bool accepted = m_previewAnswer ? m_previewAnswer(preview) : preview.exec() == QDialog::Accepted;
   if (!accepted || import.placedCount() == 0) return false;
-  m_document.apply(ApplyImport(import, m_document.state()), EditKind::Import);
+  m_document.apply(ApplyImport(import, m_document.state(), preview.mode()), EditKind::Import);
   return true;
 }
 

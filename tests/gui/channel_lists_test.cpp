@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #endif
 
+#include <QRadioButton>
+
 #include "gui/channel_list_commands.h"
 #include "gui/channel_sheet.h"
 #include "gui/document_history.h"
@@ -75,6 +77,45 @@ TEST_F(ChannelListsTest, AnImportIsPreviewedAndTakenOverAsOneUndoStep) {
   EXPECT_FALSE(channel(1).inUse());
   EXPECT_FALSE(channel(4).inUse());
   EXPECT_TRUE(channel(3).inUse());
+}
+
+TEST_F(ChannelListsTest, ThePreviewShowsEachChannelNowAndAfterAndReplacesOrMerges) {
+  typeFrequency(3, kColRxFreq, QStringLiteral("450"));
+  const QByteArray reason = "Tone \"Bogus\" is not blank, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross";
+  const QString list = write("list.csv",
+                             "Location,Frequency,Duplex,Offset,Tone,Mode\n"
+                             "1,446.006250,,0,,NFM\n"
+                             "2,446.018750,,0,Bogus,NFM\n");
+  int previews = 0;
+  window->channelLists().setPreviewAnswer([&](ImportPreviewDialog& preview) {
+    ++previews;
+    QTableWidget* channels = preview.channelTable();
+    EXPECT_EQ(channels->rowCount(), kChannelCount);
+    EXPECT_TRUE(channels->item(0, 0)->text().isEmpty());
+    EXPECT_TRUE(channels->item(0, 1)->text().startsWith(QStringLiteral("446.00625")));
+    EXPECT_TRUE(channels->item(2, 0)->text().startsWith(QStringLiteral("450.00000")));
+    EXPECT_EQ(channels->item(2, 1)->text(), channels->item(2, 0)->text());  // merged: kept
+    EXPECT_TRUE(channels->item(0, 1)->font().bold());
+    EXPECT_FALSE(channels->item(2, 1)->font().bold());
+    preview.replaceButton()->click();
+    EXPECT_TRUE(channels->item(2, 1)->text().isEmpty());  // replaced: emptied
+    EXPECT_TRUE(channels->item(2, 1)->font().bold());
+    // The left-out row's reason whole, as its tip.
+    QTableWidget* rows = preview.table();
+    EXPECT_EQ(rows->item(1, rows->columnCount() - 1)->toolTip(), QString::fromUtf8(reason));
+    if (previews == 1) preview.mergeButton()->click();
+    return true;
+  });
+  ASSERT_TRUE(window->channelLists().importPath(list));
+  EXPECT_TRUE(channel(3).inUse());
+  EXPECT_TRUE(channel(1).inUse());
+  undo();
+  ASSERT_TRUE(window->channelLists().importPath(list));
+  EXPECT_FALSE(channel(3).inUse());
+  EXPECT_TRUE(channel(1).inUse());
+  undo();
+  EXPECT_TRUE(channel(3).inUse());
+  EXPECT_FALSE(channel(1).inUse());
 }
 
 TEST_F(ChannelListsTest, CopiedChannelsPasteIntoOtherRowsAndIntoASpreadsheet) {

@@ -152,5 +152,13 @@
     <message><source>left over: no channel is free for it</source><translation>多余：没有空闲信道</translation></message>
     <message><source>Import</source><translation>导入</translation></message>
     <message><source>Cancel</source><translation>取消</translation></message>
+    <message><source>&amp;Replace all channels</source><translation>替换全部信道(&amp;R)</translation></message>
+    <message><source>&amp;Merge into these channels</source><translation>合并到这些信道(&amp;M)</translation></message>
+    <message><source>C&amp;hannels:</source><translation>信道(&amp;H)：</translation></message>
+    <message><source>Channels now and after the import</source><translation>导入前后的信道</translation></message>
+    <message><source>Now</source><translation>现在</translation></message>
+    <message><source>After the import</source><translation>导入后</translation></message>
+    <message><source>R&amp;ows of the file:</source><translation>文件中的行(&amp;O)：</translation></message>
+    <message><source>Rows of the file</source><translation>文件中的行</translation></message>
 </context>
 </TS>
