@@ -36,6 +36,9 @@ ChannelPlanDialog::ChannelPlanDialog(std::vector<ChannelPlan> plans, int band, c
     m_list->addItem(plan.stock ? title : tr("%1 (your own)").arg(title));
   }
 
+  // Wide enough for every title.
+  m_list->setMinimumWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 4);
+
   m_description = new QLabel(this);
   m_description->setObjectName(QStringLiteral("planDescription"));
   m_description->setWordWrap(true);
@@ -58,7 +61,7 @@ ChannelPlanDialog::ChannelPlanDialog(std::vector<ChannelPlan> plans, int band, c
   m_table->setVerticalHeaderLabels(numbers);
   m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_table->setTabKeyNavigation(false);
-  m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
   auto* folder = new QLabel(tr("Your own plans (CSV channel lists) go in: %1").arg(QDir::toNativeSeparators(m_userFolder)),
                             this);

@@ -133,6 +133,8 @@ ImportPreviewDialog::ImportPreviewDialog(const ChannelImport& import, const Radi
   }
   m_table->resizeColumnsToContents();
   m_table->horizontalHeader()->setSectionResizeMode(kResultColumn, QHeaderView::Stretch);
+  // Rows grow to show a long reason whole whenever its column changes width.
+  connect(m_table->horizontalHeader(), &QHeaderView::sectionResized, m_table, &QTableView::resizeRowsToContents);
   m_table->resizeRowsToContents();
 
   m_notices = new QLabel(this);

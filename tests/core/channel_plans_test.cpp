@@ -102,19 +102,5 @@ TEST(ChannelPlans, TheUsersOwnPlansFollowTheStockOnes) {
   EXPECT_TRUE(ReadPlan({QStringLiteral("gone"), user.filePath(QStringLiteral("gone.csv")), false}, kUhf).error);
 }
 
-TEST(ChannelPlans, ReplaceEmptiesTheChannelsNoRowReachesAndMergeKeepsThem) {
-  RadioState state;
-  state.channel(16) = NewChannel(*Frequency::fromText(QStringLiteral("450.00000")));
-  state.settings.panel.squelchLevel = 7;
-  const ChannelImport import = Read("business-uhf", kUhf).import;  // channels 1..10
-  const RadioState merged = ApplyImport(import, state, ImportMode::Merge);
-  const RadioState replaced = ApplyImport(import, state, ImportMode::Replace);
-  EXPECT_EQ(merged.channel(16), state.channel(16));
-  EXPECT_FALSE(replaced.channel(16).inUse());
-  EXPECT_EQ(replaced.channel(10), merged.channel(10));
-  EXPECT_TRUE(replaced.channel(10).inUse());
-  EXPECT_EQ(replaced.settings.panel.squelchLevel, 7);
-}
-
 }  // namespace
 }  // namespace qx210
