@@ -212,7 +212,7 @@ void MainWindow::applyLanguageCaptions() {
 
   m_fileMenu->setTitle(tr("File(&F)"));
   m_newAction->setText(tr("New(&N)"));
-  m_planAction->setText(tr("New from channel &plan…"));
+  m_planAction->setText(tr("New from channel p&lan…"));
   m_openAction->setText(tr("Open(&O)"));
   m_recentMenu->setTitle(tr("Recent Files"));
   m_saveAction->setText(tr("Save(&S)"));

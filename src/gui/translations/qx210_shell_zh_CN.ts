@@ -49,7 +49,7 @@
     <message><source>The radio is being read or written. Stop and exit?</source><translation>正在读写对讲机。要停止并退出吗？</translation></message>
     <message><source>Several radios are being programmed. Stop them and exit?</source><translation>正在同时写多台对讲机。要停止并退出吗？</translation></message>
     <message><source>Import channels (CSV)…</source><translation>导入信道 (CSV)…</translation></message>
-    <message><source>New from channel &amp;plan…</source><translation>按信道方案新建(&amp;P)…</translation></message>
+    <message><source>New from channel p&amp;lan…</source><translation>按信道方案新建(&amp;L)…</translation></message>
     <message><source>Export channels (CSV)…</source><translation>导出信道 (CSV)…</translation></message>
     <message><source>Export channel sheet…</source><translation>导出信道表…</translation></message>
     <message><source>Print…</source><translation>打印…</translation></message>
