@@ -308,7 +308,7 @@ TEST_F(ChannelListCli, PlansAreListedAndReplaceEveryChannel) {
             2);
   const CliRun vhf = RunCli({arg("import"), arg("--plan"), arg("murs"), arg("--out"), path("x.DAT")});
   EXPECT_EQ(vhf.exitCode, 5);
-  EXPECT_TRUE(vhf.err.contains(arg("the plan needs band 136-174MHz"))) << vhf.err.toStdString();
+  EXPECT_TRUE(vhf.err.contains(arg("the plan murs needs band 136-174MHz, not 400-480MHz"))) << vhf.err.toStdString();
   EXPECT_FALSE(QFile::exists(path("x.DAT")));
   EXPECT_EQ(RunCli({arg("import"), arg("--plan"), arg("murs"), arg("--band"), arg("136-174"), arg("--out"), path("x.DAT")})
                 .exitCode,

@@ -123,8 +123,6 @@ int RunImport(const QStringList& arguments) {
 
   QString csvPath = parser.value(QStringLiteral("csv"));
   ChannelImport import;
-  // The band a plan needs, for the message when none of it fits.
-  QString planBands;
   if (fromPlan) {
     const std::optional<ChannelPlan> plan = PlanNamed(FindPlans(), parser.value(QStringLiteral("plan")));
     if (!plan)
@@ -135,9 +133,14 @@ int RunImport(const QStringList& arguments) {
       Err(QStringLiteral("qx210-cli: %1").arg(read.error->text(kEnglish)));
       return kExitFile;
     }
+    // A plan is taken whole: one that another band holds is not cut to this one.
+    if (!read.fits(state.band) && !read.bands.empty()) {
+      Err(QStringLiteral("qx210-cli import: the plan %1 needs band %2, not %3; nothing written (choose it with --band)")
+              .arg(plan->name, read.bandsText(kEnglish), QString::fromLatin1(BandAt(state.band).text)));
+      return kExitNothingImported;
+    }
     csvPath = plan->path;
     import = std::move(read.import);
-    planBands = read.bandsText(kEnglish);
   } else {
     QByteArray bytes;
     QString error;
@@ -158,10 +161,8 @@ int RunImport(const QStringList& arguments) {
   const int placed = import.placedCount();
   const int left = import.notImportedCount();
   if (placed == 0) {
-    QString message = QStringLiteral("qx210-cli import: no row of %1 could be imported into band %2; nothing written")
-                          .arg(csvPath, QString::fromLatin1(BandAt(state.band).text));
-    if (!planBands.isEmpty()) message += QStringLiteral(" (the plan needs band %1: give --band)").arg(planBands);
-    Err(message);
+    Err(QStringLiteral("qx210-cli import: no row of %1 could be imported into band %2; nothing written")
+            .arg(csvPath, QString::fromLatin1(BandAt(state.band).text)));
     return kExitNothingImported;
   }
   QString summary = QStringLiteral("%1 row(s) imported into channel(s) %2").arg(placed).arg(ChannelRanges(import));
