@@ -35,11 +35,11 @@ void ChannelGrid::createChannelActions() {
 }
 
 void ChannelGrid::retranslateChannelActions() {
-  m_copyAction->setText(tr("Copy Channels"));
-  m_pasteAction->setText(tr("Paste Channels"));
-  m_deleteAction->setText(tr("Delete Channels"));
-  m_moveUpAction->setText(tr("Move Up"));
-  m_moveDownAction->setText(tr("Move Down"));
+  m_copyAction->setText(tr("&Copy Channels"));
+  m_pasteAction->setText(tr("&Paste Channels"));
+  m_deleteAction->setText(tr("&Delete Channels"));
+  m_moveUpAction->setText(tr("Move &Up"));
+  m_moveDownAction->setText(tr("Move Do&wn"));
 }
 
 QList<QAction*> ChannelGrid::channelActions() const {
