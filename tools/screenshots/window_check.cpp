@@ -1,6 +1,6 @@
 // Opens the main window with 16 channels under a given font size, language
 // and palette, checks that it shows everything whole, and saves a picture:
-//   qx210-window-check [--lang zh|en] [--point-size N] [--dark] [--maximize] [--out file.png]
+//   qx210-window-check [--lang zh|en] [--font FAMILY] [--point-size N] [--dark] [--maximize] [--out file.png]
 // Checked: the window fits the screen; every channel row lies inside the
 // table's viewport; no header caption, panel caption or list entry is cut;
 // every row's text stands out from its background. Prints one line per fault
@@ -133,6 +133,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QString language = QStringLiteral("en");
   QString out;
+  QString family;
   int pointSize = 0;
   bool dark = false;
   bool maximize = false;
@@ -141,20 +142,20 @@ int main(int argc, char* argv[]) {
     const QString& a = args.at(i);
     if (a == QLatin1String("--lang") && i + 1 < args.size()) language = args.at(++i);
     else if (a == QLatin1String("--point-size") && i + 1 < args.size()) pointSize = args.at(++i).toInt();
+    else if (a == QLatin1String("--font") && i + 1 < args.size()) family = args.at(++i);
     else if (a == QLatin1String("--out") && i + 1 < args.size()) out = args.at(++i);
     else if (a == QLatin1String("--dark")) dark = true;
     else if (a == QLatin1String("--maximize")) maximize = true;
     else {
-      std::fprintf(stderr, "usage: %s [--lang zh|en] [--point-size N] [--dark] [--maximize] [--out file.png]\n",
+      std::fprintf(stderr, "usage: %s [--lang zh|en] [--font FAMILY] [--point-size N] [--dark] [--maximize] [--out file.png]\n",
                    qPrintable(args.first()));
       return 2;
     }
   }
-  if (pointSize > 0) {
-    QFont font = QApplication::font();
-    font.setPointSize(pointSize);
-    QApplication::setFont(font);
-  }
+  QFont font = QApplication::font();
+  if (!family.isEmpty()) font.setFamily(family);
+  if (pointSize > 0) font.setPointSize(pointSize);
+  QApplication::setFont(font);
   if (dark) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(DarkPalette());
