@@ -1,8 +1,9 @@
 #include "link/port_catalogue.h"
 
-#include <QSerialPortInfo>
 #include <QSettings>
 #include <algorithm>
+
+#include "link/serial_port.h"
 
 namespace qx210 {
 
@@ -60,24 +61,11 @@ QString PortDetails::usbIds() const {
 PortCatalogue::SystemDevices PortCatalogue::scanSystem() {
   // One enumeration gives both: it reads the whole device tree each time.
   SystemDevices devices;
-  const auto ports = QSerialPortInfo::availablePorts();
-  for (const QSerialPortInfo& info : ports) {
-    PortDetails entry;
-    entry.description = info.description();
-    entry.manufacturer = info.manufacturer();
-    entry.serialNumber = info.serialNumber();
-    if (info.hasVendorIdentifier()) entry.vendorId = info.vendorIdentifier();
-    if (info.hasProductIdentifier()) entry.productId = info.productIdentifier();
-    devices.details.insert(info.systemLocation(), entry);
-#ifdef Q_OS_WIN
-    devices.details.insert(info.portName(), entry);
-#endif
-#ifdef Q_OS_MACOS
-    // Each device appears as /dev/tty.* and /dev/cu.*; the call-out side is
-    // the one that opens without waiting for carrier.
-    if (info.portName().startsWith(QLatin1String("tty."))) continue;
-#endif
-    devices.paths << info.systemLocation();
+  const QList<SerialDevice> found = SerialPort::systemDevices();
+  for (const SerialDevice& device : found) {
+    devices.details.insert(device.path, device.details);
+    if (!device.alias.isEmpty()) devices.details.insert(device.alias, device.details);
+    devices.paths << device.path;
   }
   devices.paths.removeDuplicates();
   devices.paths = orderDevicePaths(devices.paths);

@@ -71,7 +71,7 @@ TEST_F(PortWindowTest, SizeOfTheWindow) {
 TEST_F(PortWindowTest, CaptionAndHintInChinese) {
   m_catalogue.setSlotPath(2, QStringLiteral("/dev/ttyLOCKED"));
   test::FeignedLink link(m_catalogue);
-  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
+  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortProblem::PermissionDenied);
   PortWindow form(link);
   SetLanguage(kChinese);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
@@ -254,8 +254,8 @@ TEST_F(PortWindowTest, PermissionDeniedNamesTheFix) {
   m_catalogue.setSlotPath(4, QStringLiteral("/dev/ttyLOCKED"));
   m_catalogue.setSlotPath(6, QStringLiteral("/dev/ttyBUSY"));
   test::FeignedLink link(m_catalogue);
-  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
-  link.feigned.insert(QStringLiteral("/dev/ttyBUSY"), PortAvailability::Unavailable);
+  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortProblem::PermissionDenied);
+  link.feigned.insert(QStringLiteral("/dev/ttyBUSY"), PortProblem::Busy);
   PortWindow form(link);
   EXPECT_FALSE(form.option(3)->isEnabled());
   EXPECT_TRUE(form.deviceLabel(3)->isEnabled());
@@ -282,7 +282,7 @@ TEST_F(PortWindowTest, UnreadableDeviceIsDeniedByTheSystem) {
   m_catalogue.setSlotPath(4, path);
   SerialLink link(m_catalogue);
   PortWindow form(link);
-  EXPECT_EQ(link.availability(4), PortAvailability::PermissionDenied);
+  EXPECT_EQ(link.availability(4), PortProblem::PermissionDenied);
   EXPECT_FALSE(form.option(3)->isEnabled());
   EXPECT_TRUE(form.option(3)->toolTip().contains(QStringLiteral("dialout")));
 }
