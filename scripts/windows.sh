@@ -285,6 +285,25 @@ NOTE
   say "  $zip ($(du -h "$zip" | cut -f1))"
 }
 
+# qx210.exe under Wine with the Windows platform plugin on Xvfb, a data file
+# opened: a picture of the window for the README.
+screenshot() {
+  local out="${1:-$here/docs/screenshots/main_window_windows.png}"
+  local golden="${QX210_WIN_GOLDEN:-/work/shared/goldens/input/R01_UHF_FULL_MIXED_TONES.DAT}"
+  local file=()
+  [ -e "$golden" ] && { cp "$golden" "$build/screenshot.DAT"; file=("$build/screenshot.DAT"); }
+  say "starting qx210.exe under Wine on Xvfb"
+  xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
+    QT_QPA_PLATFORM=windows "$0" "$1" ${3:+"$3"} >/dev/null 2>&1 &
+    pid=$!
+    sleep "${QX210_WIN_SETTLE:-25}"
+    import -window root "$2"
+    convert "$2" -bordercolor black -border 1 -trim +repage "$2"
+    kill "$pid" 2>/dev/null; wineserver -k 2>/dev/null || true
+  ' "$build/wine-run" "$build/win/src/app/qx210.exe" "$out" "${file[@]}"
+  say "screenshot: $out"
+}
+
 case "$stage" in
   toolchain) install_toolchain ;;
   qt) install_toolchain; build_qt ;;
@@ -296,6 +315,7 @@ case "$stage" in
     QX210_WIN_TARGETS="--target qx210-cli core_image_tests core_model_tests core_rules_tests core_channel_list_tests cli_channel_list_test" cross_build
     run_tests '^(core|cli)_' ;;
   package) write_wine_runner; package ;;
+  screenshot) write_wine_runner; screenshot "${2:-}" ;;
   all)
     install_toolchain; build_qt; write_wine_runner; cross_build; run_tests; build_host; com_port_exchange; package ;;
   *) echo "usage: $0 [all|toolchain|qt|build|test|package|ci]" >&2; exit 2 ;;

@@ -29,8 +29,6 @@ QString DevicePath(const QString& path) {
 
 class WindowsSerialPort final : public SerialPort {
  public:
-  static constexpr DWORD kChunk = 4096;
-
   explicit WindowsSerialPort(QObject* parent) : SerialPort(parent) {
     m_readDone.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_writeDone.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -78,6 +76,11 @@ class WindowsSerialPort final : public SerialPort {
       CloseHandle(handle);
       return result;
     }
+    // No timeouts: a read waits until its bytes are there. Reads ask for one
+    // byte and then take whatever else has arrived (see onReadDone), which
+    // behaves the same on every driver.
+    COMMTIMEOUTS timeouts{};
+    SetCommTimeouts(handle, &timeouts);
     m_handle = handle;
     startRead();
     return {};
@@ -104,12 +107,6 @@ class WindowsSerialPort final : public SerialPort {
     dcb.fDtrControl = DTR_CONTROL_ENABLE;
     dcb.fRtsControl = RTS_CONTROL_ENABLE;
     SetCommState(m_handle, &dcb);
-    // A read returns as soon as a byte is there, or after a while with none.
-    COMMTIMEOUTS timeouts{};
-    timeouts.ReadIntervalTimeout = MAXDWORD;
-    timeouts.ReadTotalTimeoutMultiplier = MAXDWORD;
-    timeouts.ReadTotalTimeoutConstant = 100;
-    SetCommTimeouts(m_handle, &timeouts);
   }
 
   bool isOpen() const override { return m_handle != INVALID_HANDLE_VALUE; }
@@ -163,7 +160,7 @@ class WindowsSerialPort final : public SerialPort {
     while (isOpen()) {
       ResetEvent(m_readDone.hEvent);
       DWORD count = 0;
-      if (ReadFile(m_handle, m_buffer, kChunk, &count, &m_readDone)) {
+      if (ReadFile(m_handle, &m_first, 1, &count, &m_readDone)) {
         // Done at once; the event is set as well, so take it from there.
         m_reading = true;
         m_readNotifier.setEnabled(true);
@@ -188,9 +185,33 @@ class WindowsSerialPort final : public SerialPort {
       if (GetLastError() != ERROR_OPERATION_ABORTED) fail();
       return;
     }
-    if (count > 0) m_in.append(m_buffer, static_cast<qsizetype>(count));
+    if (count > 0) {
+      m_in.append(m_first);
+      if (!drain()) return;
+    }
     startRead();
     if (count > 0) Q_EMIT readyRead();
+  }
+
+  // Takes what else the driver holds: those bytes are there, so the read
+  // completes at once.
+  bool drain() {
+    DWORD errors = 0;
+    COMSTAT status{};
+    if (!ClearCommError(m_handle, &errors, &status) || status.cbInQue == 0) return true;
+    QByteArray more(static_cast<qsizetype>(status.cbInQue), Qt::Uninitialized);
+    OVERLAPPED done{};
+    done.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    DWORD count = 0;
+    bool ok = ReadFile(m_handle, more.data(), status.cbInQue, &count, &done) ||
+              (GetLastError() == ERROR_IO_PENDING && GetOverlappedResult(m_handle, &done, &count, TRUE));
+    CloseHandle(done.hEvent);
+    if (!ok) {
+      fail();
+      return false;
+    }
+    m_in.append(more.constData(), static_cast<qsizetype>(count));
+    return true;
   }
 
   void startWrite() {
@@ -232,7 +253,7 @@ class WindowsSerialPort final : public SerialPort {
   QWinEventNotifier m_writeNotifier;
   bool m_reading = false;
   bool m_writing = false;
-  char m_buffer[kChunk] = {};
+  char m_first = 0;
   QByteArray m_in;
   QByteArray m_out;
   QByteArray m_sending;
