@@ -312,7 +312,7 @@ case "$stage" in
   ci)
     # The core and command-line tests only, for .ci/run.
     write_wine_runner
-    QX210_WIN_TARGETS="--target qx210-cli core_image_tests core_model_tests core_rules_tests core_channel_list_tests cli_channel_list_test" cross_build
+    QX210_WIN_TARGETS="--target qx210-cli core_image_tests core_model_tests core_rules_tests core_channel_list_tests core_safe_file_windows_tests cli_channel_list_test" cross_build
     run_tests '^(core|cli)_' ;;
   package) write_wine_runner; package ;;
   screenshot) write_wine_runner; screenshot "${2:-}" ;;
