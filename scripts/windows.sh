@@ -80,8 +80,10 @@ build_qt() {
   local version
   version="$(sed -n 's/^Version: //p' "$dsc")"
   say "configuring Qt base $version for x86_64 Windows (source $srcdir)"
+  # Qt remembers its toolchain file: a copy in the cache outlives this tree.
+  cp "$toolchain" "$cache/mingw-toolchain.cmake"
   cmake -S "$srcdir" -B "$cache/qt-build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_TOOLCHAIN_FILE="$cache/mingw-toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DQT_HOST_PATH=/usr \
@@ -308,7 +310,13 @@ case "$stage" in
   toolchain) install_toolchain ;;
   qt) install_toolchain; build_qt ;;
   build) write_wine_runner; cross_build ;;
-  test) write_wine_runner; run_tests "${2:-}"; build_host; com_port_exchange ;;
+  test)
+    write_wine_runner
+    failed=0
+    run_tests "${2:-}" || failed=1
+    build_host
+    com_port_exchange || failed=1
+    exit $failed ;;
   ci)
     # The core and command-line tests only, for .ci/run.
     write_wine_runner
@@ -317,6 +325,15 @@ case "$stage" in
   package) write_wine_runner; package ;;
   screenshot) write_wine_runner; screenshot "${2:-}" ;;
   all)
-    install_toolchain; build_qt; write_wine_runner; cross_build; run_tests; build_host; com_port_exchange; package ;;
+    install_toolchain; build_qt; write_wine_runner; cross_build
+    failed=0
+    run_tests || failed=1
+    build_host
+    com_port_exchange || failed=1
+    package
+    screenshot "$build/dist/main_window_windows.png" || true
+    say "the installer and the zip are in $build/dist"
+    [ $failed = 0 ] || say "some checks under Wine failed (see above)"
+    exit $failed ;;
   *) echo "usage: $0 [all|toolchain|qt|build|test|package|ci]" >&2; exit 2 ;;
 esac
