@@ -103,11 +103,13 @@ build_qt() {
   local t0=$SECONDS
   ninja -C "$cache/qt-build" -j "$jobs" > "$cache/qt-build.log" 2>&1 &
   local pid=$!
+  trap 'kill "$pid" 2>/dev/null' EXIT
   while kill -0 "$pid" 2>/dev/null; do
     sleep 60
     say "Qt: $(grep -o '^\[[0-9]*/[0-9]*\]' "$cache/qt-build.log" | tail -n1)"
   done
   wait "$pid" || { tail -40 "$cache/qt-build.log"; exit 1; }
+  trap - EXIT
   ninja -C "$cache/qt-build" install > "$cache/qt-install.log" 2>&1
   echo "qt6-base $version, built in $(( (SECONDS - t0) / 60 )) min" > "$stamp"
   cp "$dsc" "$prefix/"
