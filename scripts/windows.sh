@@ -103,7 +103,7 @@ build_qt() {
   local t0=$SECONDS
   ninja -C "$cache/qt-build" -j "$jobs" > "$cache/qt-build.log" 2>&1 &
   local pid=$!
-  trap 'kill "$pid" 2>/dev/null' EXIT
+  trap "kill $pid 2>/dev/null" EXIT
   while kill -0 "$pid" 2>/dev/null; do
     sleep 60
     say "Qt: $(grep -o '^\[[0-9]*/[0-9]*\]' "$cache/qt-build.log" | tail -n1)"
