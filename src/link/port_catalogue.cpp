@@ -109,17 +109,16 @@ std::unique_ptr<QSettings> PortCatalogue::openUserSettings() {
 PortCatalogue PortCatalogue::fromSystem() { return fromSystem(*openUserSettings()); }
 
 PortCatalogue PortCatalogue::fromSystem(QSettings& settings) {
-#ifdef Q_OS_WIN
+  const SystemDevices devices = scanSystem();
+  if (!PortsNamedCom()) return fromDevices(devices.paths, readOverrides(settings), devices.details);
+  // Slot n is the port COMn, whether or not Windows has it now.
   PortCatalogue catalogue;
-  for (int slot = 1; slot <= kSlotCount; ++slot) catalogue.setSlotPath(slot, slotCaption(slot));
-  const QMap<QString, PortDetails> details = scanSystem().details;
-  for (int slot = 1; slot <= kSlotCount; ++slot) catalogue.setSlotDetails(slot, details.value(slotCaption(slot)));
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    catalogue.setSlotPath(slot, slotCaption(slot));
+    catalogue.setSlotDetails(slot, devices.details.value(slotCaption(slot)));
+  }
   catalogue.applyOverrides(readOverrides(settings));
   return catalogue;
-#else
-  const SystemDevices devices = scanSystem();
-  return fromDevices(devices.paths, readOverrides(settings), devices.details);
-#endif
 }
 
 PortCatalogue PortCatalogue::fromDevices(const QStringList& devicePaths, const QMap<int, QString>& overrides,

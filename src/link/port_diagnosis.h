@@ -56,8 +56,6 @@ QStringList SerialDevicePaths();
 // Whether the advice about services that grab new USB serial devices
 // (ModemManager, brltty) applies on this system.
 bool UsbGrabbingServicesApply();
-// Whether this system names its ports COMn rather than by device path.
-bool PortsNamedCom();
 
 // What is wrong and what to do, in one or two sentences.
 QString DescribePortProblem(const PortDiagnosis& diagnosis, UiLanguage language);

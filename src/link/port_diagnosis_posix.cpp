@@ -52,7 +52,6 @@ void FillPermission(PortDiagnosis& diagnosis, const struct stat& info) {
 }  // namespace
 
 bool UsbGrabbingServicesApply() { return true; }
-bool PortsNamedCom() { return false; }
 
 QList<PortHolder> PortHolders(const QString& path) {
   QList<PortHolder> holders;

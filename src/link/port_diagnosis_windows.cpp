@@ -5,7 +5,6 @@
 namespace qx210 {
 
 bool UsbGrabbingServicesApply() { return false; }
-bool PortsNamedCom() { return true; }
 
 QList<PortHolder> PortHolders(const QString& path) {
   Q_UNUSED(path);

@@ -39,6 +39,10 @@ struct SerialDevice {
   QString alias;
 };
 
+// Whether this system names its ports COM1, COM2... (Windows) rather than by
+// device path: slot n is then the port COMn.
+bool PortsNamedCom();
+
 class SerialPort : public QObject {
   Q_OBJECT
  public:

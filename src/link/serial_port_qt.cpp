@@ -120,6 +120,8 @@ QList<SerialDevice> SerialPort::systemDevices() {
   return devices;
 }
 
+bool PortsNamedCom() { return false; }
+
 bool SerialPort::deviceExists(const QString& path) { return QFileInfo::exists(path); }
 
 }  // namespace qx210

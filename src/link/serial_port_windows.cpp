@@ -293,6 +293,8 @@ QList<SerialDevice> SerialPort::systemDevices() {
   return devices;
 }
 
+bool PortsNamedCom() { return true; }
+
 bool SerialPort::deviceExists(const QString& path) {
   // Ports come and go with the registry map; a user's own device path is
   // checked by asking for its attributes.
