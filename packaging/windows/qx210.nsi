@@ -4,7 +4,8 @@
 ; The user chooses an install for everybody (Program Files, needs
 ; administrator rights) or for this user only (no rights needed).
 
-Unicode true
+; A 64-bit installer: the program is 64-bit, and so Wine without 32-bit support runs it too.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define APPNAME "QX-210 Radio Software"
@@ -108,6 +109,8 @@ Section "Uninstall"
   StrCmp $0 "${PROGID}" 0 +2
     DeleteRegValue SHCTX "Software\Classes\.DAT" ""
   DeleteRegValue SHCTX "Software\Classes\.DAT\OpenWithProgids" "${PROGID}"
+  DeleteRegKey /ifempty SHCTX "Software\Classes\.DAT\OpenWithProgids"
+  DeleteRegKey /ifempty SHCTX "Software\Classes\.DAT"
   DeleteRegKey SHCTX "Software\Classes\${PROGID}"
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
   DeleteRegKey SHCTX "Software\${APPKEY}"
