@@ -46,7 +46,7 @@ bool PortsNamedCom();
 class SerialPort : public QObject {
   Q_OBJECT
  public:
-  static std::unique_ptr<SerialPort> create(QObject* parent = nullptr);
+  static std::unique_ptr<SerialPort> create();
   // The serial devices of this machine, in no particular order.
   static QList<SerialDevice> systemDevices();
   // Whether the device behind `path` is still there.

@@ -13,7 +13,7 @@ namespace {
 
 class QtSerialPort final : public SerialPort {
  public:
-  explicit QtSerialPort(QObject* parent) : SerialPort(parent) {
+  QtSerialPort() {
     connect(&m_port, &QSerialPort::readyRead, this, &SerialPort::readyRead);
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
   }
@@ -99,7 +99,7 @@ class QtSerialPort final : public SerialPort {
 
 }  // namespace
 
-std::unique_ptr<SerialPort> SerialPort::create(QObject* parent) { return std::make_unique<QtSerialPort>(parent); }
+std::unique_ptr<SerialPort> SerialPort::create() { return std::make_unique<QtSerialPort>(); }
 
 QList<SerialDevice> SerialPort::systemDevices() {
   QList<SerialDevice> devices;

@@ -29,7 +29,7 @@ QString DevicePath(const QString& path) {
 
 class WindowsSerialPort final : public SerialPort {
  public:
-  explicit WindowsSerialPort(QObject* parent) : SerialPort(parent) {
+  WindowsSerialPort() {
     m_readDone.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_writeDone.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     m_readNotifier.setHandle(m_readDone.hEvent);
@@ -284,7 +284,7 @@ QStringList RegistryPorts() {
 
 }  // namespace
 
-std::unique_ptr<SerialPort> SerialPort::create(QObject* parent) { return std::make_unique<WindowsSerialPort>(parent); }
+std::unique_ptr<SerialPort> SerialPort::create() { return std::make_unique<WindowsSerialPort>(); }
 
 QList<SerialDevice> SerialPort::systemDevices() {
   QList<SerialDevice> devices;
