@@ -91,7 +91,7 @@ void CloneJob::start() {
   if (!m_link->choosePort(1)) {
     CloneRadioResult result;
     result.kind = CloneRadioResult::Kind::PortProblem;
-    result.portDiagnosis = DiagnoseOpenFailure(m_path, m_link->errorString());
+    result.portDiagnosis = DiagnoseOpenFailure(m_path, m_link->lastOpenResult());
     m_clock.start();
     complete(result);
     return;

@@ -72,7 +72,7 @@ TEST_F(PortWindowTest, SizeOfTheWindow) {
 TEST_F(PortWindowTest, CaptionAndHintInChinese) {
   m_catalogue.setSlotPath(2, QStringLiteral("/dev/ttyLOCKED"));
   test::FeignedLink link(m_catalogue);
-  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
+  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortProblem::PermissionDenied);
   PortWindow form(link);
   SetLanguage(kChinese);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
@@ -255,8 +255,8 @@ TEST_F(PortWindowTest, PermissionDeniedNamesTheFix) {
   m_catalogue.setSlotPath(4, QStringLiteral("/dev/ttyLOCKED"));
   m_catalogue.setSlotPath(6, QStringLiteral("/dev/ttyBUSY"));
   test::FeignedLink link(m_catalogue);
-  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
-  link.feigned.insert(QStringLiteral("/dev/ttyBUSY"), PortAvailability::Unavailable);
+  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortProblem::PermissionDenied);
+  link.feigned.insert(QStringLiteral("/dev/ttyBUSY"), PortProblem::Busy);
   PortWindow form(link);
   EXPECT_FALSE(form.option(3)->isEnabled());
   EXPECT_TRUE(form.deviceLabel(3)->isEnabled());
@@ -287,7 +287,7 @@ TEST_F(PortWindowTest, UnreadableDeviceIsDeniedByTheSystem) {
   const std::string report = test::RunAsNonRoot([this]() -> std::string {
     SerialLink link(m_catalogue);
     PortWindow form(link);
-    if (link.availability(4) != PortAvailability::PermissionDenied) return "the device was not denied";
+    if (link.availability(4) != PortProblem::PermissionDenied) return "the device was not denied";
     if (form.option(3)->isEnabled()) return "the option of a denied device is enabled";
     if (!form.option(3)->toolTip().contains(QStringLiteral("dialout"))) return "the tooltip does not name the group";
     return {};
