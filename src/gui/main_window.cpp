@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
@@ -132,7 +133,7 @@ void MainWindow::startUp(const MainWindowConfig& config) {
                           {.window = this, .readCommand = m_readAction, .writeCommand = m_writeAction,
                            .readButton = m_readButton, .writeButton = m_writeButton, .portCommand = m_portAction,
                            .productionCommand = m_productionAction, .testCommand = m_testLinkAction,
-                           .statusLabel = m_statusLabel, .progressBar = m_progressBar,
+                           .statusLabel = m_statusLabel, .progressBar = m_progressBar, .statusBar = statusBar(),
                            .setBusy = [this](bool busy) { setExchangeBusy(busy); },
                            .commitPendingEdit = [this] { commitPendingEdit(); },
                            .confirmStart = [this](bool write) { return confirmExchange(write); },

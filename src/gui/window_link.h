@@ -18,11 +18,13 @@
 class QAction;
 class QLabel;
 class QProgressBar;
+class QStatusBar;
 class QWidget;
 
 namespace qx210 {
 
 class Document;
+class ExchangeStatus;
 class ProductionWindow;
 
 // What the main window lends the radio link.
@@ -37,6 +39,8 @@ struct WindowLinkParts {
   QAction* testCommand = nullptr;        // "Test connection…"
   QLabel* statusLabel = nullptr;
   QProgressBar* progressBar = nullptr;
+  // Shows what an exchange does and how far, its Stop button and its result.
+  QStatusBar* statusBar = nullptr;
   std::function<void(bool busy)> setBusy;
   // Commits an edit still open before an exchange starts or its image arrives.
   std::function<void()> commitPendingEdit;
@@ -71,6 +75,7 @@ class WindowLink : public QObject {
   // Built when first shown; the ports were scanned at start-up.
   PortWindow* portWindow() const { return m_portWindow; }
   ProductionWindow* productionWindow() const;
+  ExchangeStatus* exchangeStatus() const { return m_status; }
   bool isTestingConnection() const { return m_doctor.isRunning(); }
 
   void showPortWindow();
@@ -82,6 +87,7 @@ class WindowLink : public QObject {
 
   // The port in use as the user knows it: "COM3 (/dev/ttyUSB0)".
   QString portDescription() const;
+  QString slotDescription(int slot) const;
   // What the last read of this run found in the radio, if there was one.
   const std::optional<RadioState>& lastRead() const { return m_lastRead; }
 
@@ -103,6 +109,7 @@ class WindowLink : public QObject {
   std::function<std::unique_ptr<QSettings>()> m_portSettings;
   std::optional<RadioState> m_lastRead;
   QPointer<ProductionWindow> m_production;
+  ExchangeStatus* m_status = nullptr;
   int m_testedSlot = 0;
   bool m_reopenAfterTest = false;
   bool m_reopenAfterRun = false;
