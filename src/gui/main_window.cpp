@@ -257,10 +257,12 @@ void MainWindow::commitPendingEdit() { m_grid->commitPendingEdit(); }
 
 void MainWindow::chooseChinese() {
   if (CurrentLanguage() == kEnglish) switchLanguage(kChinese);
+  tickLanguage();
 }
 
 void MainWindow::chooseEnglish() {
   if (CurrentLanguage() == kChinese) switchLanguage(kEnglish);
+  tickLanguage();
 }
 
 void MainWindow::switchLanguage(UiLanguage language) {
