@@ -329,7 +329,6 @@ TEST_F(MainWindowLink, EscapeAndStopEndAnExchangeWithEndAndKeepTheDocument) {
   ExchangeStatus* status = m_window->radioLink()->exchangeStatus();
   ASSERT_NE(status, nullptr);
   const RadioState before = document().state();
-  EXPECT_FALSE(status->stopButton()->isVisible());
 
   m_window->readAction()->trigger();
   EXPECT_TRUE(status->stopButton()->isVisible());
@@ -343,7 +342,6 @@ TEST_F(MainWindowLink, EscapeAndStopEndAnExchangeWithEndAndKeepTheDocument) {
   };
   ASSERT_TRUE(QTest::qWaitFor([&] { return shown(QStringLiteral("16")) >= 2; }, 5000))
       << status->progressLabel()->text().toStdString();
-  EXPECT_TRUE(status->progressLabel()->text().startsWith(reading));
   QSignalSpy finished(&control(), &ExchangeControl::finished);
   const int readBlocks = shown(QStringLiteral("16"));
   QTest::keyClick(m_window.get(), Qt::Key_Escape);
@@ -353,7 +351,6 @@ TEST_F(MainWindowLink, EscapeAndStopEndAnExchangeWithEndAndKeepTheDocument) {
   EXPECT_FALSE(status->stopButton()->isVisible());
   EXPECT_TRUE(QTest::qWaitFor([&] { return m_radio->endsReceived() == 1; }, 3000));
   EXPECT_EQ(document().state(), before);
-  EXPECT_FALSE(document().isModified());
   // A block that arrived just before the Escape counts as read.
   const QRegularExpressionMatch stoppedAt =
       QRegularExpression(QStringLiteral("Read stopped after (\\d+) of 16 blocks")).match(status->result());
