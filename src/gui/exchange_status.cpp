@@ -6,7 +6,6 @@
 #include <QStatusBar>
 #include <QTime>
 
-#include "core/clone_plan.h"
 #include "core/language.h"
 #include "core/link_texts.h"
 #include "link/exchange_control.h"
@@ -38,29 +37,19 @@ ExchangeStatus::ExchangeStatus(ExchangeControl& control, QStatusBar* bar, QWidge
   connect(m_stop, &QPushButton::clicked, this, &ExchangeStatus::stop);
   connect(m_escape, &QShortcut::activated, this, &ExchangeStatus::stop);
   connect(&control, &ExchangeControl::busyChanged, this, &ExchangeStatus::onBusyChanged);
-  connect(&control, &ExchangeControl::progressChanged, this, &ExchangeStatus::showProgress);
+  connect(&control, &ExchangeControl::progressChanged, this, &ExchangeStatus::onProgressChanged);
   // Set once the exchange runs, which is after it has made the window busy.
   connect(&control, &ExchangeControl::statusTextChanged, this, &ExchangeStatus::showProgress);
   connect(&control, &ExchangeControl::finished, this, &ExchangeStatus::onFinished);
 }
 
-ExchangeStatus::Blocks ExchangeStatus::blocksOf(const CloneSession& session, bool calibrationIncluded) {
-  Blocks blocks;
-  // Before the radio has identified itself nothing of this exchange is done.
-  const bool transferring = !session.identification().isEmpty();
-  if (session.direction() == CloneDirection::Read) {
-    blocks.total = (kReadEndAddress - kFirstBlockAddress) / kReadBlockSize;
-    if (transferring) blocks.done = static_cast<int>(session.readImage().size()) / kReadBlockSize;
-    return blocks;
-  }
-  for (const AddressRange& range : WrittenRanges(calibrationIncluded)) {
-    blocks.total += (range.end - range.begin) / kWriteBlockSize;
-    // The write sends the blocks of each range in address order; the next
-    // block address is past every block sent so far.
-    if (transferring)
-      blocks.done += qMax(0, qMin(range.end, session.blockAddress()) - range.begin) / kWriteBlockSize;
-  }
-  return blocks;
+int ExchangeStatus::percent() const {
+  return ProgressPercent(m_progressValue, m_control.session().direction(), m_control.calibrationIncluded());
+}
+
+void ExchangeStatus::onProgressChanged(int value) {
+  m_progressValue = value;
+  showProgress();
 }
 
 QString ExchangeStatus::result() const { return m_bar->currentMessage(); }
@@ -74,6 +63,7 @@ void ExchangeStatus::stop() {
 void ExchangeStatus::onBusyChanged(bool busy) {
   if (!busy) return;
   clearResult();
+  m_progressValue = 0;
   m_progress->show();
   m_stop->show();
   m_stop->setEnabled(true);
@@ -87,13 +77,10 @@ void ExchangeStatus::showProgress() {
   const bool read = session.direction() == CloneDirection::Read;
   const QString port = m_portDescription ? m_portDescription() : QString();
   const QString doing = read ? tr("Reading from the radio on %1").arg(port) : tr("Writing to the radio on %1").arg(port);
-  QString where;
-  if (session.identification().isEmpty()) {
-    where = tr("waiting for the radio to answer");
-  } else {
-    const Blocks blocks = blocksOf(session, m_control.calibrationIncluded());
-    where = tr("block %1 of %2").arg(blocks.done).arg(blocks.total);
-  }
+  // The bar appears with the radio's identification; before it, the
+  // program waits for an answer.
+  const QString where =
+      !session.identification() ? tr("waiting for the radio to answer") : tr("%1 %").arg(percent());
   m_progress->setText(tr("%1: %2").arg(doing, where));
 }
 
@@ -103,7 +90,6 @@ void ExchangeStatus::onFinished(ExchangeOutcome outcome) {
   m_escape->setEnabled(false);
   const UiLanguage language = CurrentLanguage();
   const CloneSession& session = m_control.session();
-  const Blocks blocks = blocksOf(session, m_control.calibrationIncluded());
   QString words;
   switch (outcome) {
     case ExchangeOutcome::ReadComplete: words = link_texts::kStatusReadDone.text(language); break;
@@ -115,11 +101,10 @@ void ExchangeStatus::onFinished(ExchangeOutcome outcome) {
       break;
     case ExchangeOutcome::Stopped:
       words = session.direction() == CloneDirection::Read
-                  ? tr("Read stopped after %1 of %2 blocks; the radio was told to end and the document is "
-                       "unchanged.")
-                  : tr("Write stopped after %1 of %2 blocks; the radio was told to end and holds part of this "
-                       "document: write it again before using the radio.");
-      words = words.arg(blocks.done).arg(blocks.total);
+                  ? tr("Read stopped at %1 %; the radio was told to end and the document is unchanged.")
+                  : tr("Write stopped at %1 %; the radio was told to end and holds part of this document: write "
+                       "it again before using the radio.");
+      words = words.arg(percent());
       break;
   }
   const QString port = m_portDescription ? m_portDescription() : QString();

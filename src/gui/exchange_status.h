@@ -17,7 +17,7 @@ namespace qx210 {
 class ExchangeControl;
 
 // An exchange in the window's status bar: what it does, on which port and
-// how far (block n of m), with a Stop button (Escape too) that ends it with
+// how far (in per cent), with a Stop button (Escape too) that ends it with
 // End sent and the document untouched. When it is over, its result stays in
 // the status bar until the next action (an edit or the next exchange).
 class ExchangeStatus : public QObject {
@@ -32,17 +32,14 @@ class ExchangeStatus : public QObject {
   QString result() const;
   void clearResult();
 
-  // Blocks done and the blocks of the whole exchange: 16 of 64 bytes for a
-  // read, the written ranges in blocks of 16 bytes for a write.
-  struct Blocks {
-    int done = 0;
-    int total = 0;
-  };
-  static Blocks blocksOf(const CloneSession& session, bool calibrationIncluded);
+  // How far the exchange under way (or the last one) has come, as the
+  // percentage shown: 100 once everything has been acknowledged.
+  int percent() const;
 
  private:
   void onBusyChanged(bool busy);
   void showProgress();
+  void onProgressChanged(int value);
   void onFinished(ExchangeOutcome outcome);
   void stop();
 
@@ -52,6 +49,7 @@ class ExchangeStatus : public QObject {
   QPushButton* m_stop = nullptr;
   QShortcut* m_escape = nullptr;
   std::function<QString()> m_portDescription;
+  int m_progressValue = 0;
 };
 
 }  // namespace qx210

@@ -258,8 +258,8 @@ Several paths separated by spaces, or a pattern such as /dev/ttyUSB*, add one sl
         <translation>等待对讲机应答</translation>
     </message>
     <message>
-        <source>block %1 of %2</source>
-        <translation>第 %1 块，共 %2 块</translation>
+        <source>%1 %</source>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -270,12 +270,12 @@ Several paths separated by spaces, or a pattern such as /dev/ttyUSB*, add one sl
         <translation>通信失败：%1</translation>
     </message>
     <message>
-        <source>Read stopped after %1 of %2 blocks; the radio was told to end and the document is unchanged.</source>
-        <translation>读频已停止（已读 %1 块，共 %2 块）；已通知对讲机结束，文档未改变。</translation>
+        <source>Read stopped at %1 %; the radio was told to end and the document is unchanged.</source>
+        <translation>读频在 %1% 处停止；已通知对讲机结束，文档未改变。</translation>
     </message>
     <message>
-        <source>Write stopped after %1 of %2 blocks; the radio was told to end and holds part of this document: write it again before using the radio.</source>
-        <translation>写频已停止（已写 %1 块，共 %2 块）；已通知对讲机结束，对讲机中只有本文档的一部分：使用前请重新写频。</translation>
+        <source>Write stopped at %1 %; the radio was told to end and holds part of this document: write it again before using the radio.</source>
+        <translation>写频在 %1% 处停止；已通知对讲机结束，对讲机中只有本文档的一部分：使用前请重新写频。</translation>
     </message>
     <message>
         <source>%1  %2  (port %3)</source>
