@@ -54,19 +54,24 @@ bool FileCommands::maySetDocumentAside() {
 }
 
 void FileCommands::newChannels() {
+  // A saved document loses nothing that its file does not keep: no question.
+  const bool saved = !m_document.isModified() && !m_document.filePath().isEmpty();
   if (!maySetDocumentAside()) return;
   const UiLanguage language = CurrentLanguage();
-  const int answer = ShowLocalizedMessage(
-      kNewQuestion.text(language),
-      MessageStyle::kOkCancel | MessageStyle::kIconExclamation | MessageStyle::kDefaultButton2,
-      kNewTitle.text(language));
-  if (answer == MessageResult::kCancel) return;
+  if (!saved && ShowLocalizedMessage(kNewQuestion.text(language),
+                                     MessageStyle::kOkCancel | MessageStyle::kIconExclamation |
+                                         MessageStyle::kDefaultButton2,
+                                     kNewTitle.text(language)) == MessageResult::kCancel)
+    return;
   // Only the channels go; band, panel and dialog settings stay. The result
-  // belongs to no file, so a Save asks for a name.
+  // belongs to no file, so a Save asks for a name; it is a new, untouched
+  // document, so nothing asks to save it before it is replaced (Undo still
+  // brings the channels back).
   RadioState next = m_document.state();
   next.channels.fill(Channel{});
   m_document.apply(next, EditKind::NewChannels);
   m_document.setFilePath(QString());
+  m_history.markClean();
 }
 
 void FileCommands::open() {

@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QUrl>
@@ -167,7 +168,7 @@ void MainWindow::startUp(const MainWindowConfig& config) {
                           {.window = this, .readCommand = m_readAction, .writeCommand = m_writeAction,
                            .readButton = m_readButton, .writeButton = m_writeButton, .portCommand = m_portAction,
                            .productionCommand = m_productionAction, .testCommand = m_testLinkAction,
-                           .statusLabel = m_statusLabel, .progressBar = m_progressBar,
+                           .statusLabel = m_statusLabel, .progressBar = m_progressBar, .statusBar = statusBar(),
                            .setBusy = [this](bool busy) { setExchangeBusy(busy); },
                            .commitPendingEdit = [this] { commitPendingEdit(); },
                            .confirmStart = [this](bool write) { return confirmExchange(write); },
@@ -291,10 +292,12 @@ void MainWindow::commitPendingEdit() { m_grid->commitPendingEdit(); }
 
 void MainWindow::chooseChinese() {
   if (CurrentLanguage() == kEnglish) switchLanguage(kChinese);
+  tickLanguage();
 }
 
 void MainWindow::chooseEnglish() {
   if (CurrentLanguage() == kChinese) switchLanguage(kEnglish);
+  tickLanguage();
 }
 
 void MainWindow::switchLanguage(UiLanguage language) {

@@ -111,6 +111,8 @@ class MainWindow : public QMainWindow {
   void layOut();
   void startUp(const MainWindowConfig& config);
   void switchLanguage(UiLanguage language);
+  // The Languages menu ticks the language in force.
+  void tickLanguage();
   void hiddenButtonClicked(HiddenModes::Button button);
   void updateTitle();
   void updateEnabled();

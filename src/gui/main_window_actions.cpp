@@ -1,5 +1,6 @@
 // Menus, toolbar and captions of the main window.
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QKeySequence>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <QToolBar>
 
 #include "gui/access_keys.h"
+#include "core/language.h"
 #include "gui/channel_grid.h"
 #include "gui/channel_list_commands.h"
 #include "gui/dialog_set.h"
@@ -97,6 +99,12 @@ void MainWindow::createMenus() {
   m_languageMenu->setObjectName(QStringLiteral("mnuLanguage"));
   m_chineseAction = AddAction(m_languageMenu, "mnuChinese");
   m_englishAction = AddAction(m_languageMenu, "mnuEnglish");
+  // The language in force carries the tick.
+  auto* languages = new QActionGroup(this);
+  for (QAction* language : {m_chineseAction, m_englishAction}) {
+    language->setCheckable(true);
+    languages->addAction(language);
+  }
 
   m_helpMenu = menuBar()->addMenu(QString());
   m_helpMenu->setObjectName(QStringLiteral("mnuhelp"));
@@ -219,6 +227,11 @@ void MainWindow::fillRecentMenu() {
   m_recentMenu->setEnabled(!m_busy && !files.isEmpty());
 }
 
+void MainWindow::tickLanguage() {
+  // The value 2 shows English captions, so English carries the tick then.
+  (CurrentLanguage() == kChinese ? m_chineseAction : m_englishAction)->setChecked(true);
+}
+
 void MainWindow::applyLanguageCaptions() {
   // Message boxes without a title of their own show the application's title.
   SetApplicationTitle(tr("ZERATH QX-210 Radio Software V1.80"));
@@ -255,6 +268,7 @@ void MainWindow::applyLanguageCaptions() {
   m_languageMenu->setTitle(tr("Languages(&L)"));
   m_chineseAction->setText(tr("&Chinese"));
   m_englishAction->setText(tr("&English"));
+  tickLanguage();
   m_helpMenu->setTitle(tr("Help(&H)"));
   m_helpAction->setText(tr("The &help topic  F1 "));
   m_aboutAction->setText(tr("&About"));

@@ -72,7 +72,9 @@ struct OwnButton {
   const char* zh;
   const char* en;
 };
-constexpr std::array<OwnButton, 4> kOwnButtons{{
+constexpr std::array<OwnButton, 6> kOwnButtons{{
+    {MessageResult::kOk, QMessageBox::Ok, QMessageBox::AcceptRole, "确定", "OK"},
+    {MessageResult::kTestConnection, QMessageBox::NoButton, QMessageBox::ActionRole, "测试连接", "Test connection"},
     {MessageResult::kSave, QMessageBox::Save, QMessageBox::AcceptRole, "保存", "Save"},
     {MessageResult::kDiscard, QMessageBox::Discard, QMessageBox::DestructiveRole, "不保存", "Don't Save"},
     {MessageResult::kWrite, QMessageBox::NoButton, QMessageBox::AcceptRole, "写入", "Write"},
@@ -107,8 +109,10 @@ QString ApplicationTitle() {
 namespace {
 
 // A box with the program's own buttons (`ids` from kOwnButtons, the first
-// the default), answered by the hook in tests. Closing it answers Cancel.
-int ShowOwnButtons(QMessageBox& box, std::initializer_list<int> ids, int defaultId) {
+// the default), answered by the hook in tests. Closing it answers
+// `closedAnswer`.
+int ShowOwnButtons(QMessageBox& box, std::initializer_list<int> ids, int defaultId,
+                   int closedAnswer = MessageResult::kCancel) {
   const bool zh = CurrentLanguage() == kChinese;
   std::vector<std::pair<QAbstractButton*, int>> buttons;
   for (int id : ids) {
@@ -120,7 +124,7 @@ int ShowOwnButtons(QMessageBox& box, std::initializer_list<int> ids, int default
       button->setText(QString::fromUtf8(zh ? own.zh : own.en));
       buttons.emplace_back(button, id);
       if (id == defaultId) box.setDefaultButton(qobject_cast<QPushButton*>(button));
-      if (id == MessageResult::kCancel) box.setEscapeButton(button);
+      if (id == closedAnswer) box.setEscapeButton(button);
     }
   }
   if (g_hook) {
@@ -132,7 +136,7 @@ int ShowOwnButtons(QMessageBox& box, std::initializer_list<int> ids, int default
   box.exec();
   for (const auto& [button, id] : buttons)
     if (box.clickedButton() == button) return id;
-  return MessageResult::kCancel;
+  return closedAnswer;
 }
 
 }  // namespace
@@ -152,6 +156,16 @@ int AskToWrite(const QString& text, bool& dontAskAgain) {
   const int answer = ShowOwnButtons(box, {MessageResult::kWrite, MessageResult::kCancel}, MessageResult::kCancel);
   dontAskAgain = answer == MessageResult::kWrite && check->isChecked();
   return answer;
+}
+
+int ShowLinkFailure(const QString& text, const QString& informative, bool offerTest) {
+  // Style 16 with an empty title: stop icon, OK, the application's title.
+  QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::NoButton, g_owner.data());
+  box.setInformativeText(informative);
+  if (offerTest)
+    return ShowOwnButtons(box, {MessageResult::kOk, MessageResult::kTestConnection}, MessageResult::kOk,
+                          MessageResult::kOk);
+  return ShowOwnButtons(box, {MessageResult::kOk}, MessageResult::kOk, MessageResult::kOk);
 }
 
 int ShowLocalizedMessage(const QString& text, int style, const QString& title) {

@@ -38,6 +38,7 @@ inline constexpr int kNo = 7;
 inline constexpr int kSave = 101;
 inline constexpr int kDiscard = 102;
 inline constexpr int kWrite = 103;
+inline constexpr int kTestConnection = 104;
 }  // namespace MessageResult
 
 // Captions of the buttons for a UiLanguage (0 simplified Chinese, 1 English,
@@ -68,6 +69,11 @@ int AskToSaveChanges(const QString& text);
 // Before a write: `text` with Write and Cancel, and a "Do not ask again" box
 // whose state goes to `dontAskAgain`. Cancel is the default.
 int AskToWrite(const QString& text, bool& dontAskAgain);
+
+// A failed exchange: `text` with `informative` below it (the port, what was
+// seen), OK and, with `offerTest`, "Test connection". Returns kOk or
+// kTestConnection; closing the box answers OK.
+int ShowLinkFailure(const QString& text, const QString& informative, bool offerTest);
 
 // Test seam: when set, the hook receives the fully prepared box instead of it
 // being shown, and its return value is the pressed button's identifier. The

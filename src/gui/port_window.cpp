@@ -2,12 +2,16 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QToolButton>
 
 #include "core/language.h"
 #include "gui/message_box.h"
@@ -40,16 +44,22 @@ PortWindow::PortWindow(SerialLink& link, QWidget* parent) : QDialog(parent), m_l
     QFont small = device->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     device->setFont(small);
+    auto* remove = new QToolButton(this);
+    remove->setObjectName(QStringLiteral("OptionCOMRemove%1").arg(i));
+    remove->hide();
+    connect(remove, &QToolButton::clicked, this, [this, i] { removeDevice(i); });
     m_group->addButton(option, i);
     m_options << option;
     m_devices << device;
-    const int column = (i / kRows) * 2;
+    m_removes << remove;
+    const int column = (i / kRows) * 3;
     layout->addWidget(option, i % kRows, column);
     layout->addWidget(device, i % kRows, column + 1);
+    layout->addWidget(remove, i % kRows, column + 2);
   }
   m_otherDevice = new QPushButton(this);
   m_otherDevice->setObjectName(QStringLiteral("OtherDevice"));
-  layout->addWidget(m_otherDevice, kRows, 0, 1, 4, Qt::AlignLeft);
+  layout->addWidget(m_otherDevice, kRows, 0, 1, 6, Qt::AlignLeft);
   connect(m_group, &QButtonGroup::idClicked, this, &PortWindow::choosePort);
   connect(m_otherDevice, &QPushButton::clicked, this, &PortWindow::askForOtherDevice);
   m_settings = [] { return PortCatalogue::openUserSettings(); };
@@ -96,7 +106,7 @@ void PortWindow::showAvailability() {
     if (!details.usbIds().isEmpty()) ids << details.usbIds();
     if (!details.serialNumber.isEmpty()) ids << details.serialNumber;
     if (!ids.isEmpty()) shown << QStringLiteral("[%1]").arg(ids.join(QLatin1Char(' ')));
-    if (slot == inUse) shown << tr("(in use)");
+    if (slot == inUse) shown << tr("(selected)");
     if (availability == PortProblem::PermissionDenied) shown << QStringLiteral("\u26A0");
 
     QStringList tip{m_link.catalogue().slotPath(slot)};
@@ -113,7 +123,15 @@ void PortWindow::showAvailability() {
 
     QRadioButton* option = m_options.at(i);
     QLabel* device = m_devices.at(i);
-    option->setEnabled(availability == PortProblem::None);
+    // A device that exists but will not open can still be chosen, so that
+    // choosing it says why (another program holds it, and which).
+    option->setEnabled(availability == PortProblem::None || availability == PortProblem::Busy ||
+                       availability == PortProblem::NotSerial);
+    QToolButton* remove = m_removes.at(i);
+    remove->setVisible(m_link.userDevices().contains(slot));
+    remove->setText(tr("Remove"));
+    remove->setToolTip(tr("Remove %1 from %2").arg(m_link.userDevices().value(slot), PortCatalogue::slotCaption(slot)));
+    remove->setAccessibleName(tr("Remove %1").arg(PortCatalogue::slotCaption(slot)));
     device->setEnabled(availability != PortProblem::Missing);
     device->setText(shown.join(QLatin1Char(' ')));
     QFont font = device->font();
@@ -125,15 +143,34 @@ void PortWindow::showAvailability() {
 }
 
 void PortWindow::choosePort(int index) {
-  m_link.choosePort(index + 1);
+  const int slot = index + 1;
+  const bool opened = m_link.choosePort(slot);
   showAvailability();
+  if (opened) return;
+  const QString path = m_link.catalogue().slotPath(slot);
+  const PortDiagnosis diagnosis = DiagnoseOpenFailure(path, m_link.errorString());
+  ShowLocalizedMessage(tr("%1 (%2) cannot be opened.").arg(PortCatalogue::slotCaption(slot), path) +
+                           QLatin1Char('\n') + DescribePortProblem(diagnosis, CurrentLanguage()),
+                       MessageStyle::kOk + MessageStyle::kIconExclamation);
+}
+
+void PortWindow::removeDevice(int index) {
+  const int slot = index + 1;
+  if (!m_link.userDevices().contains(slot)) return;
+  m_link.removeUserDevice(slot);
+  if (std::unique_ptr<QSettings> settings = m_settings ? m_settings() : nullptr)
+    PortCatalogue::storeOverride(*settings, slot, QString());
+  // The machine's devices may take the slot now.
+  rescan();
 }
 
 void PortWindow::askForOtherDevice() {
   QInputDialog dialog(this);
   dialog.setObjectName(QStringLiteral("OtherDeviceDialog"));
   dialog.setWindowTitle(tr("Other device"));
-  dialog.setLabelText(tr("Path of the serial device (a pseudo-terminal, or a link to one, will do):"));
+  dialog.setLabelText(tr("Path of the serial device (a pseudo-terminal, or a link to one, will do).\n"
+                         "Several paths separated by spaces, or a pattern such as /dev/ttyUSB*, add one slot "
+                         "each:"));
   const QString current = m_link.catalogue().slotPath(m_link.comPortNumber());
   dialog.setTextValue(current.isEmpty() ? QStringLiteral("/dev/") : current);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -142,10 +179,54 @@ void PortWindow::askForOtherDevice() {
   chooseOtherDevice(path);
 }
 
-bool PortWindow::chooseOtherDevice(const QString& path) {
-  const int slot = m_link.addUserDevice(path);
-  if (std::unique_ptr<QSettings> settings = m_settings ? m_settings() : nullptr)
-    PortCatalogue::storeOverride(*settings, slot, path);
+QStringList PortWindow::devicePaths(const QString& entry, QStringList& missing) {
+  QStringList paths;
+  const QStringList words = entry.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+  for (QString word : words) {
+    // As the shell would: "~" alone or at the start means the home folder.
+    if (word == QLatin1String("~") || word.startsWith(QLatin1String("~/")))
+      word = QDir::homePath() + word.mid(1);
+    const QFileInfo info(word);
+    const QString name = info.fileName();
+    if (name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?')) || name.contains(QLatin1Char('['))) {
+      const QDir folder = info.dir();
+      const QStringList matches =
+          folder.entryList({name}, QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+      if (matches.isEmpty()) missing << word;
+      QStringList found;
+      for (const QString& match : matches) found << folder.filePath(match);
+      paths << PortCatalogue::orderDevicePaths(found);
+      continue;
+    }
+    // exists() follows links: a link to a device that is gone is missing.
+    // A name the system lists (COM3 where ports are no files) is there too.
+    if (info.exists() || SerialDevicePaths().contains(word))
+      paths << word;
+    else
+      missing << word;
+  }
+  // A device named twice takes one slot.
+  paths.removeDuplicates();
+  return paths;
+}
+
+bool PortWindow::chooseOtherDevice(const QString& entry) {
+  QStringList missing;
+  const QStringList paths = devicePaths(entry, missing);
+  if (paths.isEmpty() && missing.isEmpty()) return false;
+  if (!missing.isEmpty()) {
+    ShowLocalizedMessage(tr("There is no device %1. Nothing was added.").arg(missing.join(QStringLiteral(", "))),
+                         MessageStyle::kOk + MessageStyle::kIconExclamation);
+    return false;
+  }
+  int slot = 0;
+  for (const QString& path : paths) {
+    const int added = m_link.addUserDevice(path);
+    if (std::unique_ptr<QSettings> settings = m_settings ? m_settings() : nullptr)
+      PortCatalogue::storeOverride(*settings, added, path);
+    if (slot == 0) slot = added;
+  }
+  const QString path = paths.first();
   m_options.at(slot - 1)->setChecked(true);
   const bool opened = m_link.choosePort(slot);
   showAvailability();

@@ -4,10 +4,12 @@
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 
 #include "core/clone_plan.h"
 #include "core/document.h"
 #include "core/language.h"
+#include "gui/exchange_status.h"
 #include "gui/message_box.h"
 #include "gui/production_window.h"
 
@@ -87,6 +89,15 @@ WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rem
     connect(&m_control, &ExchangeControl::progressHidden, bar, &QProgressBar::hide);
   }
   if (parts.setBusy) connect(&m_control, &ExchangeControl::busyChanged, this, parts.setBusy);
+  if (parts.statusBar) {
+    m_status = new ExchangeStatus(m_control, parts.statusBar, parts.window, [this] { return portDescription(); }, this);
+    // The result stays until the user changes something.
+    connect(&document, &Document::edited, m_status, &ExchangeStatus::clearResult);
+  }
+  // The communication error names the port and offers the link doctor on
+  // it, which runs once the failed exchange has ended.
+  m_prompts.setPortDescription([this] { return portDescription(); });
+  m_prompts.setTestConnection([this] { QTimer::singleShot(0, this, &WindowLink::testConnection); });
 }
 
 WindowLink::~WindowLink() {
@@ -96,8 +107,10 @@ WindowLink::~WindowLink() {
   delete m_portWindow.data();
 }
 
-QString WindowLink::portDescription() const {
-  const int slot = m_serial.comPortNumber();
+QString WindowLink::portDescription() const { return slotDescription(m_serial.comPortNumber()); }
+
+QString WindowLink::slotDescription(int slot) const {
+  if (slot < 1) return {};
   const QString path = m_serial.catalogue().slotPath(slot);
   const QString name = PortCatalogue::slotCaption(slot);
   return path.isEmpty() || path == name ? name : QStringLiteral("%1 (%2)").arg(name, QDir::toNativeSeparators(path));
@@ -182,7 +195,8 @@ void WindowLink::onDoctorFinished(const DoctorReport& report) {
   if (QLabel* label = m_parts.statusLabel) label->hide();
   setBusy(false);
   const bool good = report.verdict == DoctorVerdict::RadioAnswers;
-  ShowLocalizedMessage(DescribeReport(report, CurrentLanguage()),
+  ShowLocalizedMessage(tr("Port tested: %1").arg(slotDescription(m_testedSlot)) + QStringLiteral("\n\n") +
+                           DescribeReport(report, CurrentLanguage()),
                        MessageStyle::kOk + (good ? MessageStyle::kIconInformation : MessageStyle::kIconStop),
                        tr("Test connection"));
   Q_EMIT connectionTested(report);

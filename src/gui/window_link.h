@@ -18,11 +18,13 @@
 class QAction;
 class QLabel;
 class QProgressBar;
+class QStatusBar;
 class QWidget;
 
 namespace qx210 {
 
 class Document;
+class ExchangeStatus;
 class ProductionWindow;
 
 // What the main window lends the radio link.
@@ -37,6 +39,8 @@ struct WindowLinkParts {
   QAction* testCommand = nullptr;        // "Test connection…"
   QLabel* statusLabel = nullptr;
   QProgressBar* progressBar = nullptr;
+  // Shows what an exchange does and how far, its Stop button and its result.
+  QStatusBar* statusBar = nullptr;
   std::function<void(bool busy)> setBusy;
   // Commits an edit still open before an exchange starts or its image arrives.
   std::function<void()> commitPendingEdit;
@@ -71,6 +75,7 @@ class WindowLink : public QObject {
   // Built when first shown; the ports were scanned at start-up.
   PortWindow* portWindow() const { return m_portWindow; }
   ProductionWindow* productionWindow() const;
+  ExchangeStatus* exchangeStatus() const { return m_status; }
 
   void showPortWindow();
   // Programming -> "Program several radios…".
@@ -81,6 +86,7 @@ class WindowLink : public QObject {
 
   // The port in use as the user knows it: "COM3 (/dev/ttyUSB0)".
   QString portDescription() const;
+  QString slotDescription(int slot) const;
   // What the radio on the port holds as far as this run knows: the image last
   // read, with every write since laid over it; none before the first read or
   // write. After a write without a read only the written ranges are known.
@@ -107,6 +113,7 @@ class WindowLink : public QObject {
   std::optional<QByteArray> m_radioImage;
   bool m_radioImageWritten = false;
   QPointer<ProductionWindow> m_production;
+  ExchangeStatus* m_status = nullptr;
   int m_testedSlot = 0;
   bool m_reopenAfterTest = false;
   bool m_reopenAfterRun = false;

@@ -96,7 +96,7 @@ void PortCatalogue::storeOverride(QSettings& settings, int slot, const QString& 
   const QStringList keys = settings.childKeys();
   for (const QString& key : keys)
     if (key.compare(slotCaption(slot), Qt::CaseInsensitive) == 0) settings.remove(key);
-  settings.setValue(slotCaption(slot), path);
+  if (!path.isEmpty()) settings.setValue(slotCaption(slot), path);
   settings.endGroup();
   settings.sync();
 }

@@ -63,7 +63,8 @@ class PortCatalogue {
   static QStringList orderDevicePaths(QStringList paths);
   // Reads the [ports] group: COMn=path, n in 1..20.
   static QMap<int, QString> readOverrides(QSettings& settings);
-  // Stores a user's device for slot n in the [ports] group.
+  // Stores a user's device for slot n in the [ports] group (an empty path
+  // removes the slot's entry).
   static void storeOverride(QSettings& settings, int slot, const QString& path);
 
   // Empty when slot n (1..20) has no device.

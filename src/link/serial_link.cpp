@@ -98,6 +98,17 @@ int SerialLink::addUserDevice(const QString& path) {
   return slot;
 }
 
+void SerialLink::removeUserDevice(int slot) {
+  if (!m_userDevices.contains(slot)) return;
+  if (slotInUse() == slot) close();
+  m_userDevices.remove(slot);
+  m_catalogue.setSlotPath(slot, QString());
+  m_catalogue.setSlotDetails(slot, {});
+  m_availability[static_cast<std::size_t>(slot - 1)] = PortProblem::Missing;
+  m_errors[static_cast<std::size_t>(slot - 1)].clear();
+  Q_EMIT catalogueChanged();
+}
+
 int SerialLink::slotInUse() const {
   if (!m_port->isOpen()) return 0;
   if (m_catalogue.slotPath(m_comPortNumber) == m_openPath) return m_comPortNumber;

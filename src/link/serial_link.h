@@ -33,6 +33,9 @@ class SerialLink : public QObject {
   // free one, else the last), remembers it as the user's own and returns the
   // slot. The port is not opened.
   int addUserDevice(const QString& path);
+  // Takes the user's own device out of `slot` (closing it if it is open);
+  // the machine's devices may fill the slot at the next look.
+  void removeUserDevice(int slot);
 
   // Looks for devices that came or went since the last look. Known devices
   // keep their slots; only new ones are tried, and the open port is left as

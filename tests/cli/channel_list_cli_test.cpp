@@ -265,7 +265,7 @@ TEST_F(ChannelListCli, DiffStatusesAndLines) {
 
   const CliRun equal = RunCli({QStringLiteral("diff"), path("a.DAT"), path("same.DAT")});
   EXPECT_EQ(equal.exitCode, 0);
-  EXPECT_TRUE(equal.out.isEmpty());
+  EXPECT_EQ(equal.out, QStringLiteral("identical\n"));
   const CliRun differ = RunCli({QStringLiteral("diff"), path("a.DAT"), path("b.DAT")});
   EXPECT_EQ(differ.exitCode, 1);
   EXPECT_EQ(differ.out, QStringLiteral("CH 03 TX tone: 67.0 → D023N\nSquelch Level: Level 5 → Level 3\n"));

@@ -17,6 +17,7 @@
 #include "gui/file_chooser.h"
 #include "gui/key_assignment_dialog.h"
 #include "gui/settings_panel.h"
+#include "gui/document_history.h"
 #include "gui/file_commands.h"
 #include "support/file_dialog_answers.h"
 #include "support/main_window_fixture.h"
@@ -93,12 +94,25 @@ TEST_F(FileCommandsTest, SaveAsThenOpenGivesTheSameDocumentAndTheTitleFollows) {
   EXPECT_FALSE(channel(1).inUse());
   EXPECT_TRUE(document().filePath().isEmpty());
 
-  answers = {MessageResult::kDiscard};
+  // New gave a new, untouched document: Open does not ask to save it.
+  EXPECT_FALSE(window->isWindowModified());
+  answers.clear();
   withFiles({path("radio.DAT")}, [this] { files().open(); });
+  EXPECT_EQ(boxes.size(), 2u);
   EXPECT_EQ(state(), saved);
   EXPECT_EQ(cell(1, kColTxTone), QStringLiteral("D023N"));
   EXPECT_FALSE(window->isWindowModified());
   EXPECT_EQ(files().recentFiles().value(0), QFileInfo(path("radio.DAT")).absoluteFilePath());
+
+  // New on the saved document asks nothing: its file keeps the channels.
+  files().newChannels();
+  EXPECT_EQ(boxes.size(), 2u);
+  EXPECT_FALSE(channel(1).inUse());
+  EXPECT_FALSE(window->isWindowModified());
+  // Undo brings them back, as a change of the new document.
+  window->history().stack().undo();
+  EXPECT_EQ(state(), saved);
+  EXPECT_TRUE(window->isWindowModified());
 }
 
 TEST_F(FileCommandsTest, SaveWritesTheOpenFileWithoutAskingAndBacksUpWhatItHeld) {

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QRegularExpression>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <deque>
@@ -24,6 +26,7 @@
 #include "gui/document_history.h"
 #include "gui/import_preview_dialog.h"
 #include "gui/dialog_set.h"
+#include "gui/exchange_status.h"
 #include "gui/file_commands.h"
 #include "core/lists.h"
 #include "gui/message_box.h"
@@ -47,7 +50,11 @@ class MainWindowLink : public ::testing::Test {
     ASSERT_TRUE(m_dir.isValid());
     SetMessageBoxHook([this](QMessageBox& box) {
       m_boxes << box.text();
-      return m_boxAnswer;
+      m_informative << box.informativeText();
+      if (m_answers.empty()) return m_boxAnswer;
+      const int answer = m_answers.front();
+      m_answers.pop_front();
+      return answer;
     });
   }
   void TearDown() override {
@@ -122,6 +129,8 @@ class MainWindowLink : public ::testing::Test {
   std::unique_ptr<sim::PtyRadio> m_radio;
   std::unique_ptr<MainWindow> m_window;
   QStringList m_boxes;
+  QStringList m_informative;
+  std::deque<int> m_answers;  // answered first, then m_boxAnswer
   int m_boxAnswer = MessageResult::kOk;
   bool m_confirmWrite = false;
 };
@@ -356,6 +365,90 @@ TEST_F(MainWindowLink, SilenceShowsTheCommunicationErrorAndKeepsTheDocument) {
   EXPECT_EQ(document().state(), before);
   EXPECT_TRUE(m_window->readAction()->isEnabled());
   EXPECT_FALSE(m_window->progressBar()->isVisible());
+}
+
+// The error names the port and what was seen; its "Test connection" runs
+// the link doctor on that port, whose answer names the port too.
+TEST_F(MainWindowLink, TheCommunicationErrorNamesThePortAndTestsIt) {
+  startRadio(SampleImage(), {.silenceAfter = 12});
+  openWindow(m_radio->slavePath());
+  const QString port = QStringLiteral("COM1 (%1)").arg(m_radio->slavePath());
+  m_answers = {MessageResult::kTestConnection};
+  QSignalSpy tested(m_window->radioLink(), &WindowLink::connectionTested);
+  m_window->readAction()->trigger();
+  EXPECT_EQ(waitForOutcome(8000), static_cast<int>(ExchangeOutcome::CommunicationError));
+  ASSERT_TRUE(tested.wait(15000));
+  ASSERT_EQ(m_boxes.size(), 2);
+  EXPECT_EQ(m_boxes[0], QStringLiteral("Communication error, please check the intercom model, fault, attachment and "
+                                       "computer serial choice!"));
+  EXPECT_TRUE(m_informative[0].startsWith(QStringLiteral("Port: %1\nWhat was seen: ").arg(port)))
+      << m_informative[0].toStdString();
+  EXPECT_TRUE(m_boxes[1].startsWith(QStringLiteral("Port tested: %1\n\n").arg(port))) << m_boxes[1].toStdString();
+  EXPECT_TRUE(m_window->radioLink()->serial().isOpen());
+  EXPECT_TRUE(m_window->readAction()->isEnabled());
+}
+
+// Escape or Stop ends an exchange at once: End goes to the radio, nothing
+// read is kept, and the status bar says where it stopped.
+TEST_F(MainWindowLink, EscapeAndStopEndAnExchangeWithEndAndKeepTheDocument) {
+  startRadio(SampleImage(), {}, true);
+  openWindow(m_radio->slavePath());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+  ExchangeStatus* status = m_window->radioLink()->exchangeStatus();
+  ASSERT_NE(status, nullptr);
+  const RadioState before = document().state();
+
+  m_window->readAction()->trigger();
+  EXPECT_TRUE(status->stopButton()->isVisible());
+  const QString reading = QStringLiteral("Reading from the radio on COM1 (%1): ").arg(m_radio->slavePath());
+  EXPECT_EQ(status->progressLabel()->text(), reading + QStringLiteral("waiting for the radio to answer"));
+  // The percentage the status bar shows.
+  const auto shown = [status] {
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("(\\d+) %$")).match(status->progressLabel()->text());
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+  };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return shown() >= 10; }, 5000)) << status->progressLabel()->text().toStdString();
+  EXPECT_TRUE(status->progressLabel()->text().startsWith(reading));
+  QSignalSpy finished(&control(), &ExchangeControl::finished);
+  const int stoppedAt = shown();
+  QTest::keyClick(m_window.get(), Qt::Key_Escape);
+  ASSERT_EQ(finished.size(), 1);
+  EXPECT_EQ(finished.first().first().value<ExchangeOutcome>(), ExchangeOutcome::Stopped);
+  EXPECT_TRUE(m_window->readAction()->isEnabled());
+  EXPECT_FALSE(status->stopButton()->isVisible());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return m_radio->endsReceived() == 1; }, 3000));
+  EXPECT_EQ(document().state(), before);
+  EXPECT_TRUE(status->result().contains(QStringLiteral("Read stopped at %1 %;").arg(stoppedAt)))
+      << status->result().toStdString();
+
+  // The radio finishes the reply under way and leaves programming mode, as
+  // it would while a user reaches for Write.
+  QTest::qWait(300);
+  ASSERT_TRUE(document().loadImage(SampleImage(), EditKind::OpenFile));  // the radio's band
+  m_window->writeAction()->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return shown() >= 10; }, 5000))
+      << status->progressLabel()->text().toStdString();
+  QTest::mouseClick(status->stopButton(), Qt::LeftButton);
+  EXPECT_FALSE(control().isBusy());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return m_radio->endsReceived() == 2; }, 3000));
+  EXPECT_TRUE(status->result().contains(QStringLiteral("Write stopped at "))) << status->result().toStdString();
+  EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join(QLatin1Char('\n')).toStdString();
+}
+
+// The result outlives the blinking status text, until the next edit.
+TEST_F(MainWindowLink, TheResultStaysInTheStatusBarUntilTheNextEdit) {
+  startRadio(SampleImage());
+  openWindow(m_radio->slavePath());
+  ExchangeStatus* status = m_window->radioLink()->exchangeStatus();
+  m_window->readAction()->trigger();
+  ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::ReadComplete));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->readAction()->isEnabled(); }, 5000));
+  EXPECT_FALSE(m_window->statusLabel()->isVisible());
+  EXPECT_TRUE(status->result().contains(QStringLiteral("Read frequency success!  (port COM1 (%1))").arg(m_radio->slavePath())))
+      << status->result().toStdString();
+  setHighPower(30);
+  EXPECT_TRUE(status->result().isEmpty());
 }
 
 TEST_F(MainWindowLink, CorruptedReplyShowsTheCommunicationError) {

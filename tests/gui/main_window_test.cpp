@@ -173,8 +173,13 @@ TEST_F(MainWindowTest, LanguageSwitchRecaptionsListsAndInUseRowsOnly) {
   change([](RadioState& next) { next.channel(3).bclo = true; });
   Combo(window.get(), "Combo3")->setCurrentIndex(5);
 
+  // The Languages menu ticks the language in force.
+  EXPECT_TRUE(Action(window.get(), "mnuEnglish")->isChecked());
+  EXPECT_FALSE(Action(window.get(), "mnuChinese")->isChecked());
   Action(window.get(), "mnuChinese")->trigger();
   EXPECT_EQ(CurrentLanguage(), kChinese);
+  EXPECT_TRUE(Action(window.get(), "mnuChinese")->isChecked());
+  EXPECT_FALSE(Action(window.get(), "mnuEnglish")->isChecked());
   EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("关闭"));
   EXPECT_EQ(cell(1, kColTxTone), QStringLiteral("D023N"));
   EXPECT_EQ(cell(1, kColPower), QStringLiteral("高"));
@@ -200,6 +205,7 @@ TEST_F(MainWindowTest, LanguageSwitchRecaptionsListsAndInUseRowsOnly) {
   QSignalSpy switched(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged);
   Action(window.get(), "mnuChinese")->trigger();  // already Chinese: nothing
   EXPECT_EQ(switched.count(), 0);
+  EXPECT_TRUE(Action(window.get(), "mnuChinese")->isChecked());
 
   Action(window.get(), "mnuEnglish")->trigger();
   EXPECT_EQ(cell(1, kColRxTone), QStringLiteral("Off"));
@@ -234,6 +240,9 @@ TEST_F(MainWindowTest, LanguageTwoShowsEnglishWithTraditionalButtons) {
   EXPECT_EQ(shownTitle(), QStringLiteral("ZERATH QX-210 Radio Software V1.80"));
   EXPECT_EQ(Action(window.get(), "mnuNew")->text(), QStringLiteral("New(&N)"));
   Action(window.get(), "mnuChinese")->trigger();
+  // Nothing changes, so the English captions keep the tick.
+  EXPECT_TRUE(Action(window.get(), "mnuEnglish")->isChecked());
+  EXPECT_FALSE(Action(window.get(), "mnuChinese")->isChecked());
   Action(window.get(), "mnuEnglish")->trigger();
   EXPECT_EQ(CurrentLanguage(), kTraditionalButtons);
   answers.push_back(MessageResult::kCancel);

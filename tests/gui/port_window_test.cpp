@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QMessageBox>
+#include <QProcess>
+#include <QToolButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,7 +54,7 @@ TEST_F(PortWindowTest, TwentyOptionsWithTheirDevices) {
     EXPECT_EQ(option->isEnabled(), i == 2) << i;
     EXPECT_FALSE(option->isChecked()) << i;
   }
-  EXPECT_EQ(form.deviceLabel(2)->text(), m_catalogue.slotPath(3) + QStringLiteral(" (in use)"));
+  EXPECT_EQ(form.deviceLabel(2)->text(), m_catalogue.slotPath(3) + QStringLiteral(" (selected)"));
   EXPECT_EQ(form.deviceLabel(4)->text(), QStringLiteral("/nonexistent/ttyUSB9"));
   // The only openable port is opened and remembered, without a mark.
   EXPECT_TRUE(link.isOpen());
@@ -138,7 +140,7 @@ TEST_F(PortWindowTest, AdaptersThatComeAndGoShowWhileTheWindowIsOpen) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return form.option(1)->isEnabled(); }, 2000));
   EXPECT_EQ(form.deviceLabel(1)->text(), radio->slavePath());
   EXPECT_EQ(link.catalogue().slotPath(1), m_catalogue.slotPath(1));
-  EXPECT_TRUE(form.deviceLabel(0)->text().endsWith(QStringLiteral("(in use)")));
+  EXPECT_TRUE(form.deviceLabel(0)->text().endsWith(QStringLiteral("(selected)")));
   EXPECT_TRUE(form.deviceLabel(0)->font().bold());
   // And goes again.
   machine = PortCatalogue::fromDevices({m_catalogue.slotPath(1)}, {});
@@ -160,7 +162,7 @@ TEST_F(PortWindowTest, DescriptionAndUsbIdentifiersWhereKnown) {
   SerialLink link(m_catalogue);
   PortWindow form(link);
   EXPECT_EQ(form.deviceLabel(0)->text(),
-            m_catalogue.slotPath(1) + QStringLiteral(" FT232R USB UART [0403:6001 A50285BI] (in use)"));
+            m_catalogue.slotPath(1) + QStringLiteral(" FT232R USB UART [0403:6001 A50285BI] (selected)"));
   EXPECT_TRUE(form.option(0)->toolTip().contains(QStringLiteral("FTDI")));
   EXPECT_TRUE(form.option(0)->toolTip().contains(QStringLiteral("USB vendor:product 0403:6001")));
 }
@@ -236,18 +238,86 @@ TEST_F(OtherDeviceTest, PathThatCannotOpenIsKeptAndExplained) {
   PortWindow form(link);
   form.setSettingsFactory(settings());
   const QString path = m_dir.filePath(QStringLiteral("qx210-radio"));
+  {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
   EXPECT_FALSE(form.chooseOtherDevice(path));
   ASSERT_EQ(m_boxes.size(), 1);
   EXPECT_TRUE(m_boxes.first().startsWith(path + QStringLiteral(" is kept as COM1, but cannot be opened now.")));
-  EXPECT_TRUE(m_boxes.first().contains(QStringLiteral("does not exist")));
+  EXPECT_TRUE(m_boxes.first().contains(QStringLiteral("is not a serial device")));
   EXPECT_EQ(QSettings(m_settingsFile, QSettings::IniFormat).value(QStringLiteral("ports/COM1")).toString(), path);
-  // Once the emulator makes it (as with --link), choosing COM1 works.
+  // Once the emulator puts its device there (as with --link), choosing COM1 works.
   auto radio = std::make_unique<sim::PtyRadio>(sim::RadioProtocol(), sim::LineOptions{});
   ASSERT_TRUE(radio->open());
+  ASSERT_TRUE(QFile::remove(path));
   ASSERT_TRUE(QFile::link(radio->slavePath(), path));
   link.rescan();
   EXPECT_TRUE(form.option(0)->isEnabled());
   EXPECT_TRUE(link.choosePort(1));
+}
+
+// "~" is the home folder; a pattern adds every cable it finds in one step; a
+// path that is not there adds nothing; the user's own devices can be removed.
+TEST_F(OtherDeviceTest, HomeFolderPatternsMissingPathsAndRemoval) {
+  const QByteArray home = qgetenv("HOME");
+  qputenv("HOME", QFile::encodeName(m_dir.path()));
+  std::vector<std::unique_ptr<sim::PtyRadio>> radios;
+  for (const char* name : {"qx-cable1", "qx-cable2"}) {
+    radios.push_back(std::make_unique<sim::PtyRadio>(sim::RadioProtocol(), sim::LineOptions{}));
+    ASSERT_TRUE(radios.back()->open());
+    ASSERT_TRUE(QFile::link(radios.back()->slavePath(), m_dir.filePath(QString::fromLatin1(name))));
+  }
+  const QString first = m_dir.filePath(QStringLiteral("qx-cable1"));
+  const QString second = m_dir.filePath(QStringLiteral("qx-cable2"));
+  SerialLink link(m_catalogue);
+  PortWindow form(link);
+  form.setSettingsFactory(settings());
+
+  EXPECT_FALSE(form.chooseOtherDevice(QStringLiteral("~/qx-cable9")));
+  EXPECT_EQ(m_boxes, QStringList{QStringLiteral("There is no device %1. Nothing was added.")
+                                     .arg(m_dir.filePath(QStringLiteral("qx-cable9")))});
+  EXPECT_TRUE(link.userDevices().isEmpty());
+
+  EXPECT_TRUE(form.chooseOtherDevice(QStringLiteral("~/qx-cable*")));
+  qputenv("HOME", home);
+  EXPECT_EQ(link.catalogue().slotPath(1), first);
+  EXPECT_EQ(link.catalogue().slotPath(2), second);
+  EXPECT_EQ(link.comPortNumber(), 1);
+  EXPECT_TRUE(link.isOpen());
+  EXPECT_EQ(form.deviceLabel(0)->text(), first + QStringLiteral(" (selected)"));
+
+  ASSERT_TRUE(form.removeButton(1)->isVisibleTo(&form));
+  form.removeButton(1)->click();
+  EXPECT_TRUE(link.catalogue().slotPath(2).isEmpty());
+  EXPECT_FALSE(form.removeButton(1)->isVisibleTo(&form));
+  QSettings stored(m_settingsFile, QSettings::IniFormat);
+  EXPECT_FALSE(stored.contains(QStringLiteral("ports/COM2")));
+  EXPECT_EQ(stored.value(QStringLiteral("ports/COM1")).toString(), first);
+  link.close();
+}
+
+// A port that another program holds can be chosen, and says which program.
+TEST_F(OtherDeviceTest, ChoosingAPortAnotherProgramHoldsNamesIt) {
+  addRadio(2);
+  const QString path = m_catalogue.slotPath(2);
+  QProcess holder;
+  holder.setStandardInputFile(path);
+  holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+  ASSERT_TRUE(holder.waitForStarted());
+  test::FeignedLink link(m_catalogue);
+  link.feigned.insert(path, PortProblem::Busy);
+  PortWindow form(link);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  ASSERT_TRUE(form.option(1)->isEnabled());
+  QTest::mouseClick(form.option(1), Qt::LeftButton);
+  holder.kill();
+  holder.waitForFinished();
+  ASSERT_EQ(m_boxes.size(), 1);
+  EXPECT_TRUE(m_boxes[0].startsWith(QStringLiteral("COM2 (%1) cannot be opened.\n").arg(path))) << m_boxes[0].toStdString();
+  EXPECT_TRUE(m_boxes[0].contains(QStringLiteral("is in use by another program: sleep ("))) << m_boxes[0].toStdString();
+  EXPECT_FALSE(link.isOpen());
 }
 
 TEST_F(PortWindowTest, PermissionDeniedNamesTheFix) {
@@ -263,8 +333,9 @@ TEST_F(PortWindowTest, PermissionDeniedNamesTheFix) {
   EXPECT_TRUE(form.deviceLabel(3)->text().startsWith(QStringLiteral("/dev/ttyLOCKED")));
   EXPECT_TRUE(form.option(3)->toolTip().contains(QStringLiteral("dialout"))) << form.option(3)->toolTip().toStdString();
   EXPECT_TRUE(form.deviceLabel(3)->toolTip().contains(QStringLiteral("usermod")));
-  // A port that is only busy names the reason, not the group.
-  EXPECT_FALSE(form.option(5)->isEnabled());
+  // A port that is only busy names the reason, not the group, and can be
+  // chosen to hear which program holds it.
+  EXPECT_TRUE(form.option(5)->isEnabled());
   EXPECT_FALSE(form.option(5)->toolTip().contains(QStringLiteral("dialout")));
   EXPECT_TRUE(form.option(5)->toolTip().contains(QStringLiteral("feigned failure")));
   EXPECT_EQ(form.deviceLabel(5)->text(), QStringLiteral("/dev/ttyBUSY"));
@@ -302,13 +373,13 @@ class PromptsTest : public ::testing::Test {
  protected:
   void TearDown() override { SetMessageBoxHook({}); }
   struct Seen {
-    QString text, title, details;
+    QString text, title, informative;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
   };
   void answer(int result) {
     SetMessageBoxHook([this, result](QMessageBox& box) {
-      Seen s{box.text(), box.windowTitle(), box.detailedText(), box.icon(), {}};
+      Seen s{box.text(), box.windowTitle(), box.informativeText(), box.icon(), {}};
       // The answer buttons; the details button is none of them.
       for (QAbstractButton* b : box.buttons())
         if (box.standardButton(b) != QMessageBox::NoButton) s.buttons << b->text();
@@ -330,28 +401,14 @@ TEST_F(PromptsTest, PortNotOpenAndCommunicationError) {
   EXPECT_EQ(m_seen[0].title, QStringLiteral("Prompt"));
   EXPECT_EQ(m_seen[0].icon, QMessageBox::Information);
   EXPECT_EQ(m_seen[1].text, QString::fromUtf8("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"));
-  EXPECT_EQ(m_seen[1].details, QString::fromUtf8("数据块 0x0150 之后没有应答。"));
-  EXPECT_TRUE(m_seen[0].details.isEmpty());
+  EXPECT_TRUE(m_seen[1].informative.endsWith(QString::fromUtf8("数据块 0x0150 之后没有应答。")));
+  EXPECT_TRUE(m_seen[0].informative.isEmpty());
   EXPECT_EQ(m_seen[1].icon, QMessageBox::Critical);
   // Style 16 with an empty title: the application's title.
   EXPECT_EQ(m_seen[1].title, ApplicationTitle());
   EXPECT_FALSE(m_seen[1].title.isEmpty());
   EXPECT_EQ(m_seen[1].buttons.size(), 1);
   EXPECT_EQ(m_seen[0].buttons.size(), 1);
-}
-
-TEST_F(PromptsTest, DetailsButtonInTheCurrentLanguage) {
-  QStringList captions;
-  SetMessageBoxHook([&captions](QMessageBox& box) {
-    for (QAbstractButton* b : box.buttons())
-      if (box.standardButton(b) == QMessageBox::NoButton) captions << b->text();
-    return MessageResult::kOk;
-  });
-  SetLanguage(kChinese);
-  m_prompts.showCommunicationError(kChinese, QString::fromUtf8("编程请求没有得到任何应答。"));
-  SetLanguage(kEnglish);
-  m_prompts.showCommunicationError(kEnglish, QStringLiteral("No answer to the program request."));
-  EXPECT_EQ(captions, (QStringList{QString::fromUtf8("显示详细信息..."), QStringLiteral("Show Details...")}));
 }
 
 TEST_F(PromptsTest, BandQuestionAnswers) {

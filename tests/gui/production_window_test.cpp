@@ -1,5 +1,5 @@
 // The production window's rows and counts, the window's fleet commands, the
-// link doctor in the window and the details of a communication error.
+// link doctor in the window and what a communication error says it saw.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -32,7 +32,7 @@ namespace {
 using test::SampleImage;
 
 struct Box {
-  QString text, title, details;
+  QString text, title, informative;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
@@ -41,7 +41,7 @@ class FleetWindowTest : public ::testing::Test {
   void SetUp() override {
     SetLanguage(kEnglish);
     SetMessageBoxHook([this](QMessageBox& box) {
-      m_boxes.append({box.text(), box.windowTitle(), box.detailedText(), box.icon()});
+      m_boxes.append({box.text(), box.windowTitle(), box.informativeText(), box.icon()});
       return m_answer;
     });
   }
@@ -279,7 +279,8 @@ TEST_F(MainWindowFleetTest, TestConnectionAnswersInAMessage) {
   ASSERT_EQ(m_boxes.size(), 1);
   EXPECT_EQ(m_boxes.first().title, QStringLiteral("Test connection"));
   EXPECT_EQ(m_boxes.first().icon, QMessageBox::Information);
-  EXPECT_TRUE(m_boxes.first().text.startsWith(QStringLiteral("The radio answers: QX-210, model P3207, band 400-480MHz.")));
+  EXPECT_TRUE(m_boxes.first().text.contains(QStringLiteral("\n\nThe radio answers: QX-210, model P3207, band 400-480MHz.")))
+      << m_boxes.first().text.toStdString();
   EXPECT_TRUE(m_window->readAction()->isEnabled());
   EXPECT_TRUE(m_window->radioLink()->serial().isOpen());
   EXPECT_TRUE(QTest::qWaitFor([&] { return m_radios[0]->endsReceived() == 1; }, 2000));
@@ -302,7 +303,8 @@ TEST_F(MainWindowFleetTest, CommunicationErrorKeepsItsWordsAndSaysWhatWasSeen) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !m_boxes.isEmpty(); }, 10000));
   EXPECT_EQ(m_boxes.first().text, QStringLiteral("Communication error, please check the intercom model, fault, "
                                                  "attachment and computer serial choice!"));
-  EXPECT_EQ(m_boxes.first().details, QStringLiteral("No answer after block 0x0150."));
+  EXPECT_TRUE(m_boxes.first().informative.endsWith(QStringLiteral("\nWhat was seen: No answer after block 0x0150.")))
+      << m_boxes.first().informative.toStdString();
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ int RunDiff(const QStringList& arguments) {
   if (!LoadDataFile(files.at(0), a) || !LoadDataFile(files.at(1), b)) return kExitTrouble;
   const std::vector<StateDifference> differences = CompareStates(a, b, kEnglish);
   for (const StateDifference& difference : differences) Out(difference.text(kEnglish));
+  // Silence would leave a user wondering whether the verb ran at all.
+  if (differences.empty()) Out(QStringLiteral("identical"));
   return differences.empty() ? kExitOk : kExitDifferent;
 }
 

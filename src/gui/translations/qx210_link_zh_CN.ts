@@ -8,8 +8,8 @@
         <translation>无权打开此端口：请把当前用户加入串口用户组“dialout”（sudo usermod -aG dialout $USER），然后重新登录。</translation>
     </message>
     <message>
-        <source>(in use)</source>
-        <translation>（使用中）</translation>
+        <source>(selected)</source>
+        <translation>（已选用）</translation>
     </message>
     <message>
         <source>USB vendor:product %1</source>
@@ -28,8 +28,30 @@
         <translation>其他设备</translation>
     </message>
     <message>
-        <source>Path of the serial device (a pseudo-terminal, or a link to one, will do):</source>
-        <translation>串口设备的路径（伪终端或指向伪终端的链接也可以）：</translation>
+        <source>Path of the serial device (a pseudo-terminal, or a link to one, will do).
+Several paths separated by spaces, or a pattern such as /dev/ttyUSB*, add one slot each:</source>
+        <translation>串口设备的路径（伪终端或指向伪终端的链接也可以）。
+可填写多个路径（以空格分隔），或 /dev/ttyUSB* 这样的通配模式，每个设备各占一个端口位置：</translation>
+    </message>
+    <message>
+        <source>There is no device %1. Nothing was added.</source>
+        <translation>设备 %1 不存在，未添加任何设备。</translation>
+    </message>
+    <message>
+        <source>%1 (%2) cannot be opened.</source>
+        <translation>无法打开 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Remove %1 from %2</source>
+        <translation>从 %2 移除 %1</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>移除 %1</translation>
     </message>
     <message>
         <source>%1 is kept as %2, but cannot be opened now.</source>
@@ -196,6 +218,68 @@
     <message>
         <source>Testing the connection on %1…</source>
         <translation>正在测试 %1 上的连接…</translation>
+    </message>
+    <message>
+        <source>Port tested: %1</source>
+        <translation>测试的端口：%1</translation>
+    </message>
+</context>
+<context>
+    <name>qx210::MessageBoxPrompts</name>
+    <message>
+        <source>Port: %1</source>
+        <translation>端口：%1</translation>
+    </message>
+    <message>
+        <source>What was seen: %1</source>
+        <translation>详细情况：%1</translation>
+    </message>
+</context>
+<context>
+    <name>qx210::ExchangeStatus</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Stop the exchange (Esc): the radio is told to end, the document stays as it is</source>
+        <translation>停止通信（Esc）：通知对讲机结束，当前文档保持不变</translation>
+    </message>
+    <message>
+        <source>Reading from the radio on %1</source>
+        <translation>正在从 %1 上的对讲机读频</translation>
+    </message>
+    <message>
+        <source>Writing to the radio on %1</source>
+        <translation>正在向 %1 上的对讲机写频</translation>
+    </message>
+    <message>
+        <source>waiting for the radio to answer</source>
+        <translation>等待对讲机应答</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>The exchange failed: %1</source>
+        <translation>通信失败：%1</translation>
+    </message>
+    <message>
+        <source>Read stopped at %1 %; the radio was told to end and the document is unchanged.</source>
+        <translation>读频在 %1% 处停止；已通知对讲机结束，文档未改变。</translation>
+    </message>
+    <message>
+        <source>Write stopped at %1 %; the radio was told to end and holds part of this document: write it again before using the radio.</source>
+        <translation>写频在 %1% 处停止；已通知对讲机结束，对讲机中只有本文档的一部分：使用前请重新写频。</translation>
+    </message>
+    <message>
+        <source>%1  %2  (port %3)</source>
+        <translation>%1  %2（端口 %3）</translation>
     </message>
 </context>
 <context>
