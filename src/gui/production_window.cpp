@@ -260,6 +260,7 @@ void ProductionWindow::start() {
   for (const QString& path : paths)
     m_jobs.push_back(std::make_unique<CloneJob>(path, path, image, band, options));
   setRunning(true);
+  Q_EMIT runStarted();
   for (const auto& job : m_jobs) {
     CloneJob* raw = job.get();
     connect(raw, &CloneJob::stateChanged, this, [this, raw] { showJobState(*raw); });
@@ -361,6 +362,8 @@ void ProductionWindow::closeEvent(QCloseEvent* event) {
   m_closeWhenDone = true;
   stop();
 }
+
+void ProductionWindow::reject() { close(); }
 
 void ProductionWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslate();

@@ -24,7 +24,9 @@ class SerialLink;
 // radios on the ticked ports at once, each port a row with its state, a
 // running count of passed and failed radios, an optional CSV log, Start and
 // Stop. With "wait for the next radio" each port takes radio after radio
-// until Stop.
+// until Stop. Every radio of a run gets the image taken at Start; the owner
+// keeps the document from changing meanwhile (runStarted to runEnded), so the
+// window goes on naming what the radios get.
 class ProductionWindow : public QDialog {
   Q_OBJECT
  public:
@@ -57,21 +59,25 @@ class ProductionWindow : public QDialog {
   void stop();
   // Ends the run at once; the radios under way are told to leave programming mode.
   void abort();
+  // Names the image a run would write now (the open document has changed).
+  void showImage();
 
  Q_SIGNALS:
+  void runStarted();
   void runEnded();
 
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Escape closes as the close box does: a running window asks first.
+  void reject() override;
   void changeEvent(QEvent* event) override;
 
  private:
   void fillPorts();
   void retranslate();
   void showCounts();
-  void showImage();
   void setRunning(bool running);
   void chooseLogFile();
   void showJobState(const CloneJob& job);

@@ -17,7 +17,11 @@ namespace qx210 {
 
 WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rememberedPort,
                        PortCatalogue catalogue, QObject* parent)
-    : QObject(parent), m_parts(parts), m_serial(std::move(catalogue)), m_control(m_serial, m_prompts) {
+    : QObject(parent),
+      m_parts(parts),
+      m_document(document),
+      m_serial(std::move(catalogue)),
+      m_control(m_serial, m_prompts) {
   m_serial.setComPortNumber(rememberedPort);
   std::function<std::unique_ptr<QSettings>()> settings = parts.portSettings;
   if (!settings && !parts.catalogueSource) settings = [] { return PortCatalogue::openUserSettings(); };
@@ -88,7 +92,10 @@ WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rem
     connect(&m_control, &ExchangeControl::progressChanged, bar, &QProgressBar::setValue);
     connect(&m_control, &ExchangeControl::progressHidden, bar, &QProgressBar::hide);
   }
-  if (parts.setBusy) connect(&m_control, &ExchangeControl::busyChanged, this, parts.setBusy);
+  connect(&m_control, &ExchangeControl::busyChanged, this, [this](bool busy) {
+    m_exchanging = busy;
+    updateBusy();
+  });
   if (parts.statusBar) {
     m_status = new ExchangeStatus(m_control, parts.statusBar, parts.window, [this] { return portDescription(); }, this);
     // The result stays until the user changes something.
@@ -118,9 +125,14 @@ QString WindowLink::slotDescription(int slot) const {
 
 ProductionWindow* WindowLink::productionWindow() const { return m_production.data(); }
 
-void WindowLink::setBusy(bool busy) {
-  if (m_parts.setBusy) m_parts.setBusy(busy);
-  if (m_parts.testCommand) m_parts.testCommand->setEnabled(!busy);
+void WindowLink::setTesting(bool testing) {
+  m_testing = testing;
+  if (m_parts.testCommand) m_parts.testCommand->setEnabled(!testing);
+  updateBusy();
+}
+
+void WindowLink::updateBusy() {
+  if (m_parts.setBusy) m_parts.setBusy(m_exchanging || m_testing || m_programmingSeveral);
 }
 
 void WindowLink::showProductionWindow() {
@@ -130,6 +142,18 @@ void WindowLink::showProductionWindow() {
     hooks.acquirePorts = [this](const QStringList& paths) { return acquirePorts(paths); };
     hooks.releasePorts = [this] { releasePorts(); };
     m_production = new ProductionWindow(m_serial, std::move(hooks), m_parts.window);
+    // A run writes the image it took at Start into every radio: the document
+    // must stay that image until the run ends, or later radios and the
+    // window would disagree with the earlier ones.
+    connect(m_production, &ProductionWindow::runStarted, this, [this] {
+      m_programmingSeveral = true;
+      updateBusy();
+    });
+    connect(m_production, &ProductionWindow::runEnded, this, [this] {
+      m_programmingSeveral = false;
+      updateBusy();
+    });
+    connect(&m_document, &Document::changed, m_production, &ProductionWindow::showImage);
   }
   m_production->show();
   m_production->raise();
@@ -180,7 +204,7 @@ void WindowLink::testConnection() {
   m_testedSlot = slot;
   m_reopenAfterTest = m_serial.isOpen();
   m_serial.close();
-  setBusy(true);
+  setTesting(true);
   if (QLabel* label = m_parts.statusLabel) {
     label->setText(tr("Testing the connection on %1…").arg(path));
     label->show();
@@ -193,7 +217,7 @@ void WindowLink::onDoctorFinished(const DoctorReport& report) {
   if (m_reopenAfterTest || report.verdict == DoctorVerdict::RadioAnswers) m_serial.choosePort(m_testedSlot);
   m_reopenAfterTest = false;
   if (QLabel* label = m_parts.statusLabel) label->hide();
-  setBusy(false);
+  setTesting(false);
   const bool good = report.verdict == DoctorVerdict::RadioAnswers;
   ShowLocalizedMessage(tr("Port tested: %1").arg(slotDescription(m_testedSlot)) + QStringLiteral("\n\n") +
                            DescribeReport(report, CurrentLanguage()),

@@ -101,9 +101,14 @@ class WindowLink : public QObject {
   void onDoctorFinished(const DoctorReport& report);
   bool acquirePorts(const QStringList& paths);
   void releasePorts();
-  void setBusy(bool busy);
+  // The link doctor runs (or has ended).
+  void setTesting(bool testing);
+  // The window is busy, and its document takes no change, while any of its
+  // exchange, the link doctor or a run of several radios holds a radio.
+  void updateBusy();
 
   WindowLinkParts m_parts;
+  Document& m_document;
   SerialLink m_serial;
   MessageBoxPrompts m_prompts;
   ExchangeControl m_control;
@@ -117,6 +122,9 @@ class WindowLink : public QObject {
   int m_testedSlot = 0;
   bool m_reopenAfterTest = false;
   bool m_reopenAfterRun = false;
+  bool m_exchanging = false;
+  bool m_testing = false;
+  bool m_programmingSeveral = false;
 };
 
 }  // namespace qx210

@@ -17,9 +17,13 @@
 #include <memory>
 #include <vector>
 
+#include "core/channel.h"
 #include "core/clone_plan.h"
+#include "core/document.h"
 #include "core/language.h"
 #include "core/user_settings.h"
+#include "gui/channel_grid.h"
+#include "gui/document_history.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 #include "gui/production_window.h"
@@ -238,6 +242,39 @@ TEST_F(MainWindowFleetTest, ProductionRunBorrowsTheWindowsPort) {
   EXPECT_TRUE(link->serial().isOpen());  // and gives it back
   // The image written is the open document's.
   EXPECT_EQ(FirstDifference(m_window->document().image(), m_radios[0]->memory(), WrittenRanges(false)), -1);
+}
+
+// While radios are programmed the document takes no change, so every radio
+// gets, and the window shows, the image the run started with; Escape does not
+// hide a running window unasked.
+TEST_F(MainWindowFleetTest, TheDocumentStaysAsProgrammedWhileARunLasts) {
+  const QString port = addRadio({}, true, true);
+  openWindow(port);
+  RadioState next = m_window->document().state();
+  next.channel(1) = NewChannel(*Frequency::fromText(QStringLiteral("446.00625")));
+  m_window->document().apply(next, EditKind::Channel);
+  action("mnuProduction")->trigger();
+  ProductionWindow* window = m_window->radioLink()->productionWindow();
+  window->setTicked(port, true);
+  window->start();
+  ASSERT_TRUE(window->isRunning());
+  EXPECT_FALSE(m_window->readAction()->isEnabled());
+  m_window->grid()->setCurrentIndex(m_window->grid()->model()->index(0, kColRxFreq));
+  action("deleteChannelsAction")->trigger();
+  EXPECT_EQ(m_window->document().state(), next);
+  m_window->history().undoAction()->trigger();
+  EXPECT_EQ(m_window->document().state(), next);
+  m_answer = MessageResult::kNo;
+  QTest::keyClick(window, Qt::Key_Escape);
+  EXPECT_EQ(m_boxes.size(), 1);
+  EXPECT_TRUE(window->isVisible());
+
+  QSignalSpy ended(window, &ProductionWindow::runEnded);
+  window->stop();
+  ASSERT_TRUE(ended.wait(15000));
+  EXPECT_TRUE(m_window->readAction()->isEnabled());
+  action("deleteChannelsAction")->trigger();
+  EXPECT_FALSE(m_window->document().state().channel(1).inUse());
 }
 
 // Leaving during a run asks first; stopping tells the radio under way to
