@@ -222,6 +222,34 @@ TEST(SafeFile, RootSavesNeitherThroughAnotherUsersLinkNorTakeTheFile) {
   EXPECT_EQ(ReadRaw(users), Pattern(848));
 }
 
+// A file the user may not write stays as it is, even in a folder that would
+// let the user put another file in its place.
+TEST(SafeFile, AFileTheUserMayNotWriteIsReadOnlyToThem) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to run the check as the user nobody";
+  const passwd* nobody = ::getpwnam("nobody");
+  ASSERT_NE(nobody, nullptr);
+  QTemporaryDir dir;
+  const QString open = dir.filePath(QStringLiteral("open"));
+  ASSERT_TRUE(QDir().mkdir(open));
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(open).constData(), 0777), 0);
+  const QString file = open + QStringLiteral("/root.DAT");
+  WriteRaw(file, Pattern(30));
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0) ::_exit(3);
+    QString error;
+    const bool refused = IsReadOnlyFile(file) && !SaveFileAtomically(file, Pattern(848), error) &&
+                         error == QStringLiteral("it is read-only");
+    ::_exit(refused ? 0 : 1);
+  }
+  int status = -1;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_EQ(ReadRaw(file), Pattern(30));
+  EXPECT_EQ(QFileInfo(file).ownerId(), 0u);
+}
+
 // Runs `save` in a child process whose files may not grow beyond `limit`
 // bytes (a full disk, without a disk to fill). Returns what the child
 // reported: 0 the save said it failed, 1 it said it succeeded, else a crash.
