@@ -236,8 +236,9 @@ TEST_F(ChannelListCli, ImportReadsAllOfASlowPipeAndRefusesAnOversizedList) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("XDG_DATA_HOME"), test::CliHome().filePath(QStringLiteral("data")));
   process.setProcessEnvironment(environment);
-  process.start(QStringLiteral(QX210_CLI_PATH), {QStringLiteral("import"), QStringLiteral("--csv"), QStringLiteral("-"),
-                                                 QStringLiteral("--out"), path("slow.DAT"), QStringLiteral("--strict")});
+  process.start(QStringLiteral(QX210_CLI_PATH),
+                {QStringLiteral("import"), QStringLiteral("--csv"), QStringLiteral("-"), QStringLiteral("--out"),
+                 path("slow.DAT"), QStringLiteral("--strict")});
   ASSERT_TRUE(process.waitForStarted());
   process.write("Location,Frequency\n1,446.1");
   ASSERT_TRUE(process.waitForBytesWritten());

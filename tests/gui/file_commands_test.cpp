@@ -138,7 +138,8 @@ TEST_F(FileCommandsTest, SaveAsksBeforeReplacingAReadOnlyFileOrOneItCannotBackUp
   EXPECT_TRUE(files().save());
   const QByteArray second = contents(file);
   EXPECT_NE(second, first);
-  EXPECT_FALSE(QFile::permissions(file) & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+  EXPECT_FALSE(QFile::permissions(file) &
+               (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
 
   // The backup folder cannot be made where a file stands.
   ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));

@@ -162,8 +162,8 @@ TEST_F(CliFleetTest, ClonePortsAreDevicesNamedOnceAndNeverEmpty) {
   EXPECT_EQ(twice.exitCode, 2);
   EXPECT_TRUE(twice.err.contains(QStringLiteral("are the same port"))) << twice.err.toStdString();
   EXPECT_EQ(m_radios[0]->programRequests(), 0);
-  EXPECT_EQ(RunCli({QStringLiteral("clone"), QStringLiteral("--in"), file, QStringLiteral("--port"), QString()}).exitCode,
-            2);
+  const QStringList empty{QStringLiteral("clone"), QStringLiteral("--in"), file, QStringLiteral("--port"), QString()};
+  EXPECT_EQ(RunCli(empty).exitCode, 2);
   const CliRun null = RunCli({QStringLiteral("clone"), QStringLiteral("--in"), file, QStringLiteral("--port"),
                               QStringLiteral("/dev/null")});
   EXPECT_EQ(null.exitCode, 1);

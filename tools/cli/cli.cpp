@@ -151,7 +151,8 @@ bool SaveDataFile(const QString& path, const QByteArray& image, bool force) {
     }
     Err(QStringLiteral("qx210-cli: what %1 held is not backed up (--force): %2").arg(path, backupError));
   }
-  const FileResult written = WriteDataFile(path, image, kEnglish, force ? ReadOnlyFiles::Replace : ReadOnlyFiles::Refuse);
+  const FileResult written =
+      WriteDataFile(path, image, kEnglish, force ? ReadOnlyFiles::Replace : ReadOnlyFiles::Refuse);
   if (!written.ok) {
     Err(QStringLiteral("qx210-cli: %1").arg(written.error));
     return false;
