@@ -19,6 +19,8 @@ constexpr Bilingual kNoAnswerAfterBlock{"数据块 %1 之后没有应答。", "N
 constexpr Bilingual kDamagedAfterIdentification{"型号标识之后收到损坏的应答。",
                                                 "A damaged reply after the identification."};
 constexpr Bilingual kDamagedReply{"在 %1 处收到损坏的应答。", "A damaged reply at %1."};
+constexpr Bilingual kBandUnanswered{"频段不符的提问没有在对讲机等待的时间内得到回答。",
+                                    "The band question was not answered before the radio stopped waiting."};
 constexpr Bilingual kPortLost{"端口已断开。", "The port went away."};
 constexpr Bilingual kPortLostBecause{"端口已断开（%1）。", "The port went away (%1)."};
 
@@ -53,6 +55,8 @@ QString DescribeFailure(const CloneFailure& failure, UiLanguage language) {
                                  : say(kNoAnswerAfterBlock).arg(Address(failure.address));
     case Kind::DamagedReply:
       return failure.address < 0 ? say(kDamagedAfterIdentification) : say(kDamagedReply).arg(Address(failure.address));
+    case Kind::BandUnanswered:
+      return say(kBandUnanswered);
     case Kind::PortLost:
       return failure.reason.isEmpty() ? say(kPortLost) : say(kPortLostBecause).arg(failure.reason);
   }
@@ -75,6 +79,7 @@ QString FailureResult(const CloneFailure& failure) {
     case Kind::DamagedReply:
       return failure.address < 0 ? QStringLiteral("damaged reply after the identification")
                                  : QStringLiteral("damaged reply at %1").arg(Address(failure.address));
+    case Kind::BandUnanswered: return QStringLiteral("band question not answered");
     case Kind::PortLost: return QStringLiteral("port went away");
   }
   return QStringLiteral("failed");

@@ -18,6 +18,7 @@ struct CloneFailure {
     WrongIdentification,  // the answer to the identify request is not this radio's
     NoAnswerAfterBlock,   // silent after the block at `address` (-1: after the identification)
     DamagedReply,         // a reply that is not what the block at `address` calls for
+    BandUnanswered,       // the band question was still open when the radio's time ran out
     PortLost,             // the device went away
   };
 

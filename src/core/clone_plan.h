@@ -3,8 +3,13 @@
 #include <QByteArray>
 #include <QList>
 
-// Which radio addresses a write changes, and how an image read back from a
-// radio is compared with the image written to it.
+#include "core/radio_state.h"
+#include "core/state_fields.h"
+
+// Which radio addresses a write changes, what that changes in a radio, and
+// how an image read back from a radio is compared with the image written to
+// it. The write, its read-back and the question before a write all go by
+// the one list of written ranges.
 namespace qx210 {
 
 // Addresses [begin, end).
@@ -18,6 +23,17 @@ struct AddressRange {
 // the calibration block), 0x01B0-0x01BF and 0x0280-0x035F. The write itself
 // follows them.
 QList<AddressRange> WrittenRanges(bool calibrationIncluded);
+
+// The memory of a radio that held `radio` once `written` has been written to
+// it (both with address 0x0010 first): the written ranges as `written` has
+// them, the rest as it was.
+QByteArray ImageAfterWrite(const QByteArray& radio, const QByteArray& written, bool calibrationIncluded);
+
+// What writing `state` changes in a radio that holds `radio`: only what lies
+// in the written ranges counts (never the auto-dial memories, nor the
+// Duplicate setting, which the radio does not hold, nor the calibration
+// unless it is included).
+DifferenceCount WriteChanges(const QByteArray& radio, const RadioState& state, bool calibrationIncluded);
 
 // The first address inside `ranges` where `readBack` differs from `written`
 // (both images with address 0x0010 first), or -1 when they agree there. An

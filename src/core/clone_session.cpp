@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/bands.h"
 #include "core/clone_plan.h"
 #include "core/conversions.h"
 #include "core/memory_image.h"
@@ -23,13 +22,6 @@ constexpr int kWriteProgressStep = 10;
 
 const QString kAcknowledgeHex = QStringLiteral("06");
 
-// True when `hex` holds `needle` starting at a byte boundary.
-bool ContainsAtByteBoundary(const QString& hex, const QString& needle) {
-  for (qsizetype from = hex.indexOf(needle); from >= 0; from = hex.indexOf(needle, from + 1))
-    if (from % 2 == 0) return true;
-  return false;
-}
-
 // The block a write sends at or after `address`: blocks outside the written
 // ranges are skipped.
 int AdjustWriteAddress(int address, bool debugParametersUnlocked) {
@@ -39,6 +31,27 @@ int AdjustWriteAddress(int address, bool debugParametersUnlocked) {
 }
 
 }  // namespace
+
+int ProgressAtEnd(CloneDirection direction, bool calibrationIncluded) {
+  // One step per acknowledgement of the transfer phase: the one after the
+  // identification and one after each block.
+  int acknowledgements = 1;
+  int step = kWriteProgressStep;
+  if (direction == CloneDirection::Read) {
+    acknowledgements += (kReadEndAddress - kFirstBlockAddress) / kReadBlockSize;
+    step = kReadProgressStep;
+  } else {
+    for (const AddressRange& range : WrittenRanges(calibrationIncluded))
+      acknowledgements += (range.end - range.begin) / kWriteBlockSize;
+  }
+  int value = 0;
+  for (int i = 0; i < acknowledgements && value < kCloneProgressMaximum; ++i) value += step;
+  return value;
+}
+
+int ProgressPercent(int value, CloneDirection direction, bool calibrationIncluded) {
+  return qBound(0, value * 100 / ProgressAtEnd(direction, calibrationIncluded), 100);
+}
 
 QString CloneSession::text(const Bilingual& texts) const { return texts.text(m_host.language()); }
 
@@ -78,7 +91,7 @@ bool CloneSession::startExchange(CloneDirection direction, bool acknowledged) {
   m_watchdogCount = 0;
   m_lastBlock = -1;
   m_failure = {};
-  m_identification.clear();
+  m_identification.reset();
   transmitMessage(acknowledged ? QByteArray(1, clone_bytes::kIdentifyRequest) : clone_bytes::kProgramRequest);
   m_host.setStatusText(text(link_texts::kStatusRunning));
   // RetryCount is deliberately kept: ticks left from the last exchange bring
@@ -109,21 +122,12 @@ void CloneSession::handleReceivedBytes(const QByteArray& bytes) {
 }
 
 void CloneSession::handshake() {
-  const QString& uhf = m_uhfHex;
-  const QString& vhf = m_vhfHex;
-  // An identification: eight bytes with the model text in them. Its
-  // unexamined bytes may hold 06, so it is recognised before any
-  // acknowledgement, and a part of one is waited for.
-  const bool identification =
-      m_rxHex.size() == clone_bytes::kIdentificationLength * 2 && (m_rxHex.contains(uhf) || m_rxHex.contains(vhf));
-  const bool holdsModel = ContainsAtByteBoundary(m_rxHex, uhf) || ContainsAtByteBoundary(m_rxHex, vhf);
-  if (!identification && holdsModel) return;
-  if (identification) {
-    m_identification = QByteArray::fromHex(m_rxHex.toLatin1());
-    bool ok = false;
-    const int code = QStringView(m_rxHex).mid(clone_bytes::kBandCodeOffset * 2, 2).toInt(&ok, 16);
-    const int position = ok ? BandPositionForCode(static_cast<unsigned char>(code)) : -1;
-    if (position >= 0) m_radioBand = position;
+  // An identification is recognised before any acknowledgement: its
+  // unexamined bytes may hold 06, and a part of one is waited for.
+  const QByteArray received = QByteArray::fromHex(m_rxHex.toLatin1());
+  if (std::optional<RadioIdentification> identification = ParseIdentification(received)) {
+    if (identification->band >= 0) m_radioBand = identification->band;
+    m_identification = std::move(identification);
     m_phase = ClonePhase::Transfer;
     m_blockAddress = kFirstBlockAddress;
     m_lastBlock = -1;
@@ -135,8 +139,9 @@ void CloneSession::handshake() {
     transmitMessage(QByteArray(1, clone_bytes::kAcknowledge));
     return;
   }
+  if (HoldsModelText(received)) return;
 
-  if (ContainsAtByteBoundary(m_rxHex, kAcknowledgeHex)) {
+  if (received.contains(clone_bytes::kAcknowledge)) {
     if (!m_handshakeAcknowledged) {
       m_handshakeAcknowledged = true;
       m_watchdogCount = 0;
@@ -270,8 +275,13 @@ CloneFailure CloneSession::failureNow() const {
       failure.kind = silent ? Kind::NoIdentification : Kind::WrongIdentification;
     return failure;
   }
-  failure.kind = silent ? Kind::NoAnswerAfterBlock : Kind::DamagedReply;
   failure.address = m_lastBlock;
+  // The radio's acknowledgement came; it was the user's answer that did not.
+  if (m_questionOpen) {
+    failure.kind = Kind::BandUnanswered;
+    return failure;
+  }
+  failure.kind = silent ? Kind::NoAnswerAfterBlock : Kind::DamagedReply;
   return failure;
 }
 

@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 #include "core/clone_failure.h"
+#include "core/radio_identification.h"
 #include "core/ui_language.h"
 #include "core/layout.h"
 #include "core/memory_image.h"
@@ -44,6 +47,14 @@ inline constexpr int kReadEndAddress = kRadioImageEnd;
 inline constexpr int kWriteEndAddress = kImageEnd;
 inline constexpr int kCloneProgressMaximum = 460;
 
+// Where the progress of an exchange stands once it has gone through: after
+// the last acknowledgement of a read (425 of 460) or of a write (390, or
+// 400 with the calibration block). Percentages shown anywhere count towards
+// this, so they end at 100.
+int ProgressAtEnd(CloneDirection direction, bool calibrationIncluded);
+// `value` as a whole percentage of ProgressAtEnd, at most 100.
+int ProgressPercent(int value, CloneDirection direction, bool calibrationIncluded);
+
 // Messages of the clone protocol.
 namespace clone_bytes {
 inline constexpr char kAcknowledge = 0x06;
@@ -52,10 +63,6 @@ inline constexpr char kEnd = 0x45;  // "E"
 inline constexpr char kReadRequest = 0x52;  // "R"
 inline constexpr char kWriteBlock = 0x57;   // "W", also the first byte of a read reply
 inline const QByteArray kProgramRequest = QByteArrayLiteral("PROGRAM");
-inline const QByteArray kModelUhf = ToByteArray(layout::kModelUhf);
-inline const QByteArray kModelVhf = ToByteArray(layout::kModelVhf);
-inline constexpr int kIdentificationLength = 8;
-inline constexpr int kBandCodeOffset = 5;  // byte 6 of the identification
 inline constexpr int kReadReplyLength = 4 + kReadBlockSize;
 }  // namespace clone_bytes
 
@@ -160,8 +167,8 @@ class CloneSession {
   const QString& rxHex() const { return m_rxHex; }
   int blockAddress() const { return m_blockAddress; }
   int radioBand() const { return m_radioBand; }
-  // The identification the radio sent in this exchange; empty before it.
-  const QByteArray& identification() const { return m_identification; }
+  // The identification the radio sent in this exchange; none before it.
+  const std::optional<RadioIdentification>& identification() const { return m_identification; }
   const QByteArray& writeImage() const { return m_writeImage; }
   const QByteArray& readImage() const { return m_readImage; }
   int watchdogCount() const { return m_watchdogCount; }
@@ -193,7 +200,7 @@ class CloneSession {
   int m_blockAddress = 0;
   QByteArray m_writeImage;
   QByteArray m_readImage;
-  QByteArray m_identification;
+  std::optional<RadioIdentification> m_identification;
   int m_radioBand = 0;
   int m_watchdogCount = 0;
   int m_exchangeDone = 0;
@@ -216,8 +223,6 @@ class CloneSession {
   int m_lastBlock = -1;
   bool m_finishCountdown = true;
   CloneFailure m_failure;
-  const QString m_uhfHex = ToHexText(clone_bytes::kModelUhf);
-  const QString m_vhfHex = ToHexText(clone_bytes::kModelVhf);
 };
 
 }  // namespace qx210

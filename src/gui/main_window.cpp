@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "core/clone_plan.h"
 #include "core/language.h"
 #include "core/language_restore.h"
 #include "core/parameter_file.h"
@@ -216,20 +217,17 @@ bool MainWindow::confirmWrite() {
   QSettings settings = UserSettings();
   if (settings.value(QStringLiteral("confirmWrite"), true).toBool() == false) return true;
   QString change;
-  if (const std::optional<RadioState>& read = m_link->lastRead()) {
-    // Only what a write sends: the auto-dial memories never, the Duplicate
-    // setting is not in the memory at all, the calibration only while it is
-    // unlocked.
-    RadioState radio = *read;
-    radio.settings.optional.autoDial = m_document.state().settings.optional.autoDial;
-    radio.settings.optional.duplicate = m_document.state().settings.optional.duplicate;
-    if (!m_document.debugParametersUnlocked()) radio.settings.debug = m_document.state().settings.debug;
-    const DifferenceCount count = CountDifferences(radio, m_document.state());
+  if (const std::optional<QByteArray>& radio = m_link->radioImage()) {
+    const DifferenceCount count = WriteChanges(*radio, m_document.state(), m_document.debugParametersUnlocked());
     const QString channels = count.channels == 1 ? tr("1 channel") : tr("%1 channels").arg(count.channels);
     const QString others = count.settings == 1 ? tr("1 setting") : tr("%1 settings").arg(count.settings);
-    change = count.channels == 0 && count.settings == 0
-                 ? tr("Nothing differs from what was last read from the radio.")
-                 : tr("%1 and %2 differ from what was last read from the radio.").arg(channels, others);
+    const bool nothing = count.channels == 0 && count.settings == 0;
+    if (m_link->radioImageWritten())
+      change = nothing ? tr("Nothing differs from what was last written to the radio.")
+                       : tr("%1 and %2 differ from what was last written to the radio.").arg(channels, others);
+    else
+      change = nothing ? tr("Nothing differs from what was last read from the radio.")
+                       : tr("%1 and %2 differ from what was last read from the radio.").arg(channels, others);
   } else {
     change = tr("The radio has not been read in this run, so what will change in it is not known.");
   }

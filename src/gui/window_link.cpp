@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include "core/clone_plan.h"
 #include "core/document.h"
 #include "core/language.h"
 #include "gui/message_box.h"
@@ -37,8 +38,15 @@ WindowLink::WindowLink(Document& document, const WindowLinkParts& parts, int rem
             // which the read then replaces.
             if (m_parts.commitPendingEdit) m_parts.commitPendingEdit();
             document.loadImage(image, EditKind::ReadRadio, radioBand);
-            m_lastRead = document.state();
+            m_radioImage = image;
+            m_radioImageWritten = false;
           });
+  connect(&m_control, &ExchangeControl::finished, this, [this](ExchangeOutcome outcome) {
+    if (outcome != ExchangeOutcome::WriteComplete) return;
+    const QByteArray& written = m_control.session().writeImage();
+    m_radioImage = ImageAfterWrite(m_radioImage.value_or(written), written, m_control.calibrationIncluded());
+    m_radioImageWritten = true;
+  });
   // As the port window loads: scan the ports and open the remembered, the
   // only or the lowest one. The window itself is built when first shown.
   m_serial.scan(m_serial.comPortNumber());

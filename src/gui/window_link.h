@@ -82,8 +82,12 @@ class WindowLink : public QObject {
 
   // The port in use as the user knows it: "COM3 (/dev/ttyUSB0)".
   QString portDescription() const;
-  // What the last read of this run found in the radio, if there was one.
-  const std::optional<RadioState>& lastRead() const { return m_lastRead; }
+  // What the radio on the port holds as far as this run knows: the image last
+  // read, with every write since laid over it; none before the first read or
+  // write. After a write without a read only the written ranges are known.
+  const std::optional<QByteArray>& radioImage() const { return m_radioImage; }
+  // True when the last exchange that set radioImage() was a write.
+  bool radioImageWritten() const { return m_radioImageWritten; }
 
  Q_SIGNALS:
   void connectionTested(const qx210::DoctorReport& report);
@@ -101,7 +105,8 @@ class WindowLink : public QObject {
   LinkDoctor m_doctor;
   QPointer<PortWindow> m_portWindow;
   std::function<std::unique_ptr<QSettings>()> m_portSettings;
-  std::optional<RadioState> m_lastRead;
+  std::optional<QByteArray> m_radioImage;
+  bool m_radioImageWritten = false;
   QPointer<ProductionWindow> m_production;
   int m_testedSlot = 0;
   bool m_reopenAfterTest = false;

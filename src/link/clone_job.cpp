@@ -10,11 +10,6 @@ namespace qx210 {
 
 namespace {
 
-// Progress values of the protocol at the end of a write and of a read.
-constexpr int kWriteProgressEnd = 390;
-constexpr int kCalibratedWriteProgressEnd = 400;
-constexpr int kReadProgressEnd = 425;
-
 constexpr Bilingual kPassed{"写入成功", "passed"};
 constexpr Bilingual kVerifyFailed{"回读校验不符，首个不同的地址是 %1", "the read-back differs, first at %1"};
 constexpr Bilingual kBandMismatch{"对讲机的频段与数据不符", "the radio reports another band than the data"};
@@ -205,18 +200,15 @@ void CloneJob::beginWrite(bool acknowledged) {
 }
 
 void CloneJob::onIdentified() {
-  const QByteArray& identification = m_control->session().identification();
-  if (identification.size() > clone_bytes::kBandCodeOffset)
-    m_bandCode = static_cast<unsigned char>(identification.at(clone_bytes::kBandCodeOffset));
+  if (const std::optional<RadioIdentification>& identification = m_control->session().identification())
+    m_bandCode = identification->bandCode;
 }
 
 void CloneJob::onProgress(int value) {
-  if (m_state == CloneJobState::Writing) {
-    const int end = m_options.calibration ? kCalibratedWriteProgressEnd : kWriteProgressEnd;
-    setState(m_state, qMin(100, value * 100 / end));
-  } else if (m_state == CloneJobState::Verifying) {
-    setState(m_state, qMin(100, value * 100 / kReadProgressEnd));
-  }
+  if (m_state == CloneJobState::Writing)
+    setState(m_state, ProgressPercent(value, CloneDirection::Write, m_options.calibration));
+  else if (m_state == CloneJobState::Verifying)
+    setState(m_state, ProgressPercent(value, CloneDirection::Read, false));
 }
 
 void CloneJob::onReadCompleted(const QByteArray& image) { m_readBack = image; }

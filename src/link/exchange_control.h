@@ -52,6 +52,7 @@ class ExchangeControl : public QObject, private CloneHost {
   void setBandSource(std::function<int()> source) { m_bandSource = std::move(source); }
   // A write also sends the transmitter power calibration block.
   void setCalibrationIncluded(bool included) { m_calibrationIncluded = included; }
+  bool calibrationIncluded() const { return m_calibrationIncluded; }
   // The language of the status texts and prompts.
   void setLanguage(UiLanguage language) { m_language = language; }
 

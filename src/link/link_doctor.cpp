@@ -197,16 +197,20 @@ void LinkDoctor::evaluate(bool timedOut) {
     return;
   }
 
-  // The acknowledgement of a repeated program request may come late.
-  while (m_received.startsWith(clone_bytes::kAcknowledge)) m_received.remove(0, 1);
-  const bool model = m_received.contains(clone_bytes::kModelUhf) || m_received.contains(clone_bytes::kModelVhf);
-  if (model && m_received.size() == clone_bytes::kIdentificationLength) {
-    const auto code = static_cast<unsigned char>(m_received.at(clone_bytes::kBandCodeOffset));
-    m_report.model = m_received.contains(clone_bytes::kModelUhf) ? clone_bytes::kModelUhf : clone_bytes::kModelVhf;
-    m_report.bandCode = code;
-    m_report.band = BandPositionForCode(code);
+  // The identification is read as the exchange reads it, so a radio that
+  // passes here passes there.
+  if (const std::optional<RadioIdentification> identification = ParseIdentification(m_received)) {
+    m_report.model = identification->model;
+    m_report.bandCode = identification->bandCode;
+    m_report.band = identification->band;
     finish(DoctorVerdict::RadioAnswers);
     return;
+  }
+  // A 06 outside an identification is an acknowledgement to the exchange,
+  // which asks again: so does the doctor.
+  if (!HoldsModelText(m_received) && m_received.contains(clone_bytes::kAcknowledge)) {
+    m_received.clear();
+    send(QByteArray(1, clone_bytes::kIdentifyRequest));
   }
   if (timedOut) finish(DoctorVerdict::NotThisRadio);
 }

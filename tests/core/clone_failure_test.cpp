@@ -6,6 +6,7 @@
 
 #include "core/clone_plan.h"
 #include "core/clone_session.h"
+#include "core/codec.h"
 #include "core/lists.h"
 #include "support/fake_clone_host.h"
 
@@ -105,6 +106,20 @@ TEST_F(CloneFailureTest, DamagedReadReplyNamesItsBlock) {
   EXPECT_EQ(DescribeFailure(failure, kChinese), QString::fromUtf8("在 0x0090 处收到损坏的应答。"));
 }
 
+// The radio acknowledged; the user's answer to the band question is what
+// never came.
+TEST_F(CloneFailureTest, BandQuestionLeftOpenPastTheTimeOutIsNoDamagedReply) {
+  host.bandOverride = true;
+  host.bandPosition = 0;
+  sim::RadioProtocol radio("P2207", 0x01);
+  const CloneFailure failure = failAgainst(radio, true);
+  ASSERT_EQ(host.questions.size(), 1);
+  EXPECT_EQ(failure.kind, Kind::BandUnanswered);
+  EXPECT_EQ(DescribeFailure(failure, kEnglish),
+            QStringLiteral("The band question was not answered before the radio stopped waiting."));
+  EXPECT_EQ(FailureResult(failure), QStringLiteral("band question not answered"));
+}
+
 TEST_F(CloneFailureTest, LostPortIsReportedWithTheSystemsWords) {
   ASSERT_TRUE(session.startReadExchange());
   CloneFailure lost;
@@ -134,7 +149,8 @@ TEST_F(CloneFailureTest, WriteAfterSomeoneElsesAcknowledgementStartsWithTheIdent
   EXPECT_EQ(host.countSent(kProgram), 0);
   EXPECT_EQ(radio.programRequests(), 1);
   EXPECT_EQ(radio.writtenAddresses().size(), 38);
-  EXPECT_EQ(session.identification(), QByteArray::fromHex("5033323037" "33" "F8FF"));
+  ASSERT_TRUE(session.identification());
+  EXPECT_EQ(session.identification()->bandCode, 0x33);
 }
 
 TEST_F(CloneFailureTest, WithoutTheCountdownTheSessionIsReadyAtOnce) {
@@ -231,6 +247,35 @@ TEST(ClonePlan, FirstDifferenceLooksOnlyAtWrittenRanges) {
   EXPECT_EQ(FirstDifference(written, readBack, plain), 0x0150);
   // A read-back that ends early differs at its first missing address.
   EXPECT_EQ(FirstDifference(written, written.left(0x0100 - 0x10), plain), 0x0100);
+}
+
+// What the question before a write counts goes by the written ranges alone:
+// the auto-dial memories, Duplicate and (while locked) the calibration never
+// change in the radio, so they never count.
+TEST(ClonePlan, WriteChangesCountOnlyWhatTheWriteSends) {
+  const QByteArray radio = EncodeImage(RadioState{}) + QByteArray(1024 - 848, '\xFF');
+  RadioState read;
+  ASSERT_TRUE(DecodeImage(radio, read));
+  EXPECT_EQ(WriteChanges(radio, read, false).channels, 0);
+  EXPECT_EQ(WriteChanges(radio, read, false).settings, 0);
+
+  RadioState edited = read;
+  edited.settings.optional.autoDial[0] = QStringLiteral("123");
+  edited.settings.optional.duplicate = 1 - read.settings.optional.duplicate;
+  edited.settings.debug.txHighPower = 10;
+  EXPECT_EQ(WriteChanges(radio, edited, false).settings, 0);
+  EXPECT_EQ(WriteChanges(radio, edited, true).settings, 1);
+  edited.channel(2) = NewChannel(*Frequency::fromText(QStringLiteral("146.00000")));
+  edited.settings.keys.pf2 = 3;
+  const DifferenceCount count = WriteChanges(radio, edited, false);
+  EXPECT_EQ(count.channels, 1);
+  EXPECT_EQ(count.settings, 1);
+
+  // What the radio holds once that is written: nothing left to change.
+  const QByteArray after = ImageAfterWrite(radio, EncodeImage(edited), false);
+  EXPECT_EQ(after.mid(0x01C0 - 0x10, 0xC0), radio.mid(0x01C0 - 0x10, 0xC0));  // the auto-dial memories among them
+  EXPECT_EQ(WriteChanges(after, edited, false).channels, 0);
+  EXPECT_EQ(WriteChanges(after, edited, false).settings, 0);
 }
 
 TEST(CloneFailureText, BytesAreShownAsHexWithTheirTextWhenPrintable) {

@@ -169,7 +169,8 @@ TEST_F(MainWindowLink, AWriteIsAskedForWithThePortAndWhatChanges) {
   startRadio(SampleImage());
   openWindow(m_radio->slavePath());
   QStringList questions;
-  std::deque<std::pair<int, bool>> replies{{MessageResult::kCancel, false}, {MessageResult::kWrite, true}};
+  std::deque<std::pair<int, bool>> replies{
+      {MessageResult::kCancel, false}, {MessageResult::kWrite, false}, {MessageResult::kWrite, true}};
   SetMessageBoxHook([&](QMessageBox& box) {
     m_boxes << box.text();
     if (!box.checkBox()) return static_cast<int>(MessageResult::kOk);
@@ -200,9 +201,16 @@ TEST_F(MainWindowLink, AWriteIsAskedForWithThePortAndWhatChanges) {
   EXPECT_TRUE(questions[1].contains(QStringLiteral("1 channel and 2 settings differ"))) << questions[1].toStdString();
   ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
   ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->writeAction()->isEnabled(); }, 5000));
+  // Right after the write, the radio holds what was written.
+  m_window->writeAction()->trigger();
+  ASSERT_EQ(questions.size(), 3);
+  EXPECT_TRUE(questions[2].endsWith(QStringLiteral("Nothing differs from what was last written to the radio.")))
+      << questions[2].toStdString();
+  ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->writeAction()->isEnabled(); }, 5000));
   // Not asked again.
   m_window->writeAction()->trigger();
-  EXPECT_EQ(questions.size(), 2);
+  EXPECT_EQ(questions.size(), 3);
   ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
 }
 

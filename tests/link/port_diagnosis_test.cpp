@@ -4,9 +4,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/radio_identification.h"
 #include "link/link_doctor.h"
 #include "link/port_diagnosis.h"
 #include "pty_radio.h"
@@ -93,6 +95,37 @@ TEST(LinkDoctor, GoingAwayMidTestSendsEnd) {
   }
   EXPECT_TRUE(QTest::qWaitFor([&] { return radio.endsReceived() == 1; }, 2000));
   radio.stop();
+}
+
+// The doctor reads the identification as the exchange does: what one
+// refuses, the other refuses too.
+TEST(LinkDoctor, AnswersOnlyForAnIdentificationTheExchangeTakes) {
+  const QByteArray good = QByteArray::fromHex("5033323037" "43" "0606");
+  const QByteArray cases[] = {
+      good,
+      QByteArray::fromHex("06") + good,         // a late acknowledgement in front
+      QByteArray::fromHex("0503332303733FFF"),  // the model's digits half a byte off
+  };
+  for (const QByteArray& identification : cases) {
+    sim::RadioProtocol protocol;
+    protocol.setIdentification(identification);
+    sim::PtyRadio radio(std::move(protocol), {});
+    ASSERT_TRUE(radio.open());
+    radio.start();
+    LinkDoctor doctor;
+    QSignalSpy finished(&doctor, &LinkDoctor::finished);
+    doctor.start(radio.slavePath());
+    ASSERT_TRUE(finished.wait(5000));
+    const auto report = finished.first().first().value<DoctorReport>();
+    const bool takes = ParseIdentification(identification).has_value();
+    EXPECT_EQ(takes, identification == good);
+    EXPECT_EQ(report.verdict, takes ? DoctorVerdict::RadioAnswers : DoctorVerdict::NotThisRadio)
+        << identification.toHex(' ').toStdString();
+    if (takes) {
+      EXPECT_EQ(report.band, 2);
+    }
+    radio.stop();
+  }
 }
 
 }  // namespace

@@ -97,14 +97,15 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
   ExchangeControl control(link, prompts);
   control.setLanguage(language);
   control.setBandOverrideEnabled(forceBand);
-  control.setCalibrationIncluded(!isRead && parser.isSet(QStringLiteral("calibration")));
+  const bool calibration = !isRead && parser.isSet(QStringLiteral("calibration"));
+  control.setCalibrationIncluded(calibration);
   control.setImageSource([&image] { return image; });
   control.setBandSource([band] { return band; });
 
   const bool progressOnTerminal = StandardErrorIsTerminal();
   int lastPercent = -1;
   QObject::connect(&control, &ExchangeControl::progressChanged, &control, [&](int value) {
-    const int percent = value * 100 / kCloneProgressMaximum;
+    const int percent = ProgressPercent(value, isRead ? CloneDirection::Read : CloneDirection::Write, calibration);
     if (percent == lastPercent || !progressOnTerminal) return;
     lastPercent = percent;
     prompts.showProgress(name, percent);

@@ -44,6 +44,8 @@
     <message><source>%1 settings</source><translation>%1 项设置</translation></message>
     <message><source>Nothing differs from what was last read from the radio.</source><translation>与上次从对讲机读出的数据相比，没有不同。</translation></message>
     <message><source>%1 and %2 differ from what was last read from the radio.</source><translation>与上次从对讲机读出的数据相比，有%1和%2不同。</translation></message>
+    <message><source>Nothing differs from what was last written to the radio.</source><translation>与上次写入对讲机的数据相比，没有不同。</translation></message>
+    <message><source>%1 and %2 differ from what was last written to the radio.</source><translation>与上次写入对讲机的数据相比，有%1和%2不同。</translation></message>
     <message><source>The radio has not been read in this run, so what will change in it is not known.</source><translation>本次运行中尚未读取过对讲机，无法得知写入会改变哪些内容。</translation></message>
     <message><source>Write to the radio on %1?</source><translation>写入连接在 %1 上的对讲机吗？</translation></message>
     <message><source>The radio is being read or written. Stop and exit?</source><translation>正在读写对讲机。要停止并退出吗？</translation></message>
