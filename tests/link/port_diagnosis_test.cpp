@@ -73,8 +73,9 @@ TEST(PortDiagnosis, ChecksWithoutOpening) {
   EXPECT_EQ(DiagnosePort(dir.filePath(QStringLiteral("link"))).problem, PortProblem::Missing);
   // A device that is no terminal is no serial port, where the system says
   // which class a device is of.
-  if (QFileInfo::exists(QStringLiteral("/sys/dev/char")))
+  if (QFileInfo::exists(QStringLiteral("/sys/dev/char"))) {
     EXPECT_EQ(DiagnosePort(QStringLiteral("/dev/null")).problem, PortProblem::NotSerial);
+  }
   EXPECT_TRUE(PortHolders(dir.filePath(QStringLiteral("ttyNONE"))).isEmpty());
 }
 
