@@ -3,7 +3,8 @@
 # desktop would see it: every file in place, the desktop entry, AppStream data
 # and MIME entry valid, the manual pages render without warnings and name
 # every verb and option the programs have, the icons have their sizes, and the
-# installed programs run without a display and find their user guide.
+# installed programs run without a display and find their user guide and the
+# channel plans.
 #   scripts/check-install.sh BUILD-DIR [PREFIX]
 # PREFIX defaults to BUILD-DIR/install-check (emptied first). CTest runs this
 # as the test "install_tree".
@@ -39,6 +40,8 @@ expected=(
   "share/doc/qx210/ZERATH QX-210 Radio Software V1.80.html"
   share/doc/qx210/copyright share/doc/qx210/changelog.gz
 )
+plans=(pmr446 frs gmrs business-uhf murs)
+for plan in "${plans[@]}"; do expected+=("share/qx210/plans/$plan.csv"); done
 for size in 16 22 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png"); done
 for file in "${expected[@]}"; do
   [[ -e "$prefix/$file" ]] || fail "$file is not installed"
@@ -109,6 +112,20 @@ if grep -qF "User guide: $guide" <<<"$help" && ! grep -q "not installed" <<<"$he
   ok "the installed qx210 finds its user guide"
 else
   fail "qx210 --help does not name the installed guide $guide: $help"
+fi
+
+# The installed command line finds the installed plans, and a plan makes a data file.
+mkdir -p "$prefix/home"
+listed="$(env -u XDG_DATA_HOME "${nodisplay[@]}" "$prefix/bin/qx210-cli" import --plan list 2>/dev/null | cut -f1 | sort | tr '\n' ' ')"
+if [[ "$listed" == "$(printf '%s\n' "${plans[@]}" | sort | tr '\n' ' ')" ]]; then
+  ok "the installed qx210-cli lists the plans: $listed"
+else
+  fail "qx210-cli import --plan list gives '$listed', not the installed plans ${plans[*]}"
+fi
+if out="$(env -u XDG_DATA_HOME "${nodisplay[@]}" "$prefix/bin/qx210-cli" import --plan pmr446 --out "$prefix/home/pmr446.DAT" 2>&1)"; then
+  ok "qx210-cli import --plan pmr446: $out"
+else
+  fail "qx210-cli import --plan pmr446: $out"
 fi
 
 # The manual pages keep up with the programs: every verb of qx210-cli and

@@ -34,6 +34,8 @@
 #
 # In the scratch folder, "build" stands for the build directory, and the
 # programs of the build (and ~/.local/bin) come first on PATH.
+#
+# Every channel plan the README names must be one that qx210-cli offers.
 set -uo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -237,6 +239,21 @@ for meta in $(ls "$scratch"/blocks/*.meta | sort -V); do
   esac
 done
 stop_background
+
+# Every plan the README names (`--plan NAME`, or `NAME` in the first column
+# of the plan table) is one that the build offers.
+offered="$(cd "$scratch/work" && qx210-cli import --plan list 2>/dev/null | cut -f1)"
+named="$( (grep -oE -- '--plan [a-z0-9-]+' "$readme" | cut -d' ' -f2
+           sed -n '/^| Plan |/,/^$/s/^| `\([a-z0-9-]*\)` |.*/\1/p' "$readme") | sort -u)"
+for plan in $named; do
+  [[ "$plan" == list ]] && continue
+  line="$(grep -nE -m1 -- "(--plan |\| \`)$plan" "$readme" | cut -d: -f1)"
+  if grep -qxF -- "$plan" <<<"$offered"; then
+    ok "qx210-cli import --plan list offers $plan"
+  else
+    fail "the README names the plan $plan, which qx210-cli import --plan list does not offer"
+  fi
+done
 
 if ((count == 0)); then
   echo "FAIL: README.md has no shell block at all" >&2

@@ -79,9 +79,15 @@ struct ChannelImport {
 // tabs or semicolons (GuessSeparator).
 ChannelImport ImportChannelList(const QString& text, const ImportOptions& options);
 
-// `state` with the imported channels in place; every other channel, the band
-// and the settings as they were.
-RadioState ApplyImport(const ChannelImport& import, const RadioState& state);
+// How an import meets the channels there are.
+enum class ImportMode {
+  Merge,    // channels no row reaches keep what they hold
+  Replace,  // channels no row reaches are emptied
+};
+
+// `state` with the imported channels in place; the other channels as `mode`
+// says, the band and the settings as they were.
+RadioState ApplyImport(const ChannelImport& import, const RadioState& state, ImportMode mode = ImportMode::Merge);
 
 // The lines of an import report in `language`: a "line N: ..." line for every
 // row not imported and for every adjusted value, then the notices.

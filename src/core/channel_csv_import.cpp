@@ -478,10 +478,14 @@ ChannelImport ImportChannelList(const QString& text, const ImportOptions& option
   return ImportRecords(ParseCsv(text, GuessSeparator(text)), options);
 }
 
-RadioState ApplyImport(const ChannelImport& import, const RadioState& state) {
+RadioState ApplyImport(const ChannelImport& import, const RadioState& state, ImportMode mode) {
   RadioState next = state;
-  for (int n = 1; n <= kChannelCount; ++n)
-    if (const auto& channel = import.channels[static_cast<std::size_t>(n - 1)]) next.channel(n) = *channel;
+  for (int n = 1; n <= kChannelCount; ++n) {
+    if (const auto& channel = import.channels[static_cast<std::size_t>(n - 1)])
+      next.channel(n) = *channel;
+    else if (mode == ImportMode::Replace)
+      next.channel(n) = Channel{};
+  }
   return next;
 }
 

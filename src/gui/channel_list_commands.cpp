@@ -10,10 +10,12 @@
 #endif
 
 #include "core/channel_csv.h"
+#include "core/channel_plans.h"
 #include "core/csv.h"
 #include "core/document.h"
 #include "core/language.h"
 #include "core/safe_file.h"
+#include "gui/channel_plan_dialog.h"
 #include "gui/channel_sheet.h"
 #include "gui/file_chooser.h"
 #include "gui/import_preview_dialog.h"
@@ -30,7 +32,29 @@ QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 }  // namespace
 
 ChannelListCommands::ChannelListCommands(Document& document, FileChooser& chooser, QWidget* parent)
-    : QObject(parent), m_document(document), m_chooser(chooser), m_parent(parent) {}
+    : QObject(parent),
+      m_document(document),
+      m_chooser(chooser),
+      m_parent(parent),
+      m_stockPlans(StockPlanFolder()),
+      m_userPlans(UserPlanFolder()) {}
+
+void ChannelListCommands::setPlanFolders(const QString& stock, const QString& user) {
+  m_stockPlans = stock;
+  m_userPlans = user;
+}
+
+bool ChannelListCommands::newFromPlan(const std::function<bool()>& maySetAside) {
+  ChannelPlanDialog dialog(FindPlans(m_stockPlans, m_userPlans), m_document.state().band, m_userPlans, m_parent);
+  const bool accepted = m_planAnswer ? m_planAnswer(dialog) : dialog.exec() == QDialog::Accepted;
+  const PlanImport* plan = dialog.chosen();
+  if (!accepted || !plan || plan->error || plan->import.placedCount() == 0) return false;
+  if (maySetAside && !maySetAside()) return false;
+  // Like New, the result belongs to no file; the band and the settings stay.
+  m_document.apply(ApplyImport(plan->import, m_document.state(), ImportMode::Replace), EditKind::Import);
+  m_document.setFilePath(QString());
+  return true;
+}
 
 void ChannelListCommands::importChannels(int startChannel) {
   const QString path = m_chooser.openFile(tr("Channel lists (*.csv *.CSV *.txt)"));
@@ -53,10 +77,10 @@ bool ChannelListCommands::importPath(const QString& path, int startChannel) {
                          MessageStyle::kIconStop);
     return false;
   }
-  ImportPreviewDialog preview(import, QFileInfo(path).fileName(), m_parent);
+  ImportPreviewDialog preview(import, m_document.state(), QFileInfo(path).fileName(), m_parent);
   const bool accepted = m_previewAnswer ? m_previewAnswer(preview) : preview.exec() == QDialog::Accepted;
   if (!accepted || import.placedCount() == 0) return false;
-  m_document.apply(ApplyImport(import, m_document.state()), EditKind::Import);
+  m_document.apply(ApplyImport(import, m_document.state(), preview.mode()), EditKind::Import);
   return true;
 }
 

@@ -185,7 +185,7 @@ void MainWindow::updateEnabled() {
   m_toolBar->setEnabled(!m_busy);
   m_programmingMenu->setEnabled(!m_busy);
   for (QAction* action : {m_readAction, m_writeAction, m_readButton, m_writeButton, m_newAction, m_openAction,
-                          m_restoreAction, m_importAction})
+                          m_restoreAction, m_importAction, m_planAction})
     action->setEnabled(!m_busy);
   m_recentMenu->setEnabled(!m_busy && !m_recentMenu->isEmpty());
   m_history->setBlocked(m_busy);

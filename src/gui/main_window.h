@@ -146,6 +146,7 @@ class MainWindow : public QMainWindow {
   QMenu* m_languageMenu = nullptr;
   QMenu* m_helpMenu = nullptr;
   QAction* m_newAction = nullptr;
+  QAction* m_planAction = nullptr;
   QAction* m_openAction = nullptr;
   QAction* m_saveAction = nullptr;
   QAction* m_saveAsAction = nullptr;

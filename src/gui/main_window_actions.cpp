@@ -38,6 +38,7 @@ void MainWindow::createMenus() {
   m_fileMenu->setObjectName(QStringLiteral("mnuFile"));
   m_newAction = AddAction(m_fileMenu, "mnuNew");
   m_newAction->setShortcut(QKeySequence::New);
+  m_planAction = AddAction(m_fileMenu, "newFromPlanAction");
   m_openAction = AddAction(m_fileMenu, "mnuOpen");
   m_openAction->setShortcut(QKeySequence::Open);
   m_recentMenu = m_fileMenu->addMenu(QString());
@@ -104,6 +105,10 @@ void MainWindow::createMenus() {
   connect(m_newAction, &QAction::triggered, this, [this] {
     commitPendingEdit();
     m_files->newChannels();
+  });
+  connect(m_planAction, &QAction::triggered, this, [this] {
+    commitPendingEdit();
+    m_lists->newFromPlan([this] { return m_files->maySetDocumentAside(); });
   });
   connect(m_openAction, &QAction::triggered, this, [this] {
     commitPendingEdit();
@@ -207,6 +212,7 @@ void MainWindow::applyLanguageCaptions() {
 
   m_fileMenu->setTitle(tr("File(&F)"));
   m_newAction->setText(tr("New(&N)"));
+  m_planAction->setText(tr("New from channel p&lan…"));
   m_openAction->setText(tr("Open(&O)"));
   m_recentMenu->setTitle(tr("Recent Files"));
   m_saveAction->setText(tr("Save(&S)"));

@@ -370,5 +370,46 @@ TEST_F(ChannelListCli, DiffStatusesAndLines) {
   EXPECT_EQ(RunCli({QStringLiteral("diff"), QStringLiteral("--bogus"), path("a.DAT"), path("b.DAT")}).exitCode, 2);
 }
 
+TEST_F(ChannelListCli, PlansAreListedAndReplaceEveryChannel) {
+  const auto arg = [](const char* text) { return QString::fromLatin1(text); };
+  const CliRun list = RunCli({arg("import"), arg("--plan"), arg("list")});
+  EXPECT_EQ(list.exitCode, 0) << list.err.toStdString();
+  const QStringList lines = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 5) << list.out.toStdString();
+  EXPECT_TRUE(lines.first().startsWith(arg("pmr446\t")));
+  EXPECT_TRUE(list.out.contains(arg("murs\tMURS (Multi-Use Radio Service, USA, VHF) (band 136-174MHz)")));
+
+  RadioState base = Sample();
+  base.channel(16) = NewChannel(Mhz("450.00000"));
+  writeState("base.DAT", base);
+  const CliRun run = RunCli({arg("import"), arg("--plan"), arg("PMR446"), arg("--in"), path("base.DAT"), arg("--out"),
+                             path("pmr.DAT")});
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const RadioState pmr = readState("pmr.DAT");
+  EXPECT_EQ(pmr.channel(16).rx, Mhz("446.19375"));
+  EXPECT_FALSE(pmr.channel(16).highPower);
+  EXPECT_EQ(pmr.settings.panel.squelchLevel, 5);
+  // A plan of ten channels empties the six after them.
+  EXPECT_EQ(RunCli({arg("import"), arg("--plan"), arg("business-uhf"), arg("--in"), path("base.DAT"), arg("--out"),
+                    path("business.DAT")})
+                .exitCode,
+            0);
+  EXPECT_FALSE(readState("business.DAT").channel(16).inUse());
+
+  const CliRun unknown = RunCli({arg("import"), arg("--plan"), arg("pmr999"), arg("--out"), path("x.DAT")});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_TRUE(unknown.err.contains(arg("--plan list"))) << unknown.err.toStdString();
+  EXPECT_EQ(RunCli({arg("import"), arg("--plan"), arg("pmr446"), arg("--csv"), path("a.csv"), arg("--out"), path("x.DAT")})
+                .exitCode,
+            2);
+  const CliRun vhf = RunCli({arg("import"), arg("--plan"), arg("murs"), arg("--out"), path("x.DAT")});
+  EXPECT_EQ(vhf.exitCode, 5);
+  EXPECT_TRUE(vhf.err.contains(arg("the plan murs needs band 136-174MHz, not 400-480MHz"))) << vhf.err.toStdString();
+  EXPECT_FALSE(QFile::exists(path("x.DAT")));
+  EXPECT_EQ(RunCli({arg("import"), arg("--plan"), arg("murs"), arg("--band"), arg("136-174"), arg("--out"), path("x.DAT")})
+                .exitCode,
+            0);
+}
+
 }  // namespace
 }  // namespace qx210

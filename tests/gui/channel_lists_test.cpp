@@ -11,8 +11,13 @@
 #include <sys/stat.h>
 #endif
 
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+
 #include "core/channel_csv.h"
 #include "gui/channel_list_commands.h"
+#include "gui/channel_plan_dialog.h"
 #include "gui/channel_sheet.h"
 #include "gui/document_history.h"
 #include "gui/import_preview_dialog.h"
@@ -89,6 +94,78 @@ TEST_F(ChannelListsTest, AnOversizedListIsRefusedWithAMessage) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_TRUE(boxes[0].text.endsWith(QStringLiteral("it is larger than 4 MiB and is not read")))
       << boxes[0].text.toStdString();
+  EXPECT_FALSE(channel(1).inUse());
+}
+
+TEST_F(ChannelListsTest, ThePreviewShowsEachChannelNowAndAfterAndReplacesOrMerges) {
+  typeFrequency(3, kColRxFreq, QStringLiteral("450"));
+  const QByteArray reason = "Tone \"Bogus\" is not blank, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross";
+  const QString list = write("list.csv",
+                             "Location,Frequency,Duplex,Offset,Tone,Mode\n"
+                             "1,446.006250,,0,,NFM\n"
+                             "2,446.018750,,0,Bogus,NFM\n");
+  int previews = 0;
+  window->channelLists().setPreviewAnswer([&](ImportPreviewDialog& preview) {
+    ++previews;
+    QTableWidget* channels = preview.channelTable();
+    EXPECT_EQ(channels->rowCount(), kChannelCount);
+    EXPECT_TRUE(channels->item(0, 0)->text().isEmpty());
+    EXPECT_TRUE(channels->item(0, 1)->text().startsWith(QStringLiteral("446.00625")));
+    EXPECT_TRUE(channels->item(2, 0)->text().startsWith(QStringLiteral("450.00000")));
+    EXPECT_EQ(channels->item(2, 1)->text(), channels->item(2, 0)->text());  // merged: kept
+    EXPECT_TRUE(channels->item(0, 1)->font().bold());
+    EXPECT_FALSE(channels->item(2, 1)->font().bold());
+    preview.replaceButton()->click();
+    EXPECT_TRUE(channels->item(2, 1)->text().isEmpty());  // replaced: emptied
+    EXPECT_TRUE(channels->item(2, 1)->font().bold());
+    // The left-out row's reason whole, as its tip.
+    QTableWidget* rows = preview.table();
+    EXPECT_EQ(rows->item(1, rows->columnCount() - 1)->toolTip(), QString::fromUtf8(reason));
+    if (previews == 1) preview.mergeButton()->click();
+    return true;
+  });
+  ASSERT_TRUE(window->channelLists().importPath(list));
+  EXPECT_TRUE(channel(3).inUse());
+  EXPECT_TRUE(channel(1).inUse());
+  undo();
+  ASSERT_TRUE(window->channelLists().importPath(list));
+  EXPECT_FALSE(channel(3).inUse());
+  EXPECT_TRUE(channel(1).inUse());
+  undo();
+  EXPECT_TRUE(channel(3).inUse());
+  EXPECT_FALSE(channel(1).inUse());
+}
+
+TEST_F(ChannelListsTest, ANewSetFromAChannelPlanIsOneStep) {
+  typeFrequency(3, kColRxFreq, QStringLiteral("450"));
+  window->history().markClean();
+  window->channelLists().setPlanFolders(QStringLiteral(QX210_PLANS_DIR), dir.filePath(QStringLiteral("plans")));
+  window->channelLists().setPlanAnswer([&](ChannelPlanDialog& dialog) {
+    EXPECT_EQ(dialog.planList()->count(), 5);
+    // The list has the keys: Down picks the next plan, and its channels show.
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == dialog.planList(); }, 2000));
+    QTest::keyClick(dialog.planList(), Qt::Key_Down);
+    EXPECT_EQ(dialog.table()->item(7, 0)->text(), QStringLiteral("467.56250"));  // FRS 8
+    // A VHF plan does not fit the UHF band, and says which band it needs.
+    EXPECT_TRUE(dialog.selectPlan(QStringLiteral("murs")));
+    EXPECT_TRUE(dialog.fitLabel()->text().contains(QStringLiteral("136-174MHz")));
+    EXPECT_FALSE(dialog.createButton()->isEnabled());
+    EXPECT_TRUE(dialog.selectPlan(QStringLiteral("pmr446")));
+    EXPECT_TRUE(dialog.createButton()->isEnabled());
+    EXPECT_EQ(dialog.table()->item(15, 0)->text(), QStringLiteral("446.19375"));
+    return true;
+  });
+  window->findChild<QAction*>(QStringLiteral("newFromPlanAction"))->trigger();
+  for (int n = 1; n <= kChannelCount; ++n) {
+    EXPECT_EQ(channel(n).rx.tenHertz(), 44600625 + 1250 * (n - 1)) << n;
+    EXPECT_FALSE(channel(n).wide || channel(n).highPower) << n;
+  }
+  EXPECT_TRUE(document().filePath().isEmpty());
+  EXPECT_TRUE(document().isModified());
+  undo();
+  EXPECT_EQ(channel(3).rx, Mhz("450.00000"));
   EXPECT_FALSE(channel(1).inUse());
 }
 

@@ -18,6 +18,8 @@
 
 #include "gui/cell_editors.h"
 #include "gui/channel_grid.h"
+#include "gui/channel_list_commands.h"
+#include "gui/channel_plan_dialog.h"
 #include "gui/debug_parameters_dialog.h"
 #include "gui/dialog_set.h"
 #include "gui/file_commands.h"
@@ -366,6 +368,25 @@ TEST_F(MainWindowLink, WriteSendsTheFrequencyStillBeingTyped) {
   EXPECT_EQ(written.channel(4).rx.text(), QStringLiteral("146.50000"));
   EXPECT_EQ(written.channel(4).tx.text(), QStringLiteral("146.50000"));
   EXPECT_EQ(written.channel(1), document().state().channel(1));
+  EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join(QLatin1Char('|')).toStdString();
+}
+
+// A PMR446 set made from the stock plan in one step goes into a UHF radio whole.
+TEST_F(MainWindowLink, ASetFromAChannelPlanIsWrittenToTheRadio) {
+  m_radio = std::make_unique<sim::PtyRadio>(sim::RadioProtocol(), sim::LineOptions{});  // 400-480MHz
+  ASSERT_TRUE(m_radio->open());
+  m_radio->start();
+  openWindow(m_radio->slavePath());
+  m_window->channelLists().setPlanFolders(QStringLiteral(QX210_PLANS_DIR), m_dir.filePath(QStringLiteral("plans")));
+  m_window->channelLists().setPlanAnswer(
+      [](ChannelPlanDialog& dialog) { return dialog.selectPlan(QStringLiteral("pmr446")); });
+  m_window->findChild<QAction*>(QStringLiteral("newFromPlanAction"))->trigger();
+  ASSERT_EQ(document().state().channel(16).rx.text(), QStringLiteral("446.19375"));
+  m_window->toolbarWriteAction()->trigger();
+  ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
+  RadioState written;
+  ASSERT_TRUE(DecodeImage(m_radio->memory(), written));
+  EXPECT_EQ(written.channels, document().state().channels);
   EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join(QLatin1Char('|')).toStdString();
 }
 

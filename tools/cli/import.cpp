@@ -1,9 +1,11 @@
 // The import verb: a channel list (CSV) into the channels of a data file.
+#include <QDir>
 #include <QFile>
 
 #include "cli.h"
 #include "core/bands.h"
 #include "core/channel_csv.h"
+#include "core/channel_plans.h"
 #include "core/codec.h"
 #include "core/csv.h"
 #include "core/data_file.h"
@@ -63,12 +65,30 @@ QString ChannelRanges(const ChannelImport& import) {
   return ranges.join(QStringLiteral(", "));
 }
 
+// "--plan list": each plan's name, title and the bands that hold it.
+int ListPlans() {
+  const std::vector<ChannelPlan> plans = FindPlans();
+  for (const ChannelPlan& plan : plans) {
+    const PlanImport read = ReadPlan(plan, 0);
+    QString bands = read.error ? read.error->text(kEnglish) : QStringLiteral("band ") + read.bandsText(kEnglish);
+    if (!read.error && read.bands.empty()) bands = QStringLiteral("fits no band");
+    Out(QStringLiteral("%1\t%2 (%3)").arg(plan.name, PlanTitle(plan, kEnglish), bands));
+  }
+  Err(QStringLiteral("Stock plans: %1\nYour own plans (CSV files): %2")
+          .arg(QDir::toNativeSeparators(StockPlanFolder()), QDir::toNativeSeparators(UserPlanFolder())));
+  return plans.empty() ? kExitFile : kExitOk;
+}
+
 }  // namespace
 
 int RunImport(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.addOption({QStringLiteral("csv"), QStringLiteral("Channel list to read; - reads standard input."),
                     QStringLiteral("file")});
+  parser.addOption({QStringLiteral("plan"),
+                    QStringLiteral("Channel plan to read instead of a list, e.g. pmr446; it replaces every channel. "
+                                   "\"list\" names the plans."),
+                    QStringLiteral("name")});
   parser.addOption({QStringLiteral("in"),
                     QStringLiteral("Data file to start from (its band, settings and other channels). "
                                    "Without it the fresh-editor defaults are the start."),
@@ -84,7 +104,11 @@ int RunImport(const QStringList& arguments) {
 
   const QString name = QString::fromLatin1(kImportVerb.name);
   if (!parser.positionalArguments().isEmpty()) return UsageError(name, QStringLiteral("unexpected arguments"));
-  if (!parser.isSet(QStringLiteral("csv"))) return UsageError(name, QStringLiteral("--csv is missing"));
+  const bool fromPlan = parser.isSet(QStringLiteral("plan"));
+  if (fromPlan && parser.isSet(QStringLiteral("csv")))
+    return UsageError(name, QStringLiteral("--csv and --plan cannot go together"));
+  if (fromPlan && parser.value(QStringLiteral("plan")) == QLatin1String("list")) return ListPlans();
+  if (!fromPlan && !parser.isSet(QStringLiteral("csv"))) return UsageError(name, QStringLiteral("--csv is missing"));
   if (!parser.isSet(QStringLiteral("out"))) return UsageError(name, QStringLiteral("--out is missing"));
   if (parser.isSet(QStringLiteral("band")) && parser.isSet(QStringLiteral("in")))
     return UsageError(name, QStringLiteral("--band is for a fresh start; --in brings its own band"));
@@ -97,19 +121,40 @@ int RunImport(const QStringList& arguments) {
   if (parser.isSet(QStringLiteral("in")) && !LoadDataFile(parser.value(QStringLiteral("in")), state))
     return kExitFile;
 
-  const QString csvPath = parser.value(QStringLiteral("csv"));
-  QByteArray bytes;
-  QString error;
-  if (!ReadListFile(csvPath, bytes, error)) {
-    Err(QStringLiteral("qx210-cli: %1").arg(error));
-    return kExitFile;
-  }
-  ImportOptions options;
-  options.band = state.band;
-  const ChannelImport import = ImportChannelList(CsvTextFromBytes(bytes), options);
-  if (import.error) {
-    Err(QStringLiteral("qx210-cli: %1: %2").arg(csvPath, import.error->text(kEnglish)));
-    return kExitFile;
+  QString csvPath = parser.value(QStringLiteral("csv"));
+  ChannelImport import;
+  if (fromPlan) {
+    const std::optional<ChannelPlan> plan = PlanNamed(FindPlans(), parser.value(QStringLiteral("plan")));
+    if (!plan)
+      return UsageError(name, QStringLiteral("there is no plan \"%1\"; --plan list names them")
+                                  .arg(parser.value(QStringLiteral("plan"))));
+    PlanImport read = ReadPlan(*plan, state.band);
+    if (read.error) {
+      Err(QStringLiteral("qx210-cli: %1").arg(read.error->text(kEnglish)));
+      return kExitFile;
+    }
+    // A plan is taken whole: one that another band holds is not cut to this one.
+    if (!read.fits(state.band) && !read.bands.empty()) {
+      Err(QStringLiteral("qx210-cli import: the plan %1 needs band %2, not %3; nothing written (choose it with --band)")
+              .arg(plan->name, read.bandsText(kEnglish), QString::fromLatin1(BandAt(state.band).text)));
+      return kExitNothingImported;
+    }
+    csvPath = plan->path;
+    import = std::move(read.import);
+  } else {
+    QByteArray bytes;
+    QString error;
+    if (!ReadListFile(csvPath, bytes, error)) {
+      Err(QStringLiteral("qx210-cli: %1").arg(error));
+      return kExitFile;
+    }
+    ImportOptions options;
+    options.band = state.band;
+    import = ImportChannelList(CsvTextFromBytes(bytes), options);
+    if (import.error) {
+      Err(QStringLiteral("qx210-cli: %1: %2").arg(csvPath, import.error->text(kEnglish)));
+      return kExitFile;
+    }
   }
   for (const QString& line : ImportReportLines(import, kEnglish)) Err(QStringLiteral("%1: %2").arg(csvPath, line));
 
@@ -127,7 +172,8 @@ int RunImport(const QStringList& arguments) {
     return kExitNothingImported;
   }
   const QString outPath = parser.value(QStringLiteral("out"));
-  if (!SaveDataFile(outPath, EncodeImage(ApplyImport(import, state)), parser.isSet(QStringLiteral("force"))))
+  if (!SaveDataFile(outPath, EncodeImage(ApplyImport(import, state, fromPlan ? ImportMode::Replace : ImportMode::Merge)),
+                    parser.isSet(QStringLiteral("force"))))
     return kExitFile;
   Err(summary + QStringLiteral("; written to %1").arg(outPath));
   return kExitOk;

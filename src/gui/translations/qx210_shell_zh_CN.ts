@@ -51,6 +51,7 @@
     <message><source>The radio is being read or written. Stop and exit?</source><translation>正在读写对讲机。要停止并退出吗？</translation></message>
     <message><source>Several radios are being programmed. Stop them and exit?</source><translation>正在同时写多台对讲机。要停止并退出吗？</translation></message>
     <message><source>Import channels (CSV)…</source><translation>导入信道 (CSV)…</translation></message>
+    <message><source>New from channel p&amp;lan…</source><translation>按信道方案新建(&amp;L)…</translation></message>
     <message><source>Export channels (CSV)…</source><translation>导出信道 (CSV)…</translation></message>
     <message><source>Export channel sheet…</source><translation>导出信道表…</translation></message>
     <message><source>Print…</source><translation>打印…</translation></message>
@@ -160,5 +161,34 @@ Save over it anyway?</source><translation>文件“%1”现有的内容无法备
     <message><source>left over: no channel is free for it</source><translation>多余：没有空闲信道</translation></message>
     <message><source>Import</source><translation>导入</translation></message>
     <message><source>Cancel</source><translation>取消</translation></message>
+    <message><source>&amp;Replace all channels</source><translation>替换全部信道(&amp;R)</translation></message>
+    <message><source>&amp;Merge into these channels</source><translation>合并到这些信道(&amp;M)</translation></message>
+    <message><source>C&amp;hannels:</source><translation>信道(&amp;H)：</translation></message>
+    <message><source>Channels now and after the import</source><translation>导入前后的信道</translation></message>
+    <message><source>Now</source><translation>现在</translation></message>
+    <message><source>After the import</source><translation>导入后</translation></message>
+    <message><source>R&amp;ows of the file:</source><translation>文件中的行(&amp;O)：</translation></message>
+    <message><source>Rows of the file</source><translation>文件中的行</translation></message>
+</context>
+<context>
+    <name>qx210::ChannelPlanDialog</name>
+    <message><source>New from channel plan</source><translation>按信道方案新建</translation></message>
+    <message><source>&amp;Plans:</source><translation>方案(&amp;P)：</translation></message>
+    <message><source>Plans</source><translation>方案</translation></message>
+    <message><source>%1 (your own)</source><translation>%1（自己的）</translation></message>
+    <message><source>Your licence and local rules decide which frequencies and powers a radio may use.</source><translation>对讲机可以使用哪些频率和功率，由您的执照和当地法规决定。</translation></message>
+    <message><source>C&amp;hannels of the plan:</source><translation>方案中的信道(&amp;H)：</translation></message>
+    <message><source>Channels of the plan</source><translation>方案中的信道</translation></message>
+    <message><source>Your own plans (CSV channel lists) go in: %1</source><translation>您自己的方案（CSV 信道列表）请放在：%1</translation></message>
+    <message><source>&amp;Open folder</source><translation>打开文件夹(&amp;O)</translation></message>
+    <message><source>Create channels</source><translation>创建信道</translation></message>
+    <message><source>Cancel</source><translation>取消</translation></message>
+    <message><source>No channel plan was found. Put CSV channel lists in the folder below.</source><translation>没有找到信道方案。请将 CSV 信道列表放入下面的文件夹。</translation></message>
+    <message><source>The selected band %1 holds this plan.</source><translation>当前频段 %1 可以容纳此方案。</translation></message>
+    <message><source>This plan needs the band %1; the selected band is %2. Choose that band in the band list first.</source><translation>此方案需要 %1 频段，当前频段是 %2。请先在频段列表中选择该频段。</translation></message>
+    <message><source>%1 rows of this plan cannot be imported into the band %2; they are left out:
+%3</source><translation>此方案有 %1 行无法导入 %2 频段，将不导入：
+%3</translation></message>
+    <message><source>The folder &quot;%1&quot; cannot be opened.</source><translation>无法打开文件夹“%1”。</translation></message>
 </context>
 </TS>
