@@ -15,6 +15,7 @@ void Document::replace(const RadioState& next, const Changes& changes) {
 }
 
 bool Document::apply(const RadioState& next, EditKind kind) {
+  if (!takesEdit(kind)) return false;
   const Changes changes = Changes::between(m_state, next);
   if (!changes.any()) return false;
   Edit edit{kind, m_state, next, changes};
@@ -25,6 +26,7 @@ bool Document::apply(const RadioState& next, EditKind kind) {
 }
 
 bool Document::loadImage(const QByteArray& image, EditKind kind, int radioBand) {
+  if (!takesEdit(kind)) return false;
   RadioState next = m_state;
   if (!DecodeImage(image, next)) return false;
   if (kind == EditKind::ReadRadio) TakeReportedBand(next, radioBand);
@@ -36,10 +38,11 @@ bool Document::loadImage(const QByteArray& image, EditKind kind, int radioBand) 
   return true;
 }
 
-void Document::restore(const RadioState& state) {
+bool Document::restore(const RadioState& state) {
+  if (m_exchangeRunning) return false;
   const Changes changes = Changes::between(m_state, state);
-  if (!changes.any()) return;
-  replace(state, changes);
+  if (changes.any()) replace(state, changes);
+  return true;
 }
 
 QByteArray Document::image() const { return EncodeImage(m_state); }
@@ -60,6 +63,12 @@ void Document::setDebugParametersUnlocked(bool unlocked) {
   if (m_debugParametersUnlocked == unlocked) return;
   m_debugParametersUnlocked = unlocked;
   Q_EMIT debugParametersUnlockedChanged(unlocked);
+}
+
+void Document::setExchangeRunning(bool running) {
+  if (m_exchangeRunning == running) return;
+  m_exchangeRunning = running;
+  Q_EMIT exchangeRunningChanged(running);
 }
 
 }  // namespace qx210

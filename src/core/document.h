@@ -38,6 +38,9 @@ struct Edit {
 // through apply(), which announces what changed (changed) and the edit as a
 // whole (edited), so that every view follows and an undo history can record
 // it. restore() puts a recorded state back without recording a new edit.
+// While an exchange with a radio runs, the document takes no change but the
+// exchange's own read: the radio would otherwise get one image while the
+// window shows another.
 class Document : public QObject {
   Q_OBJECT
  public:
@@ -46,15 +49,18 @@ class Document : public QObject {
   const RadioState& state() const { return m_state; }
 
   // Replaces the state with `next` as one edit of `kind`. Returns false, and
-  // announces nothing, when `next` equals the current state.
+  // announces nothing, when `next` equals the current state or an exchange
+  // runs (unless the edit is the exchange's read).
   bool apply(const RadioState& next, EditKind kind);
   // Decodes a memory image over the current state as one edit (a file opened
   // or a radio read). After a read, `radioBand` is the band the radio
   // reported. The debug parameters are locked again. False, and nothing
-  // changes, when the image is too short.
+  // changes, when the image is too short or an exchange runs (but for its
+  // own read).
   bool loadImage(const QByteArray& image, EditKind kind, int radioBand = -1);
-  // Puts `state` back (undo and redo); announced by changed() only.
-  void restore(const RadioState& state);
+  // Puts `state` back (undo and redo); announced by changed() only. False,
+  // and nothing changes, while an exchange runs.
+  bool restore(const RadioState& state);
   // The memory image of the current state.
   QByteArray image() const;
 
@@ -68,6 +74,12 @@ class Document : public QObject {
   bool debugParametersUnlocked() const { return m_debugParametersUnlocked; }
   void setDebugParametersUnlocked(bool unlocked);
 
+  // An exchange with a radio runs: every change but its read waits.
+  bool exchangeRunning() const { return m_exchangeRunning; }
+  void setExchangeRunning(bool running);
+  // Whether an edit of `kind` is taken now.
+  bool takesEdit(EditKind kind) const { return !m_exchangeRunning || kind == EditKind::ReadRadio; }
+
  Q_SIGNALS:
   void changed(const qx210::Changes& changes);
   void edited(const qx210::Edit& edit);
@@ -76,6 +88,7 @@ class Document : public QObject {
   void filePathChanged(const QString& path);
   void modifiedChanged(bool modified);
   void debugParametersUnlockedChanged(bool unlocked);
+  void exchangeRunningChanged(bool running);
 
  private:
   void replace(const RadioState& next, const Changes& changes);
@@ -84,6 +97,7 @@ class Document : public QObject {
   QString m_filePath;
   bool m_modified = false;
   bool m_debugParametersUnlocked = false;
+  bool m_exchangeRunning = false;
 };
 
 }  // namespace qx210

@@ -44,10 +44,14 @@ FrequencyOutcome CommitFrequencyEntry(Channel& channel, int band, int column, co
   const std::optional<Frequency> frequency = Frequency::fromText(SnappedFrequencyText(*value));
   if (!frequency) return FrequencyOutcome::Unchanged;
   // The defaults belong to an empty TX frequency, not to an unused channel.
-  if (column == kColRxFreq && channel.tx.isEmpty())
+  if (column == kColRxFreq && channel.tx.isEmpty()) {
     channel = NewChannel(*frequency);
-  else
+  } else {
+    // A simplex channel stays simplex: a TX that was the old RX follows it,
+    // else the radio would transmit where the user no longer listens.
+    if (column == kColRxFreq && channel.tx == channel.rx) channel.tx = *frequency;
     FrequencyOf(channel, column) = *frequency;
+  }
   return FrequencyOutcome::Written;
 }
 

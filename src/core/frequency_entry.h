@@ -33,7 +33,8 @@ enum class FrequencyOutcome {
 // Leaving the frequency editor with `text` over column 1 or 3 of `channel`, with band
 // position `band` selected. The band check uses the value as typed, before
 // rounding and snapping. An RX frequency given to a channel without a TX
-// frequency (a new one among them) gives it the defaults of a new channel.
+// frequency (a new one among them) gives it the defaults of a new channel; a
+// new RX frequency of a simplex channel (TX equal to RX) moves TX with it.
 FrequencyOutcome CommitFrequencyEntry(Channel& channel, int band, int column, const QString& text);
 
 }  // namespace qx210

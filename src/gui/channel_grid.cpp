@@ -1,6 +1,7 @@
 #include "gui/channel_grid.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -62,6 +63,7 @@ ChannelGrid::ChannelGrid(Document& document, QWidget* parent) : QTableView(paren
 
   connect(&m_document, &Document::changed, this,
           [this](const Changes& changes) { documentChanged(changes.channels); });
+  connect(&m_document, &Document::exchangeRunningChanged, this, &ChannelGrid::exchangeRunningChanged);
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &ChannelGrid::refillLists);
   createChannelActions();
 }
@@ -96,8 +98,13 @@ void ChannelGrid::openEditorAt(int row, int column) {
   if (row < 1 || row > kChannelCount || column < kColRxFreq || column >= kColumnCount) return;
   // Leaving an open editor ends its edit first.
   if (!hasFocus()) setFocus(Qt::OtherFocusReason);
+  if (m_document.exchangeRunning()) return;
   const Channel& channel = m_document.state().channel(row);
   if (!channel.inUse()) column = kColRxFreq;
+  // A tone or option goes to every selected channel when the edited one is
+  // among them; a frequency only to its own.
+  const QList<int> rows = selectedChannelRows();
+  m_editChannels = rows.size() > 1 && rows.contains(row) && !IsFrequencyColumn(column) ? rows : QList<int>{row};
   setCurrentIndex(m_model->index(row - 1, column));
   m_editRow = row;
   m_editColumn = column;
@@ -173,6 +180,25 @@ void ChannelGrid::applyChannel(const Channel& channel) {
   m_applying = false;
 }
 
+void ChannelGrid::applyToEditChannels(const std::function<void(Channel&)>& change) {
+  RadioState next = m_document.state();
+  for (int n : m_editChannels) {
+    // Channels not in use stay empty: a channel starts at its RX frequency.
+    if (n != m_editRow && !next.channel(n).inUse()) continue;
+    change(next.channel(n));
+  }
+  m_applying = true;
+  m_document.apply(next, m_editChannels.size() > 1 ? EditKind::Channels : EditKind::Channel);
+  m_applying = false;
+}
+
+void ChannelGrid::exchangeRunningChanged(bool running) {
+  // The exchange has taken what was typed before it started.
+  if (running) closeEditors();
+  for (QAction* action : {m_cutAction, m_pasteAction, m_deleteAction, m_moveUpAction, m_moveDownAction})
+    action->setEnabled(!running);
+}
+
 void ChannelGrid::documentChanged(quint16 channels) {
   m_model->refresh(channels);
   // Channels replaced from elsewhere (a file, a read, an undo): an open
@@ -198,11 +224,8 @@ void ChannelGrid::commitFrequency() {
 void ChannelGrid::commitTone() {
   if (m_committing) return;
   m_committing = true;
-  if (const std::optional<Tone> tone = CheckToneEntry(m_toneEditor->currentText(), m_toneEditor->matchingPosition())) {
-    Channel channel = m_document.state().channel(m_editRow);
-    ToneOf(channel, m_editColumn) = *tone;
-    applyChannel(channel);
-  }
+  if (const std::optional<Tone> tone = CheckToneEntry(m_toneEditor->currentText(), m_toneEditor->matchingPosition()))
+    applyToEditChannels([this, &tone](Channel& channel) { ToneOf(channel, m_editColumn) = *tone; });
   hideEditor(m_toneEditor);
   m_committing = false;
 }
@@ -211,9 +234,7 @@ void ChannelGrid::pickTone(int position) {
   if (!m_toneEditor->isVisible() || m_committing) return;
   // The focus change below must not check the picked text again.
   m_committing = true;
-  Channel channel = m_document.state().channel(m_editRow);
-  ToneOf(channel, m_editColumn) = ToneAtListPosition(position);
-  applyChannel(channel);
+  applyToEditChannels([this, position](Channel& channel) { ToneOf(channel, m_editColumn) = ToneAtListPosition(position); });
   hideEditor(m_toneEditor);
   setFocus(Qt::OtherFocusReason);
   m_committing = false;
@@ -222,15 +243,14 @@ void ChannelGrid::pickTone(int position) {
 void ChannelGrid::pickOption(int column, int position) {
   OptionEditor* combo = optionEditor(column);
   if (!combo->isVisible() || column != m_editColumn) return;
-  Channel channel = m_document.state().channel(m_editRow);
-  SetOptionPosition(channel, column, position);
-  applyChannel(channel);
+  applyToEditChannels([column, position](Channel& channel) { SetOptionPosition(channel, column, position); });
   hideEditor(combo);
   setFocus(Qt::OtherFocusReason);
 }
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) {
+    // The context menu that follows finds the channel clicked.
     setFocus(Qt::MouseFocusReason);
     event->accept();
     return;
@@ -256,6 +276,9 @@ void ChannelGrid::selectChannelRow(int row, Qt::KeyboardModifiers modifiers) {
   setFocus(Qt::MouseFocusReason);  // an open editor ends its edit
   QItemSelectionModel* selection = selectionModel();
   const int anchor = currentIndex().isValid() ? currentIndex().row() : row;
+  // The current column stays: a value pasted next goes into it.
+  const int column =
+      currentIndex().isValid() && currentIndex().column() != kColChannel ? currentIndex().column() : kColRxFreq;
   const auto rowRange = [this](int first, int last) {
     return QItemSelection(m_model->index(std::min(first, last), 0),
                           m_model->index(std::max(first, last), kColumnCount - 1));
@@ -264,12 +287,38 @@ void ChannelGrid::selectChannelRow(int row, Qt::KeyboardModifiers modifiers) {
     selection->select(rowRange(anchor, row), QItemSelectionModel::ClearAndSelect);
   } else if (modifiers & Qt::ControlModifier) {
     selection->select(rowRange(row, row), QItemSelectionModel::Toggle);
-    selection->setCurrentIndex(m_model->index(row, kColRxFreq), QItemSelectionModel::NoUpdate);
+    selection->setCurrentIndex(m_model->index(row, column), QItemSelectionModel::NoUpdate);
   } else {
     selection->select(rowRange(row, row), QItemSelectionModel::ClearAndSelect);
-    selection->setCurrentIndex(m_model->index(row, kColRxFreq), QItemSelectionModel::NoUpdate);
+    selection->setCurrentIndex(m_model->index(row, column), QItemSelectionModel::NoUpdate);
   }
 }
+
+void ChannelGrid::mouseMoveEvent(QMouseEvent* event) {
+  // A drag selects nothing: a slightly moved click stays a click on its cell.
+  if (event->buttons() & Qt::LeftButton) {
+    event->accept();
+    return;
+  }
+  QTableView::mouseMoveEvent(event);
+}
+
+QItemSelectionModel::SelectionFlags ChannelGrid::selectionCommand(const QModelIndex& index, const QEvent*) const {
+  // Moving within the selected channels keeps them selected (a tone or option
+  // set there goes to all of them); anywhere else the cell alone is selected.
+  if (index.isValid() && selectedChannelRows().size() > 1 && selectedChannelRows().contains(index.row() + 1))
+    return QItemSelectionModel::NoUpdate;
+  return QItemSelectionModel::ClearAndSelect;
+}
+
+QList<int> ChannelGrid::selectedChannelRows() const {
+  QList<int> rows;
+  for (int row = 0; row < kChannelCount; ++row)
+    if (selectionModel()->isRowSelected(row, {})) rows << row + 1;
+  return rows;
+}
+
+void ChannelGrid::keyboardSearch(const QString&) {}
 
 void ChannelGrid::mouseReleaseEvent(QMouseEvent* event) {
   QTableView::mouseReleaseEvent(event);
@@ -279,13 +328,48 @@ void ChannelGrid::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    const QModelIndex index = currentIndex();
-    if (index.isValid() && index.column() != kColChannel) openEditor(index.row() + 1, index.column());
+  const QModelIndex index = currentIndex();
+  const bool onChannelCell = index.isValid() && index.column() != kColChannel;
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2) {
+    if (onChannelCell) openEditor(index.row() + 1, index.column());
     event->accept();
     return;
   }
+  if (onChannelCell && typeIntoCell(index.row() + 1, index.column(), event)) return;
   QTableView::keyPressEvent(event);
+}
+
+bool ChannelGrid::typeIntoCell(int row, int column, QKeyEvent* event) {
+  const QString text = event->text();
+  if (text.size() != 1 || !text.front().isPrint() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+    return false;
+  event->accept();
+  if (m_document.exchangeRunning()) return true;
+  // An unused channel starts at its RX frequency, whichever cell was typed on.
+  if (!m_document.state().channel(row).inUse()) column = kColRxFreq;
+  const QChar c = text.front();
+  QKeyEvent typed(QEvent::KeyPress, event->key(), event->modifiers(), text);
+  if (IsFrequencyColumn(column)) {
+    if (!IsFrequencyCharacter(c)) return true;
+    openEditorAt(row, column);  // its text selected: the key replaces it
+    QCoreApplication::sendEvent(m_frequencyEditor, &typed);
+  } else if (IsToneColumn(column)) {
+    if (FilterToneCharacter(c).isNull()) return true;
+    openEditorAt(row, column);
+    QCoreApplication::sendEvent(m_toneEditor, &typed);
+  } else {
+    // The first letter picks the entry that begins with it.
+    const UiLanguage language = CurrentLanguage();
+    for (int position = 0; position < 2; ++position) {
+      if (!OptionText(column, position, language).startsWith(c, Qt::CaseInsensitive)) continue;
+      openEditorAt(row, column);
+      OptionEditor* combo = optionEditor(column);
+      combo->setCurrentIndex(position);
+      pickOption(column, position);
+      break;
+    }
+  }
+  return true;
 }
 
 

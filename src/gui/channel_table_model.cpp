@@ -2,6 +2,9 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 #include <array>
 
 #include "core/document.h"
@@ -50,6 +53,21 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
       if (channel % 2 == 0) return QBrush(kEvenRowColour);
       return {};
+    default: break;
+  }
+  // A split channel's TX cell is marked, and tells its offset from RX.
+  if (index.column() != kColTxFreq) return {};
+  const QString offset = splitOffsetText(m_document.state().channel(channel));
+  if (offset.isEmpty()) return {};
+  switch (role) {
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: return offset;
+    case Qt::ForegroundRole: return QGuiApplication::palette().brush(QPalette::Link);
+    case Qt::FontRole: {
+      QFont font;
+      font.setBold(true);
+      return font;
+    }
     default: return {};
   }
 }
@@ -76,6 +94,18 @@ QString ChannelTableModel::cellText(const Channel& channel, int number, int colu
   // A channel without a TX frequency shows no TX tone unless it has one.
   if (IsToneColumn(column) && FrequencyOf(channel, column).isEmpty() && ToneOf(channel, column).isOff()) return {};
   return ChannelFieldText(channel, column, language);
+}
+
+QString ChannelTableModel::splitOffsetText(const Channel& channel) {
+  const std::optional<qint64> rx = channel.rx.tenHertz();
+  const std::optional<qint64> tx = channel.tx.tenHertz();
+  if (!rx || !tx || *rx == *tx) return {};
+  const qint64 offset = *tx - *rx;
+  const qint64 size = offset < 0 ? -offset : offset;
+  return QStringLiteral("%1%2.%3 MHz")
+      .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+      .arg(size / 100'000)
+      .arg(size % 100'000, 5, 10, QLatin1Char('0'));
 }
 
 int ChannelTableModel::columnWidth(int column) {

@@ -78,9 +78,10 @@ DebugParametersDialog::DebugParametersDialog(GestureState& gestures) : m_gesture
 
   connect(m_highPowerSlider, &QSlider::valueChanged, m_highPowerLevel, qOverload<int>(&QLabel::setNum));
   connect(m_lowPowerSlider, &QSlider::valueChanged, m_lowPowerLevel, qOverload<int>(&QLabel::setNum));
-  // Only the user's own moves count, not positions set by setValues().
-  connect(m_highPowerSlider, &QSlider::actionTriggered, this, [this] { m_highMoved = true; });
-  connect(m_lowPowerSlider, &QSlider::actionTriggered, this, [this] { m_lowMoved = true; });
+  // A move is a change of the value by the user, not a key or click at an
+  // end (the slider then stays where it is) nor a position set by setValues().
+  connect(m_highPowerSlider, &QSlider::valueChanged, this, [this] { m_highMoved |= !m_settingValues; });
+  connect(m_lowPowerSlider, &QSlider::valueChanged, this, [this] { m_lowMoved |= !m_settingValues; });
   connectButtons(m_okButton, nullptr, [this] { Q_EMIT valuesAccepted(values()); });
   m_highPowerLowEnd->installEventFilter(this);
   m_highPowerHighEnd->installEventFilter(this);
@@ -102,8 +103,10 @@ void DebugParametersDialog::retranslate() {
 }
 
 void DebugParametersDialog::setValues(const DebugParameters& levels) {
+  m_settingValues = true;
   m_highPowerSlider->setValue(std::clamp(levels.txHighPower, 0, kLevelMaximum));
   m_lowPowerSlider->setValue(std::clamp(levels.txLowPower, 0, kLevelMaximum));
+  m_settingValues = false;
   // The labels tell the level held, also one the slider cannot reach.
   m_highPowerLevel->setNum(levels.txHighPower);
   m_lowPowerLevel->setNum(levels.txLowPower);

@@ -18,8 +18,9 @@ class GestureState;
 // high-power group ("Low" and "High") in either order within five seconds.
 //
 // A level held outside 0..63 (read from a radio) is shown in its value label
-// and kept at OK unless the user moves its slider; a slider the user moved
-// gives its position, even when it was moved back to where it started.
+// and kept at OK unless the user moves its slider (a key or click that leaves
+// the slider where it is is no move); a slider the user moved gives its
+// position, even when it was moved back to where it started.
 //
 // Object names follow the original controls: Form2; Frame1 high power (Slider1, Lblpower1, Label3, Label8); Frame2 low power (Slider3, Lblpower3, Label6, Label7); Command1 OK.
 class DebugParametersDialog : public AuxDialog {
@@ -49,6 +50,7 @@ class DebugParametersDialog : public AuxDialog {
   DebugParameters m_loaded;
   bool m_highMoved = false;
   bool m_lowMoved = false;
+  bool m_settingValues = false;
 
   QGroupBox* m_highPowerGroup = nullptr;
   QGroupBox* m_lowPowerGroup = nullptr;

@@ -41,14 +41,19 @@ DocumentHistory::DocumentHistory(Document& document, QObject* parent) : QObject(
   m_redo->setObjectName(QStringLiteral("redoAction"));
   // Ctrl+Shift+Z and Ctrl+Y on every platform.
   m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  // While an exchange runs the document takes no step back or forth; the
+  // stack must not move either.
   connect(m_undo, &QAction::triggered, this, [this] {
+    if (m_document.exchangeRunning()) return;
     if (m_beforeStep) m_beforeStep();
     m_stack.undo();
   });
   connect(m_redo, &QAction::triggered, this, [this] {
+    if (m_document.exchangeRunning()) return;
     if (m_beforeStep) m_beforeStep();
     m_stack.redo();
   });
+  connect(&m_document, &Document::exchangeRunningChanged, this, &DocumentHistory::updateActions);
   connect(&m_stack, &QUndoStack::indexChanged, this, &DocumentHistory::updateActions);
   connect(&m_stack, &QUndoStack::cleanChanged, &m_document, [this](bool clean) { m_document.setModified(!clean); });
   connect(&m_document, &Document::edited, this, [this](const Edit& edit) {
@@ -62,11 +67,6 @@ DocumentHistory::DocumentHistory(Document& document, QObject* parent) : QObject(
 void DocumentHistory::markClean() {
   m_stack.setClean();
   m_document.setModified(false);
-}
-
-void DocumentHistory::setBlocked(bool blocked) {
-  m_blocked = blocked;
-  updateActions();
 }
 
 QString DocumentHistory::kindText(EditKind kind) {
@@ -94,8 +94,8 @@ void DocumentHistory::updateActions() {
   const auto* redoStep = index < m_stack.count() ? static_cast<const EditCommand*>(m_stack.command(index)) : nullptr;
   m_undo->setText(undoStep ? tr("&Undo %1").arg(kindText(undoStep->kind())) : tr("&Undo"));
   m_redo->setText(redoStep ? tr("&Redo %1").arg(kindText(redoStep->kind())) : tr("&Redo"));
-  m_undo->setEnabled(undoStep && !m_blocked);
-  m_redo->setEnabled(redoStep && !m_blocked);
+  m_undo->setEnabled(undoStep && !m_document.exchangeRunning());
+  m_redo->setEnabled(redoStep && !m_document.exchangeRunning());
 }
 
 }  // namespace qx210

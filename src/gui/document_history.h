@@ -13,7 +13,7 @@ namespace qx210 {
 // The undo history of the document: every edit the document announces is one
 // step; undo and redo put the state before or after it back. The clean state
 // is the one last saved or loaded from a file, and the document's change mark
-// follows it.
+// follows it. Undo and redo are not offered while an exchange runs.
 class DocumentHistory : public QObject {
   Q_OBJECT
  public:
@@ -28,8 +28,6 @@ class DocumentHistory : public QObject {
 
   // The current state is the one in the file (after a save or an open).
   void markClean();
-  // Undo and redo are not offered (while an exchange runs).
-  void setBlocked(bool blocked);
   // Runs before each undo or redo (the window commits an open edit there).
   void setBeforeStep(std::function<void()> beforeStep) { m_beforeStep = std::move(beforeStep); }
 
@@ -44,7 +42,6 @@ class DocumentHistory : public QObject {
   QUndoStack m_stack;
   QAction* m_undo = nullptr;
   QAction* m_redo = nullptr;
-  bool m_blocked = false;
   std::function<void()> m_beforeStep;
 };
 

@@ -171,6 +171,9 @@ void MainWindow::setEditLocked(bool locked) {
 
 void MainWindow::setExchangeBusy(bool busy) {
   m_busy = busy;
+  // The document itself refuses every change meanwhile, whichever way it
+  // would come (the table, undo, a dialog, an import).
+  m_document.setExchangeRunning(busy);
   updateEnabled();
 }
 
@@ -188,7 +191,6 @@ void MainWindow::updateEnabled() {
                           m_restoreAction, m_importAction, m_planAction})
     action->setEnabled(!m_busy);
   m_recentMenu->setEnabled(!m_busy && !m_recentMenu->isEmpty());
-  m_history->setBlocked(m_busy);
   m_dialogs->setEditsBlocked(m_busy);
 }
 

@@ -66,6 +66,9 @@ void MainWindow::createMenus() {
   m_editMenu->setObjectName(QStringLiteral("editMenu"));
   m_editMenu->addAction(m_history->undoAction());
   m_editMenu->addAction(m_history->redoAction());
+  m_editMenu->addSeparator();
+  // The table's own commands, with its shortcuts (they act while it has the focus).
+  m_editMenu->addActions(m_grid->channelActions());
 
   m_programmingMenu = menuBar()->addMenu(QString());
   m_programmingMenu->setObjectName(QStringLiteral("mnupro"));

@@ -109,5 +109,23 @@ TEST_F(DocumentTest, RestoreAnnouncesTheChangeButRecordsNoEdit) {
   EXPECT_EQ(changed.count(), 1);
 }
 
+// While an exchange runs the document takes nothing but the exchange's read.
+TEST_F(DocumentTest, AnExchangeHoldsBackEveryChangeButItsRead) {
+  const RadioState original = document.state();
+  document.apply(withChannel(7), EditKind::Channel);
+  document.setExchangeRunning(true);
+  const RadioState held = document.state();
+  EXPECT_FALSE(document.apply(withChannel(2), EditKind::Channels));
+  EXPECT_FALSE(document.loadImage(EncodeImage(original), EditKind::OpenFile));
+  EXPECT_FALSE(document.restore(original));
+  EXPECT_EQ(document.state(), held);
+  RadioState radio;
+  radio.channel(3) = NewChannel(*Frequency::fromTenHertz(14'500'000));
+  ASSERT_TRUE(document.loadImage(EncodeImage(radio), EditKind::ReadRadio));
+  EXPECT_EQ(document.state().channel(3), radio.channel(3));
+  document.setExchangeRunning(false);
+  EXPECT_TRUE(document.apply(withChannel(2), EditKind::Channels));
+}
+
 }  // namespace
 }  // namespace qx210

@@ -75,6 +75,18 @@ TEST(FrequencyCommit, RxChangeWithATxFrequencyChangesOnlyRx) {
   EXPECT_EQ(c, expected);
 }
 
+// A simplex channel stays simplex: TX that equalled the old RX follows it;
+// the rest of the channel is kept.
+TEST(FrequencyCommit, RxChangeOfASimplexChannelMovesTxAlong) {
+  Channel c = NewChannel(Mhz("150.00000"));
+  c.highPower = false;
+  c.rxTone = *Tone::qt(885);
+  Channel expected = c;
+  expected.rx = expected.tx = Mhz("152.50000");
+  ASSERT_EQ(CommitFrequencyEntry(c, kVhf, kColRxFreq, QStringLiteral("152.5")), FrequencyOutcome::Written);
+  EXPECT_EQ(c, expected);
+}
+
 // The defaults belong to an empty TX frequency, not to an unused channel: a
 // channel read without TX frequency gets them with its next RX frequency.
 TEST(FrequencyCommit, RxChangeWithoutTxFrequencyResetsTheDefaults) {

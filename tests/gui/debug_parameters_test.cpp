@@ -145,6 +145,22 @@ TEST_F(DebugParameters, LevelOutOfRangeIsKeptUnlessItsSliderMoves) {
   EXPECT_EQ(settings().debug, (qx210::DebugParameters{200, 40}));
 }
 
+// Keys that push a slider already at its end leave its value alone: they are
+// no move, and the level held beyond 63 stays.
+TEST_F(DebugParameters, KeysAtTheEndOfASliderAreNoMove) {
+  holdChanged([](RadioSettings& s) { s.debug = {200, 99}; });
+  m_document->setDebugParametersUnlocked(true);
+  auto& d = open();
+  for (const char* name : {"Slider1", "Slider3"}) {
+    auto* slider = Child<QSlider>(d, name);
+    ASSERT_EQ(slider->value(), 63);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Up}) QTest::keyClick(slider, key);
+    EXPECT_EQ(slider->value(), 63) << name;
+  }
+  QTest::mouseClick(Child<QPushButton>(d, "Command1"), Qt::LeftButton);
+  EXPECT_EQ(settings().debug, (qx210::DebugParameters{200, 99}));
+}
+
 // A level above 63 shows the slider at 63. A slider moved away and back
 // gives 63: what counts is that the user moved it.
 TEST_F(DebugParameters, SliderMovedBackToItsEndStoresTheEnd) {

@@ -21,6 +21,8 @@
 #include "gui/channel_list_commands.h"
 #include "gui/channel_plan_dialog.h"
 #include "gui/debug_parameters_dialog.h"
+#include "gui/document_history.h"
+#include "gui/import_preview_dialog.h"
 #include "gui/dialog_set.h"
 #include "gui/file_commands.h"
 #include "core/lists.h"
@@ -231,6 +233,62 @@ TEST_F(MainWindowLink, ExitDuringAWriteAsksAndStopsWithEnd) {
   EXPECT_TRUE(m_window->close());
   EXPECT_FALSE(control().isRunning());
   EXPECT_TRUE(QTest::qWaitFor([&] { return m_radio->endsReceived() == 1; }, 3000));
+}
+
+// While a write runs, no way of editing reaches the document: the radio gets
+// the image the window shows, and the window still shows it afterwards.
+TEST_F(MainWindowLink, NothingChangesTheChannelsDuringAWrite) {
+  startRadio(QByteArray(1024, '\x3C'), {}, true);
+  openWindow(m_radio->slavePath());
+  ASSERT_TRUE(document().loadImage(SampleImage(), EditKind::OpenFile));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+  const RadioState before = document().state();
+  ChannelGrid* grid = m_window->grid();
+  grid->setDropDownLists(false);
+  const auto centre = [grid](int row, int column) {
+    return grid->visualRect(grid->model()->index(row - 1, column)).center();
+  };
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(1, kColChannel));
+  QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+  const QString list = m_dir.filePath(QStringLiteral("list.csv"));
+  QFile csv(list);
+  ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+  csv.write("Location,Frequency\r\n2,150.000000\r\n");
+  csv.close();
+
+  m_window->writeAction()->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->progressBar()->isVisible(); }, 5000));
+  grid->setFocus();
+  grid->setCurrentIndex(grid->model()->index(2, kColTxFreq));
+  QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre(1, kColRxFreq));
+  EXPECT_EQ(grid->currentIndex().row(), 0);  // the click reached the table
+  EXPECT_FALSE(grid->isEditing());
+  QTest::keyClick(grid, Qt::Key_1);
+  EXPECT_FALSE(grid->isEditing());
+  QTest::keyClick(grid, Qt::Key_Delete);
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(1, kColChannel));
+  QTest::keyClick(grid, Qt::Key_Down, Qt::ControlModifier);
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(5, kColChannel));
+  QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+  m_window->history().undoAction()->trigger();
+  m_window->channelLists().setPreviewAnswer([](ImportPreviewDialog&) { return true; });
+  m_window->channelLists().importPath(list);
+  RadioState other = before;
+  other.channel(3) = other.channel(1);
+  EXPECT_FALSE(document().apply(other, EditKind::Channels));
+  EXPECT_EQ(document().state(), before);
+  EXPECT_TRUE(control().isRunning());
+
+  ASSERT_EQ(waitForOutcome(20000), static_cast<int>(ExchangeOutcome::WriteComplete));
+  RadioState written;
+  ASSERT_TRUE(DecodeImage(m_radio->memory(), written));
+  EXPECT_EQ(written.channels, before.channels);
+  EXPECT_EQ(document().state(), before);
+  // Once the exchange is over the table takes edits again.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->writeAction()->isEnabled(); }, 5000));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(3, kColRxFreq));
+  EXPECT_TRUE(grid->isEditing());
 }
 
 TEST_F(MainWindowLink, WriteFromTheToolbarChangesWrittenRegionsOnly) {

@@ -132,11 +132,14 @@ Save over it anyway?</source><translation>文件“%1”现有的内容无法备
 </context>
 <context>
     <name>qx210::ChannelGrid</name>
-    <message><source>Copy Channels</source><translation>复制信道</translation></message>
-    <message><source>Paste Channels</source><translation>粘贴信道</translation></message>
-    <message><source>Delete Channels</source><translation>删除信道</translation></message>
-    <message><source>Move Up</source><translation>上移</translation></message>
-    <message><source>Move Down</source><translation>下移</translation></message>
+    <message><source>Cu&amp;t Channels</source><translation>剪切信道(&amp;T)</translation></message>
+    <message><source>&amp;Copy</source><translation>复制(&amp;C)</translation></message>
+    <message><source>&amp;Paste</source><translation>粘贴(&amp;P)</translation></message>
+    <message><source>&amp;Delete Channels</source><translation>删除信道(&amp;D)</translation></message>
+    <message><source>Mo&amp;ve Up</source><translation>上移(&amp;V)</translation></message>
+    <message><source>Move Do&amp;wn</source><translation>下移(&amp;W)</translation></message>
+    <message><source>Select &amp;All</source><translation>全选(&amp;A)</translation></message>
+    <message><source>The copied value does not fit this column.</source><translation>复制的值不适用于这一列。</translation></message>
     <message><source>The clipboard holds no channels to paste.</source><translation>剪贴板中没有可粘贴的信道。</translation></message>
     <message><source>Some rows were not pasted:</source><translation>以下各行未粘贴：</translation></message>
 </context>
