@@ -21,6 +21,8 @@ test_packages=(
   # The install check: validators, MIME database, manual-page rendering.
   desktop-file-utils appstream shared-mime-info libxml2-utils man-db bsdextrautils
   poppler-utils  # the channel sheet's PDF read back as text
+  # The accessibility tree read over AT-SPI (scripts/check-accessibility.sh).
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 package_packages=(dpkg-dev lintian)
 

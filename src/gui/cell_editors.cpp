@@ -20,6 +20,10 @@ bool TypesCharacter(const QKeyEvent* event) {
   return !event->text().isEmpty();
 }
 
+bool IsEscape(const QEvent* event) {
+  return event->type() == QEvent::KeyPress && static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
+}
+
 // The focus moving into the editor's own drop-down list does not end the edit.
 bool EndsEdit(const QFocusEvent* event) { return event->reason() != Qt::PopupFocusReason; }
 
@@ -63,6 +67,11 @@ int ToneEditor::matchingPosition() const {
 }
 
 void ToneEditor::keyPressEvent(QKeyEvent* event) {
+  if (IsEscape(event)) {
+    event->accept();
+    Q_EMIT escapePressed();
+    return;
+  }
   if (IsEnter(event)) {
     event->accept();
     Q_EMIT enterPressed();
@@ -92,6 +101,11 @@ void ToneEditor::focusOutEvent(QFocusEvent* event) {
 }
 
 bool ToneEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view() && IsEscape(event)) {
+    hidePopup();
+    Q_EMIT escapePressed();
+    return true;
+  }
   if (watched == view() && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     const bool navigation = IsEnter(key) || key->key() == Qt::Key_Escape || key->key() == Qt::Key_Tab;
@@ -107,7 +121,25 @@ bool ToneEditor::eventFilter(QObject* watched, QEvent* event) {
   return QComboBox::eventFilter(watched, event);
 }
 
-OptionEditor::OptionEditor(QWidget* parent) : QComboBox(parent) {}
+OptionEditor::OptionEditor(QWidget* parent) : QComboBox(parent) { view()->installEventFilter(this); }
+
+void OptionEditor::keyPressEvent(QKeyEvent* event) {
+  if (IsEscape(event)) {
+    event->accept();
+    Q_EMIT escapePressed();
+    return;
+  }
+  QComboBox::keyPressEvent(event);
+}
+
+bool OptionEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view() && IsEscape(event)) {
+    hidePopup();
+    Q_EMIT escapePressed();
+    return true;
+  }
+  return QComboBox::eventFilter(watched, event);
+}
 
 void OptionEditor::focusOutEvent(QFocusEvent* event) {
   QComboBox::focusOutEvent(event);

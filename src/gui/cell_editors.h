@@ -24,6 +24,9 @@ class FrequencyEditor : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override;
 };
 
+// Escape in a list editor, dropped down or not, ends its edit without
+// writing anything: the list and the editor close.
+//
 // The editable tone list. Takes digits, Backspace, the decimal point
 // and D, N, I (typed lower case, written upper case). Typing while the list is
 // dropped down closes the list and types into the text.
@@ -38,6 +41,7 @@ class ToneEditor : public QComboBox {
  Q_SIGNALS:
   void enterPressed();
   void editingLeft();
+  void escapePressed();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -53,9 +57,12 @@ class OptionEditor : public QComboBox {
 
  Q_SIGNALS:
   void editingLeft();
+  void escapePressed();
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace qx210

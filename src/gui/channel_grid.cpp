@@ -5,7 +5,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 #include <algorithm>
+#include <numeric>
 
 #include "core/document.h"
 #include "core/frequency_entry.h"
@@ -14,9 +16,30 @@
 #include "core/tone_entry.h"
 #include "gui/cell_editors.h"
 #include "gui/channel_table_model.h"
+#include "gui/colour_contrast.h"
 #include "gui/message_box.h"
 
 namespace qx210 {
+
+namespace {
+
+// The table's size at the usual font: 8835 by 5190 twips. The header row
+// takes what the 16 rows and the frame leave.
+constexpr QSize kBaseSize(589, 346);
+// Room beside a cell's text for the focus frame and the grid line.
+constexpr int kCellPadding = 8;
+
+// The longest texts a column shows in `language`.
+QStringList ColumnSamples(int column, UiLanguage language) {
+  if (column == kColChannel) return {QStringLiteral("00")};
+  if (IsFrequencyColumn(column)) return {QStringLiteral("000.00000")};
+  if (IsToneColumn(column)) return ToneList(language);
+  return OptionList(column, language);
+}
+
+int Sum(const std::array<int, kColumnCount>& widths) { return std::accumulate(widths.begin(), widths.end(), 0); }
+
+}  // namespace
 
 ChannelGrid::ChannelGrid(Document& document, QWidget* parent) : QTableView(parent), m_document(document) {
   setObjectName(QStringLiteral("Grid1"));
@@ -27,16 +50,19 @@ ChannelGrid::ChannelGrid(Document& document, QWidget* parent) : QTableView(paren
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The window keeps room for every channel; only a screen too small for it
+  // brings scroll bars.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setCornerButtonEnabled(false);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  verticalHeader()->setDefaultSectionSize(ChannelTableModel::kRowHeight);
+  verticalHeader()->setMinimumSectionSize(1);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setMinimumSectionSize(1);
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setHighlightSections(false);
-  for (int c = 0; c < kColumnCount; ++c) setColumnWidth(c, ChannelTableModel::columnWidth(c));
 
   m_frequencyEditor = new FrequencyEditor(viewport());
   m_frequencyEditor->setObjectName(QStringLiteral("Text1"));
@@ -50,6 +76,7 @@ ChannelGrid::ChannelGrid(Document& document, QWidget* parent) : QTableView(paren
     m_optionEditors[static_cast<std::size_t>(c - kColPower)] = combo;
     connect(combo, &QComboBox::activated, this, [this, c](int position) { pickOption(c, position); });
     connect(combo, &OptionEditor::editingLeft, combo, &QWidget::hide);
+    connect(combo, &OptionEditor::escapePressed, this, &ChannelGrid::closeEditors);
     combo->hide();
   }
   m_frequencyEditor->hide();
@@ -60,12 +87,102 @@ ChannelGrid::ChannelGrid(Document& document, QWidget* parent) : QTableView(paren
   connect(m_toneEditor, &ToneEditor::enterPressed, this, [this] { setFocus(Qt::OtherFocusReason); });
   connect(m_toneEditor, &ToneEditor::editingLeft, this, &ChannelGrid::commitTone);
   connect(m_toneEditor, &QComboBox::activated, this, &ChannelGrid::pickTone);
+  connect(m_toneEditor, &ToneEditor::escapePressed, this, &ChannelGrid::closeEditors);
+  // Tab and Shift+Tab go on to the band list and the settings; the arrow keys
+  // move between the cells.
+  setTabKeyNavigation(false);
 
   connect(&m_document, &Document::changed, this,
           [this](const Changes& changes) { documentChanged(changes.channels); });
   connect(&m_document, &Document::exchangeRunningChanged, this, &ChannelGrid::exchangeRunningChanged);
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &ChannelGrid::refillLists);
   createChannelActions();
+  setAccessibleName(tr("Channels"));
+  fitToFont();
+  updateRowColours();
+}
+
+void ChannelGrid::fitToFont() {
+  const UiLanguage language = CurrentLanguage();
+  const QFontMetrics cells = fontMetrics();
+  const QFontMetrics captions = horizontalHeader()->fontMetrics();
+  const int captionPadding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader());
+  for (int c = 0; c < kColumnCount; ++c) {
+    int text = 0;
+    for (const QString& sample : ColumnSamples(c, language)) text = std::max(text, cells.horizontalAdvance(sample));
+    const auto i = static_cast<std::size_t>(c);
+    m_neededWidths[i] = std::max(text + kCellPadding,
+                                 captions.horizontalAdvance(ChannelTableModel::columnCaption(c)) + captionPadding);
+    m_preferredWidths[i] = std::max(m_neededWidths[i], ChannelTableModel::columnWidth(c));
+  }
+  m_rowHeight = std::max(ChannelTableModel::kRowHeight, cells.height() + 2);
+  m_headerHeight = std::max(kBaseSize.height() - kChannelCount * ChannelTableModel::kRowHeight - 2 * frameWidth(),
+                            captions.height() + 6);
+  horizontalHeader()->setFixedHeight(m_headerHeight);
+  updateGeometry();
+  spreadSections();
+}
+
+QSize ChannelGrid::sizeHint() const {
+  const int frame = 2 * frameWidth();
+  return {std::max(kBaseSize.width(), Sum(m_preferredWidths) + frame),
+          m_headerHeight + kChannelCount * m_rowHeight + frame};
+}
+
+QSize ChannelGrid::minimumSizeHint() const {
+  const int frame = 2 * frameWidth();
+  return {Sum(m_neededWidths) + frame, m_headerHeight + kChannelCount * m_rowHeight + frame};
+}
+
+// Wider than its usual size, the table gives the room to the columns in
+// proportion; narrower, the columns give up what their texts do not need.
+void ChannelGrid::spreadSections() {
+  const int frame = 2 * frameWidth();
+  const int preferred = Sum(m_preferredWidths);
+  const int needed = Sum(m_neededWidths);
+  const int extra = width() - sizeHint().width();
+  const int room = width() - frame - needed;
+  int spread = 0;
+  for (int c = 0; c < kColumnCount; ++c) {
+    const auto i = static_cast<std::size_t>(c);
+    int w = m_preferredWidths[i];
+    if (extra > 0) {
+      w += extra * m_preferredWidths[i] / preferred;
+      spread += extra * m_preferredWidths[i] / preferred;
+      // The last column takes what the rounding left.
+      if (c == kColumnCount - 1) w += extra - spread;
+    } else if (room < preferred - needed) {
+      w = m_neededWidths[i] + std::max(0, room) * (m_preferredWidths[i] - m_neededWidths[i]) / std::max(1, preferred - needed);
+    }
+    setColumnWidth(c, w);
+  }
+  const int rows = height() - frame - m_headerHeight;
+  verticalHeader()->setDefaultSectionSize(std::max(m_rowHeight, rows / kChannelCount));
+}
+
+void ChannelGrid::updateRowColours() {
+  // The light blue of the even channels suits dark text; under a palette
+  // with light text they take the palette's own alternate colour.
+  const bool readable =
+      ContrastRatio(ChannelTableModel::evenRowColour(), palette().color(QPalette::Text)) >= kReadableContrast;
+  m_model->setEvenRowColoured(readable);
+  setAlternatingRowColors(!readable);
+}
+
+void ChannelGrid::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  spreadSections();
+  // An open editor stays over its cell.
+  if (m_frequencyEditor->isVisible()) placeOver(m_frequencyEditor, m_editRow, m_editColumn, false);
+  if (m_toneEditor->isVisible()) placeOver(m_toneEditor, m_editRow, m_editColumn, true);
+  if (OptionEditor* combo = optionEditor(m_editColumn); combo && combo->isVisible())
+    placeOver(combo, m_editRow, m_editColumn, true);
+}
+
+void ChannelGrid::changeEvent(QEvent* event) {
+  QTableView::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) fitToFont();
+  if (event->type() == QEvent::PaletteChange) updateRowColours();
 }
 
 OptionEditor* ChannelGrid::optionEditor(int column) const {
@@ -129,6 +246,8 @@ void ChannelGrid::openEditorAt(int row, int column) {
     combo->setCurrentIndex(OptionPosition(channel, column));
     editor = combo;
   }
+  // A screen reader names the editor by the cell it edits.
+  editor->setAccessibleName(tr("%1, channel %2").arg(ChannelTableModel::columnCaption(column)).arg(row));
   editor->show();
   editor->raise();
   editor->setFocus(Qt::OtherFocusReason);
@@ -328,6 +447,12 @@ void ChannelGrid::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
+  // Ctrl+Tab leaves the table as it does Qt's other item views.
+  if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && event->modifiers() & Qt::ControlModifier) {
+    focusNextPrevChild(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+    event->accept();
+    return;
+  }
   const QModelIndex index = currentIndex();
   const bool onChannelCell = index.isValid() && index.column() != kColChannel;
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2) {
@@ -381,6 +506,8 @@ void ChannelGrid::refillLists() {
   m_model->retranslate();
   m_model->refresh();
   retranslateChannelActions();
+  setAccessibleName(tr("Channels"));
+  fitToFont();
 }
 
 }  // namespace qx210

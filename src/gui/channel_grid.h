@@ -77,7 +77,15 @@ class ChannelGrid : public QTableView {
   void moveChannels(int delta);  // Ctrl+Up (-1), Ctrl+Down (+1)
   QList<QAction*> channelActions() const;
 
+  // The table at the usual font has the original's size and column widths;
+  // larger fonts, another language or a narrower window change them so that
+  // every caption and all 16 channels stay whole.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
  protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -109,6 +117,11 @@ class ChannelGrid : public QTableView {
   void retranslateChannelActions();
   void documentChanged(quint16 channels);
   void placeOver(QWidget* editor, int row, int column, bool ownHeight);
+  // Measures what the captions and cell texts need in the current font and
+  // language, then lays the columns and rows out again.
+  void fitToFont();
+  void spreadSections();
+  void updateRowColours();
   // Hides an editor; one that has the focus gives it to the grid first.
   void hideEditor(QWidget* editor);
   // The edited channel, changed, goes to the document as one edit.
@@ -136,6 +149,10 @@ class ChannelGrid : public QTableView {
   QAction* m_moveDownAction = nullptr;
   QAction* m_selectAllAction = nullptr;
   bool m_dropDownOnRelease = false;
+  std::array<int, kColumnCount> m_neededWidths{};     // the texts whole
+  std::array<int, kColumnCount> m_preferredWidths{};  // at least the original widths
+  int m_rowHeight = 0;
+  int m_headerHeight = 0;
 };
 
 }  // namespace qx210

@@ -51,7 +51,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
       return cellText(m_document.state().channel(channel), channel, index.column(), CurrentLanguage());
     case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
-      if (channel % 2 == 0) return QBrush(kEvenRowColour);
+      if (m_evenRowColoured && channel % 2 == 0) return QBrush(kEvenRowColour);
       return {};
     default: break;
   }
@@ -111,6 +111,14 @@ QString ChannelTableModel::splitOffsetText(const Channel& channel) {
 int ChannelTableModel::columnWidth(int column) {
   const int twips = kWidthTwips.at(static_cast<std::size_t>(column));
   return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+QColor ChannelTableModel::evenRowColour() { return kEvenRowColour; }
+
+void ChannelTableModel::setEvenRowColoured(bool coloured) {
+  if (coloured == m_evenRowColoured) return;
+  m_evenRowColoured = coloured;
+  Q_EMIT dataChanged(index(0, 0), index(kChannelCount - 1, kColumnCount - 1), {Qt::BackgroundRole});
 }
 
 void ChannelTableModel::refresh(quint16 channels) {

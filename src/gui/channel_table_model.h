@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 #include "core/channel.h"
 #include "core/ui_language.h"
@@ -36,12 +37,19 @@ class ChannelTableModel : public QAbstractTableModel {
   static int columnWidth(int column);
   static constexpr int kRowHeight = 20;  // 300 twips
 
+  // The light blue of the even channels, readable with dark text.
+  static QColor evenRowColour();
+  // Whether the even channels carry that colour; the view turns it off where
+  // its palette's text would be unreadable on it.
+  void setEvenRowColoured(bool coloured);
+
   // Announce new cell texts or new captions to the view.
   void refresh(quint16 channels = 0xFFFF);
   void retranslate();
 
  private:
   Document& m_document;
+  bool m_evenRowColoured = true;
 };
 
 }  // namespace qx210

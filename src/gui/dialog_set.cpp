@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "gui/about_dialog.h"
+#include "gui/accessibility.h"
 #include "gui/debug_parameters_dialog.h"
 #include "gui/embedded_message_dialog.h"
 #include "gui/key_assignment_dialog.h"
@@ -37,6 +38,7 @@ void SetOkEnabled(QWidget& dialog, bool enabled) {
 }  // namespace
 
 DialogSet::DialogSet(Document& document) : QObject(nullptr), m_document(document) {
+  InstallAccessibleInterfaces();
   connect(&m_document, &Document::changed, this, [this](const Changes& changes) { documentChanged(changes, false); });
   connect(&m_document, &Document::imageLoaded, this, [this] { documentChanged(Changes{}, true); });
 }

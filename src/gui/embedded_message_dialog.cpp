@@ -62,6 +62,9 @@ EmbeddedMessageDialog::EmbeddedMessageDialog() {
 
 void EmbeddedMessageDialog::retranslate() {
   setWindowTitle(tr("Embedded Information"));
+  // The lines have no captions; a screen reader names them.
+  m_line1Edit->setAccessibleName(tr("Line 1"));
+  m_line2Edit->setAccessibleName(tr("Line 2"));
   m_okButton->setText(tr("OK"));
   m_cancelButton->setText(tr("Cancel"));
 }

@@ -95,6 +95,8 @@ KeyAssignmentDialog::KeyAssignmentDialog() {
   m_pf1List->setObjectName(QStringLiteral("Combo1"));
   m_pf2List = new QComboBox(this);
   m_pf2List->setObjectName(QStringLiteral("Combo2"));
+  m_pf1Caption->setBuddy(m_pf1List);
+  m_pf2Caption->setBuddy(m_pf2List);
   m_pf1List->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   m_pf2List->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   m_keyPicture = new KeyPicture(this);

@@ -5,12 +5,15 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QHeaderView>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QScreen>
 #include <QToolBar>
+#include <QVBoxLayout>
 #include <QUrl>
 
 #include "core/clone_plan.h"
@@ -19,6 +22,7 @@
 #include "core/parameter_file.h"
 #include "core/state_fields.h"
 #include "core/user_settings.h"
+#include "gui/accessibility.h"
 #include "gui/channel_grid.h"
 #include "gui/channel_list_commands.h"
 #include "gui/dialog_set.h"
@@ -34,14 +38,19 @@ namespace qx210 {
 
 namespace {
 
-// Geometry of the window's client area below the toolbar, in pixels (the
-// layout is given in twips, 15 to a pixel, measured from below the toolbar's
-// own 28 pixels).
-constexpr QRect kGridRect(8, 4, 589, 346);
-constexpr QRect kFrame1Rect(603, 12, 204, 72);
-constexpr QRect kFrame2Rect(603, 108, 204, 224);
-constexpr QSize kClientSize(815, 384);
-constexpr int kGridHeaderHeight = kGridRect.height() - 16 * 20 - 2;
+// The client area below the toolbar, in pixels at the usual font (the layout
+// is given in twips, 15 to a pixel, measured from below the toolbar's own 28
+// pixels): the table at (8, 4), the frames at x 603, y 12 and 108, the status
+// line at y 358, the maker's line below the frames. Larger fonts and other
+// languages widen and lengthen what needs it; a larger window goes to the
+// table.
+constexpr QMargins kClientMargins(8, 4, 8, 6);
+constexpr int kColumnGap = 6;     // table to frames
+constexpr int kStatusGap = 8;     // table to status line
+constexpr int kFrame1Top = 8;     // below the table's top
+constexpr int kFrameGap = 24;     // Frame1 to Frame2
+constexpr int kStatusHeight = 20;
+constexpr QSize kProgressSize(285, 16);
 constexpr int kProgressMaximum = 460;
 
 // The maker's site; the reserved .example domain until a real address is known.
@@ -55,6 +64,7 @@ MainWindow::MainWindow(const MainWindowConfig& config, QWidget* parent)
       m_dialogs(std::make_unique<DialogSet>(m_document)),
       m_hiddenModes(m_dialogs->gestures()) {
   setObjectName(QStringLiteral("Form1"));
+  InstallAccessibleInterfaces();
   SetMessageBoxOwner(this);
   m_history = new DocumentHistory(m_document, this);
   m_chooser = std::make_unique<FileChooser>(this);
@@ -86,40 +96,61 @@ MainWindow::~MainWindow() {
 void MainWindow::layOut() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(kClientSize);
   setCentralWidget(client);
 
   m_grid = new ChannelGrid(m_document, client);
-  m_grid->setGeometry(kGridRect);
-  m_grid->horizontalHeader()->setFixedHeight(kGridHeaderHeight);
   m_modelFrame = new ModelFrame(m_document, client);
-  m_modelFrame->setGeometry(kFrame1Rect);
   connect(m_modelFrame, &ModelFrame::aboutToChangeBand, this, &MainWindow::commitPendingEdit);
   m_settingsPanel = new SettingsPanel(m_document, client);
-  m_settingsPanel->setGeometry(kFrame2Rect);
   connect(m_settingsPanel, &SettingsPanel::gestureCaptionClicked, &m_hiddenModes, &HiddenModes::gestureClick);
 
   m_statusLabel = new QLabel(client);
   m_statusLabel->setObjectName(QStringLiteral("Label"));
   m_statusLabel->setStyleSheet(QStringLiteral("color: red;"));
-  // As wide as the table: the longest status text needs more than the room
-  // beside the progress bar, which is hidden whenever such a text shows.
-  m_statusLabel->setGeometry(kGridRect.x(), 358, kGridRect.width(), 20);
+  m_statusLabel->setMinimumHeight(kStatusHeight);
   m_statusLabel->hide();
   m_progressBar = new QProgressBar(client);
   m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
   m_progressBar->setRange(0, kProgressMaximum);
   m_progressBar->setTextVisible(false);
-  m_progressBar->setGeometry(312, 360, 285, 16);
+  m_progressBar->setFixedSize(kProgressSize);
   m_progressBar->hide();
   m_makerLabel = new ClickableLabel(client);
   m_makerLabel->setObjectName(QStringLiteral("Label2"));
   m_makerLabel->setText(QString::fromLatin1(kMakerLine));
   m_makerLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_makerLabel->setCursor(Qt::PointingHandCursor);
-  m_makerLabel->setGeometry(kFrame2Rect.x(), 358, kFrame2Rect.width(), 20);
+  m_makerLabel->setMinimumHeight(kStatusHeight);
   connect(m_makerLabel, &ClickableLabel::clicked, this,
           [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerUrl))); });
+  // The status line keeps its room while it is hidden, so the table does not jump.
+  for (QWidget* widget : {static_cast<QWidget*>(m_statusLabel), static_cast<QWidget*>(m_progressBar)}) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+  }
+
+  // The status line is as wide as the table: the longest status text needs
+  // more than the room beside the progress bar, which is hidden whenever such
+  // a text shows.
+  auto* table = new QGridLayout;
+  table->setVerticalSpacing(kStatusGap);
+  table->addWidget(m_grid, 0, 0);
+  table->addWidget(m_statusLabel, 1, 0);
+  table->addWidget(m_progressBar, 1, 0, Qt::AlignRight | Qt::AlignVCenter);
+  auto* frames = new QVBoxLayout;
+  frames->setSpacing(0);
+  frames->addSpacing(kFrame1Top);
+  frames->addWidget(m_modelFrame);
+  frames->addSpacing(kFrameGap);
+  frames->addWidget(m_settingsPanel);
+  frames->addStretch(1);
+  frames->addWidget(m_makerLabel);
+  auto* columns = new QHBoxLayout(client);
+  columns->setContentsMargins(kClientMargins);
+  columns->setSpacing(kColumnGap);
+  columns->addLayout(table, 1);
+  columns->addLayout(frames, 0);
 }
 
 void MainWindow::startUp(const MainWindowConfig& config) {
@@ -154,8 +185,9 @@ void MainWindow::startUp(const MainWindowConfig& config) {
   // starts with the start-up defaults (band 400-480MHz, PF1 10, calibration
   // locked).
   SetLanguage(language);
-  adjustSize();
-  setFixedSize(sizeHint());
+  // The window opens at its usual size, or smaller where the screen is.
+  const QSize room = screen()->availableGeometry().size() - (frameGeometry().size() - geometry().size());
+  resize(sizeHint().boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 // Held by the port: the scan and the port window change it.

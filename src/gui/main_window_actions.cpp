@@ -2,11 +2,13 @@
 #include <QAction>
 #include <QDir>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QToolBar>
 
+#include "gui/access_keys.h"
 #include "gui/channel_grid.h"
 #include "gui/channel_list_commands.h"
 #include "gui/dialog_set.h"
@@ -104,6 +106,15 @@ void MainWindow::createMenus() {
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   f1->setObjectName(QStringLiteral("mnumainhelpShortcut"));
   m_aboutAction = AddAction(m_helpMenu, "mnuabout");
+
+  // The items whose Chinese captions carry no access letter answer the
+  // letter of their English caption in both languages.
+  const std::pair<QAction*, char> accessKeys[] = {
+      {m_optionalFunctionsAction, 'O'}, {m_keyAssignmentAction, 'K'}, {m_embeddedMessageAction, 'E'},
+      {m_testFrequenciesAction, 'T'},   {m_chineseAction, 'C'},       {m_englishAction, 'E'},
+      {m_helpAction, 'H'},              {m_aboutAction, 'A'}};
+  for (const auto& [action, letter] : accessKeys) SetAccessKey(action, QLatin1Char(letter));
+  for (QAction* menu : menuBar()->actions()) WatchAccessKeys(menu->menu());
 
   connect(m_newAction, &QAction::triggered, this, [this] {
     commitPendingEdit();
@@ -217,42 +228,50 @@ void MainWindow::applyLanguageCaptions() {
   m_newAction->setText(tr("New(&N)"));
   m_planAction->setText(tr("New from channel p&lan…"));
   m_openAction->setText(tr("Open(&O)"));
-  m_recentMenu->setTitle(tr("Recent Files"));
+  m_recentMenu->setTitle(tr("&Recent Files"));
   m_saveAction->setText(tr("Save(&S)"));
-  m_saveAsAction->setText(tr("Save As…"));
-  m_importAction->setText(tr("Import channels (CSV)…"));
-  m_exportAction->setText(tr("Export channels (CSV)…"));
-  m_sheetAction->setText(tr("Export channel sheet…"));
-  m_printAction->setText(tr("Print…"));
-  m_restoreAction->setText(tr("Restore from backup…"));
-  m_backupFolderAction->setText(tr("Open backup folder"));
+  m_saveAsAction->setText(tr("Save &As…"));
+  m_importAction->setText(tr("&Import channels (CSV)…"));
+  m_exportAction->setText(tr("&Export channels (CSV)…"));
+  m_sheetAction->setText(tr("Export channel s&heet…"));
+  m_printAction->setText(tr("&Print…"));
+  m_restoreAction->setText(tr("Restore from &backup…"));
+  m_backupFolderAction->setText(tr("Open backup &folder"));
   m_exitAction->setText(tr("Exit(&Q)"));
   m_editMenu->setTitle(tr("Edit(&E)"));
   m_programmingMenu->setTitle(tr("Programming(&P)"));
   m_readAction->setText(tr("Read From Radio(&R)"));
   m_writeAction->setText(tr("Write To Radio(&W)"));
-  m_optionalFunctionsAction->setText(tr("Optional function "));
-  m_keyAssignmentAction->setText(tr("Keys Assigment "));
-  m_embeddedMessageAction->setText(tr("Embedded Message"));
+  m_optionalFunctionsAction->setText(tr("&Optional function "));
+  m_keyAssignmentAction->setText(tr("&Keys Assigment "));
+  m_embeddedMessageAction->setText(tr("&Embedded Message"));
   m_debugParametersAction->setText(tr("Debug Parameters(&D)"));
-  m_testFrequenciesAction->setText(tr("Test Frequency"));
+  m_testFrequenciesAction->setText(tr("&Test Frequency"));
   m_settingsMenu->setTitle(tr("Settings(&S)"));
   m_lockAction->setText(tr("Lock(&L)"));
   m_portAction->setText(tr("Communication port(&V)"));
-  m_testLinkAction->setText(tr("Test connection…"));
-  m_productionAction->setText(tr("Program several radios…"));
+  m_testLinkAction->setText(tr("&Test connection…"));
+  m_productionAction->setText(tr("Program &several radios…"));
   m_languageMenu->setTitle(tr("Languages(&L)"));
-  m_chineseAction->setText(tr("Chinese"));
-  m_englishAction->setText(tr("English"));
+  m_chineseAction->setText(tr("&Chinese"));
+  m_englishAction->setText(tr("&English"));
   m_helpMenu->setTitle(tr("Help(&H)"));
-  m_helpAction->setText(tr("The help topic  F1 "));
-  m_aboutAction->setText(tr("About"));
+  m_helpAction->setText(tr("The &help topic  F1 "));
+  m_aboutAction->setText(tr("&About"));
 
-  m_newButton->setToolTip(tr("New"));
-  m_openButton->setToolTip(tr("Open"));
-  m_saveButton->setToolTip(tr("Save"));
-  m_readButton->setToolTip(tr("Read frequency"));
-  m_writeButton->setToolTip(tr("Write frequency"));
+  // The buttons show only their pictures; the texts name them to a screen reader.
+  const std::pair<QAction*, QString> buttons[] = {{m_newButton, tr("New")},
+                                                  {m_openButton, tr("Open")},
+                                                  {m_saveButton, tr("Save")},
+                                                  {m_readButton, tr("Read frequency")},
+                                                  {m_writeButton, tr("Write frequency")}};
+  for (const auto& [button, text] : buttons) {
+    button->setText(text);
+    button->setToolTip(text);
+  }
+  // The service buttons have no caption; only a screen reader names them.
+  m_toolBar->widgetForAction(m_leaveDebugButton)->setAccessibleName(tr("Leave the debug parameter mode"));
+  m_toolBar->widgetForAction(m_leaveBandOverrideButton)->setAccessibleName(tr("Leave the band override"));
 }
 
 }  // namespace qx210

@@ -17,6 +17,7 @@
 
 #include "core/dialog_rules.h"
 #include "core/language.h"
+#include "gui/access_keys.h"
 #include "gui/message_box.h"
 
 namespace qx210 {
@@ -171,6 +172,7 @@ void OptionalFunctionsDialog::buildHiddenControls() {
   form->addRow(dtmfGroup);
 
   m_autoDialGrid = Named(new QTableWidget(kAutoDialCount, 2, m_hidden), "mfgrid1");
+  LeaveWithCtrlTab(m_autoDialGrid);
   m_autoDialGrid->setHorizontalHeaderLabels({QString::fromUtf8("编号"), QString::fromUtf8("自动拨号存储器")});
   m_autoDialGrid->verticalHeader()->hide();
   m_autoDialGrid->setItemDelegateForColumn(1, new AutoDialDelegate(m_autoDialGrid));

@@ -1,5 +1,7 @@
 #include "gui/settings_panel.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -15,6 +17,14 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+// The frames' sizes at the usual font; larger fonts make them larger.
+constexpr QSize kModelFrameSize(Px(3060), Px(1080));
+constexpr QSize kSettingsFrameSize(Px(3060), Px(3360));
+// Inside the frames: captions from the left edge, lists beside them, and the
+// lists of the settings frame one below the other every 480 twips.
+constexpr int kCaptionLeft = Px(45);
+constexpr int kRowPitch = Px(480);
 
 template <typename Panel>
 auto& PanelValue(Panel& panel, int list) {
@@ -67,11 +77,19 @@ ModelFrame::ModelFrame(Document& document, QWidget* parent) : QGroupBox(parent),
   setObjectName(QStringLiteral("Frame1"));
   m_bandCaption = new QLabel(this);
   m_bandCaption->setObjectName(QStringLiteral("Label3"));
-  m_bandCaption->setGeometry(Px(75), Px(550) - 3, Px(1100), 20);
   m_bandList = new PanelComboBox(this);
   m_bandList->setObjectName(QStringLiteral("Combo1"));
   m_bandList->addItems(BandTexts());
-  m_bandList->setGeometry(Px(1200), Px(480) - 3, Px(1755), m_bandList->sizeHint().height());
+  m_bandList->setMinimumWidth(Px(1755));
+  m_bandCaption->setBuddy(m_bandList);
+  auto* layout = new QHBoxLayout(this);
+  // The frame's own size hints set its least size, not the layout.
+  layout->setSizeConstraint(QLayout::SetNoConstraint);
+  // The frame's own border is about as wide as the captions' distance from it.
+  layout->setContentsMargins(Px(75), 0, Px(3060 - 1200 - 1755) - kCaptionLeft, 0);
+  layout->setSpacing(Px(1200 - 75 - 1100));
+  layout->addWidget(m_bandCaption, 1);
+  layout->addWidget(m_bandList);
   showBand();
   connect(m_bandList, &QComboBox::currentIndexChanged, this, &ModelFrame::bandSelected);
   connect(&m_document, &Document::changed, this, [this](const Changes& changes) {
@@ -80,6 +98,9 @@ ModelFrame::ModelFrame(Document& document, QWidget* parent) : QGroupBox(parent),
   connect(&LanguageNotifier::instance(), &LanguageNotifier::languageChanged, this, &ModelFrame::retranslate);
   retranslate();
 }
+
+QSize ModelFrame::sizeHint() const { return QGroupBox::sizeHint().expandedTo(kModelFrameSize); }
+QSize ModelFrame::minimumSizeHint() const { return QGroupBox::minimumSizeHint().expandedTo(kModelFrameSize); }
 
 void ModelFrame::retranslate() {
   setTitle(tr("Model"));
@@ -109,19 +130,29 @@ void ModelFrame::bandSelected(int position) {
 
 SettingsPanel::SettingsPanel(Document& document, QWidget* parent) : QGroupBox(parent), m_document(document) {
   setObjectName(QStringLiteral("Frame2"));
+  auto* layout = new QGridLayout(this);
+  layout->setSizeConstraint(QLayout::SetNoConstraint);
+  layout->setContentsMargins(0, 0, Px(3060 - 1680 - 1335) - kCaptionLeft, 0);
+  layout->setHorizontalSpacing(Px(1680 - 1560) - kCaptionLeft);
+  layout->setVerticalSpacing(0);
+  layout->setColumnMinimumWidth(0, Px(1560));
   for (std::size_t i = 0; i < kPanelRows.size(); ++i) {
     const PanelRowSpec& row = kPanelRows[i];
     auto* label = new ClickableLabel(this);
     label->setObjectName(QString::fromLatin1(row.label));
     auto* combo = new PanelComboBox(this);
     combo->setObjectName(QString::fromLatin1(row.combo));
-    const int top = Px(360 + 480 * static_cast<int>(i));
-    combo->setGeometry(Px(1680), top, Px(1335), combo->sizeHint().height());
-    label->setGeometry(Px(45), top + combo->height() / 2 - Px(210) / 2 - 1, Px(1560), Px(210) + 4);
+    combo->setMinimumWidth(Px(1335));
+    label->setBuddy(combo);
+    const int line = static_cast<int>(i);
+    layout->addWidget(label, line, 0);
+    layout->addWidget(combo, line, 1);
     m_rows[i] = {row.list, label, combo};
     if (row.list == kTotPreAlert) {
       label->hide();
       combo->hide();
+    } else {
+      layout->setRowMinimumHeight(line, kRowPitch);
     }
     connect(combo, &QComboBox::currentIndexChanged, this, [this, list = row.list](int position) {
       store(list, position);
@@ -130,6 +161,8 @@ SettingsPanel::SettingsPanel(Document& document, QWidget* parent) : QGroupBox(pa
       if (qstrcmp(row.label, kGestureCaptions[k]) == 0)
         connect(label, &ClickableLabel::clicked, this, [this, k] { Q_EMIT gestureCaptionClicked(static_cast<int>(k)); });
   }
+  // What the frame has beyond its rows stays below them.
+  layout->setRowStretch(static_cast<int>(kPanelRows.size()), 1);
   refillLists();
   showSettings();
   retranslate();
@@ -141,6 +174,9 @@ SettingsPanel::SettingsPanel(Document& document, QWidget* parent) : QGroupBox(pa
     refillLists();
   });
 }
+
+QSize SettingsPanel::sizeHint() const { return QGroupBox::sizeHint().expandedTo(kSettingsFrameSize); }
+QSize SettingsPanel::minimumSizeHint() const { return QGroupBox::minimumSizeHint().expandedTo(kSettingsFrameSize); }
 
 void SettingsPanel::retranslate() {
   setTitle(tr("Functions Setting"));

@@ -44,6 +44,9 @@ class ModelFrame : public QGroupBox {
   explicit ModelFrame(Document& document, QWidget* parent = nullptr);
 
   QComboBox* bandList() const { return m_bandList; }
+  // At least the frame's size at the usual font.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
  Q_SIGNALS:
   // Asked before the band question, so an open edit is not lost.
@@ -71,6 +74,10 @@ class SettingsPanel : public QGroupBox {
   // The band-override gesture captions, in gesture order: Voice Notice,
   // Battery Save, Radio Switch.
   static constexpr std::array<const char*, 3> kGestureCaptions{"Label4", "Label7", "Label9"};
+
+  // At least the frame's size at the usual font.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
  Q_SIGNALS:
   void gestureCaptionClicked(int k);

@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "gui/access_keys.h"
+
 namespace qx210 {
 
 namespace {
@@ -39,6 +41,7 @@ class FrequencyCellDelegate : public QStyledItemDelegate {
 TestFrequencyDialog::TestFrequencyDialog() {
   setObjectName(QStringLiteral("Form4"));
   m_grid = new QTableWidget(kRows, 3, this);
+  LeaveWithCtrlTab(m_grid);
   m_grid->setObjectName(QStringLiteral("mfgrid1"));
   m_grid->verticalHeader()->hide();
   m_grid->verticalHeader()->setDefaultSectionSize(22);
@@ -87,6 +90,7 @@ TestFrequencyDialog::~TestFrequencyDialog() { m_cellDelegate->disconnect(this); 
 
 void TestFrequencyDialog::retranslate() {
   setWindowTitle(tr("Test Frequency"));
+  m_grid->setAccessibleName(tr("Test frequencies"));
   m_grid->setHorizontalHeaderLabels({tr("Channel"), tr("RX Frequency"), tr("TX Frequency")});
   m_okButton->setText(tr("OK"));
   m_cancelButton->setText(tr("Cancel"));

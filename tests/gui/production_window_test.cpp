@@ -223,7 +223,7 @@ TEST_F(MainWindowFleetTest, ProductionRunBorrowsTheWindowsPort) {
   WindowLink* link = m_window->radioLink();
   ASSERT_TRUE(link->serial().isOpen());
   ASSERT_NE(action("mnuProduction"), nullptr);
-  EXPECT_EQ(action("mnuProduction")->text(), QStringLiteral("Program several radios…"));
+  EXPECT_EQ(action("mnuProduction")->text(), QStringLiteral("Program &several radios…"));
   action("mnuProduction")->trigger();
   ProductionWindow* window = link->productionWindow();
   ASSERT_NE(window, nullptr);
@@ -271,7 +271,7 @@ TEST_F(MainWindowFleetTest, TestConnectionAnswersInAMessage) {
   const QString port = addRadio({}, false, true);
   openWindow(port);
   ASSERT_NE(action("mnuTestLink"), nullptr);
-  EXPECT_EQ(action("mnuTestLink")->text(), QStringLiteral("Test connection…"));
+  EXPECT_EQ(action("mnuTestLink")->text(), QStringLiteral("&Test connection…"));
   QSignalSpy tested(m_window->radioLink(), &WindowLink::connectionTested);
   action("mnuTestLink")->trigger();
   EXPECT_FALSE(m_window->readAction()->isEnabled());  // no exchange while the doctor runs

@@ -98,6 +98,14 @@
         <translation>嵌入信息</translation>
     </message>
     <message>
+        <source>Line 1</source>
+        <translation>第 1 行</translation>
+    </message>
+    <message>
+        <source>Line 2</source>
+        <translation>第 2 行</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -138,6 +146,10 @@
     <message>
         <source>Test Frequency</source>
         <translation>测试频率</translation>
+    </message>
+    <message>
+        <source>Test frequencies</source>
+        <translation>测试频率表</translation>
     </message>
     <message>
         <source>Channel</source>

@@ -12,31 +12,33 @@
     <message><source>Programming(&amp;P)</source><translation>编程(&amp;P)</translation></message>
     <message><source>Read From Radio(&amp;R)</source><translation>读频(&amp;R)</translation></message>
     <message><source>Write To Radio(&amp;W)</source><translation>写频(&amp;W)</translation></message>
-    <message><source>Optional function </source><translation>可选功能</translation></message>
-    <message><source>Keys Assigment </source><translation>键设定</translation></message>
-    <message><source>Embedded Message</source><translation>嵌入信息</translation></message>
+    <message><source>&amp;Optional function </source><translation>可选功能</translation></message>
+    <message><source>&amp;Keys Assigment </source><translation>键设定</translation></message>
+    <message><source>&amp;Embedded Message</source><translation>嵌入信息</translation></message>
     <message><source>Debug Parameters(&amp;D)</source><translation>调试(&amp;D)</translation></message>
-    <message><source>Test Frequency</source><translation>测试频率</translation></message>
+    <message><source>&amp;Test Frequency</source><translation>测试频率</translation></message>
     <message><source>Settings(&amp;S)</source><translation>设置(&amp;S)</translation></message>
     <message><source>Lock(&amp;L)</source><translation>锁定(&amp;L)</translation></message>
     <message><source>Communication port(&amp;V)</source><translation>通信端口(&amp;V)</translation></message>
-    <message><source>Test connection…</source><translation>测试连接…</translation></message>
-    <message><source>Program several radios…</source><translation>同时写多台对讲机…</translation></message>
+    <message><source>&amp;Test connection…</source><translation>测试连接(&amp;T)…</translation></message>
+    <message><source>Program &amp;several radios…</source><translation>同时写多台对讲机(&amp;S)…</translation></message>
     <message><source>Languages(&amp;L)</source><translation>语言选择(&amp;L)</translation></message>
-    <message><source>Chinese</source><translation>中文</translation></message>
-    <message><source>English</source><translation>英文</translation></message>
+    <message><source>&amp;Chinese</source><translation>中文</translation></message>
+    <message><source>&amp;English</source><translation>英文</translation></message>
     <message><source>Help(&amp;H)</source><translation>帮助(&amp;H)</translation></message>
-    <message><source>The help topic  F1 </source><translation>帮助主题  F1</translation></message>
-    <message><source>About</source><translation>关于</translation></message>
+    <message><source>The &amp;help topic  F1 </source><translation>帮助主题  F1</translation></message>
+    <message><source>&amp;About</source><translation>关于</translation></message>
+    <message><source>Leave the debug parameter mode</source><translation>退出调试参数模式</translation></message>
+    <message><source>Leave the band override</source><translation>退出频段解锁模式</translation></message>
     <message><source>New</source><translation>新建</translation></message>
     <message><source>Open</source><translation>打开</translation></message>
     <message><source>Save</source><translation>保存</translation></message>
     <message><source>Read frequency</source><translation>读频</translation></message>
     <message><source>Write frequency</source><translation>写频</translation></message>
-    <message><source>Recent Files</source><translation>最近的文件</translation></message>
-    <message><source>Save As…</source><translation>另存为…</translation></message>
-    <message><source>Restore from backup…</source><translation>从备份恢复…</translation></message>
-    <message><source>Open backup folder</source><translation>打开备份文件夹</translation></message>
+    <message><source>&amp;Recent Files</source><translation>最近的文件(&amp;R)</translation></message>
+    <message><source>Save &amp;As…</source><translation>另存为(&amp;A)…</translation></message>
+    <message><source>Restore from &amp;backup…</source><translation>从备份恢复(&amp;B)…</translation></message>
+    <message><source>Open backup &amp;folder</source><translation>打开备份文件夹(&amp;F)</translation></message>
     <message><source>Edit(&amp;E)</source><translation>编辑(&amp;E)</translation></message>
     <message><source>1 channel</source><translation>1 个信道</translation></message>
     <message><source>%1 channels</source><translation>%1 个信道</translation></message>
@@ -50,11 +52,11 @@
     <message><source>Write to the radio on %1?</source><translation>写入连接在 %1 上的对讲机吗？</translation></message>
     <message><source>The radio is being read or written. Stop and exit?</source><translation>正在读写对讲机。要停止并退出吗？</translation></message>
     <message><source>Several radios are being programmed. Stop them and exit?</source><translation>正在同时写多台对讲机。要停止并退出吗？</translation></message>
-    <message><source>Import channels (CSV)…</source><translation>导入信道 (CSV)…</translation></message>
+    <message><source>&amp;Import channels (CSV)…</source><translation>导入信道 (CSV)(&amp;I)…</translation></message>
     <message><source>New from channel p&amp;lan…</source><translation>按信道方案新建(&amp;L)…</translation></message>
-    <message><source>Export channels (CSV)…</source><translation>导出信道 (CSV)…</translation></message>
-    <message><source>Export channel sheet…</source><translation>导出信道表…</translation></message>
-    <message><source>Print…</source><translation>打印…</translation></message>
+    <message><source>&amp;Export channels (CSV)…</source><translation>导出信道 (CSV)(&amp;E)…</translation></message>
+    <message><source>Export channel s&amp;heet…</source><translation>导出信道表(&amp;H)…</translation></message>
+    <message><source>&amp;Print…</source><translation>打印(&amp;P)…</translation></message>
 </context>
 <context>
     <name>qx210::ChannelTableModel</name>
@@ -132,6 +134,8 @@ Save over it anyway?</source><translation>文件“%1”现有的内容无法备
 </context>
 <context>
     <name>qx210::ChannelGrid</name>
+    <message><source>Channels</source><translation>信道表</translation></message>
+    <message><source>%1, channel %2</source><translation>%1，信道 %2</translation></message>
     <message><source>Cu&amp;t Channels</source><translation>剪切信道(&amp;T)</translation></message>
     <message><source>&amp;Copy</source><translation>复制(&amp;C)</translation></message>
     <message><source>&amp;Paste</source><translation>粘贴(&amp;P)</translation></message>
