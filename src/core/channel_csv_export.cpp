@@ -21,18 +21,10 @@ constexpr Bilingual kBcloNotExported{"信道列表没有禁发（BCLO）列：�
 
 // ---- Writing ---------------------------------------------------------------------
 
-// A tone word that reads back as itself through a list: Off, a QT tone of
-// 67.0 to 254.1 Hz, or a DQT code in the form the tone list writes.
+// A tone that reads back as itself through a list: Off, a QT tone of 67.0
+// to 254.1 Hz, or any DQT code (a tone holds only its code and polarity).
 bool IsListTone(const Tone& tone) {
-  switch (tone.kind()) {
-    case Tone::Kind::Off:
-      return true;
-    case Tone::Kind::Qt:
-      return tone.qtTenths() >= 670 && tone.qtTenths() <= 2541;
-    case Tone::Kind::Dqt:
-      return Tone::dqt(tone.dqtCode(), tone.inverted()) == tone;
-  }
-  return false;
+  return tone.kind() != Tone::Kind::Qt || (tone.qtTenths() >= 670 && tone.qtTenths() <= 2541);
 }
 
 QString CodeText(const Tone& tone) { return QStringLiteral("%1").arg(tone.dqtCode(), 3, 8, QLatin1Char('0')); }

@@ -87,6 +87,19 @@ bool HasContent(const CsvRecord& record) {
   return false;
 }
 
+// Numbers of a list are checked against this before any arithmetic: no band
+// reaches it, so a larger frequency or offset is beyond every band.
+constexpr double kLargestListMegahertz = 10'000;
+
+// A value in MHz as whole hertz; nothing when it is not a number, and
+// `tooLarge` set when it lies beyond kLargestListMegahertz.
+std::optional<qint64> ListHertz(const QString& text, bool& tooLarge) {
+  const std::optional<double> value = ParseFrequency(text);
+  tooLarge = value && !(*value <= kLargestListMegahertz);
+  if (!value || tooLarge) return std::nullopt;
+  return qRound64(*value * 1e6);
+}
+
 // A value in hertz as MHz with six decimals; the sign is kept.
 QString HertzText(qint64 hertz) {
   const QString sign = hertz < 0 ? QStringLiteral("-") : QString();
@@ -209,16 +222,21 @@ class RowReader {
       fail(kUnknownDuplex, {value(kDuplex)});
       return;
     }
-    const std::optional<double> shift = offset.isEmpty() ? 0.0 : ParseFrequency(offset);
-    if (!shift) {
+    bool tooLarge = false;
+    const std::optional<qint64> step = offset.isEmpty() ? 0 : ListHertz(offset, tooLarge);
+    if (tooLarge) {
+      fail(kOutOfBand, {FieldName(kOffset), offset, bandText()});
+      return;
+    }
+    if (!step) {
       fail(kNotANumber, {FieldName(kOffset), offset});
       return;
     }
     if (!rxEntered) return;
-    // Summed in whole hertz, so that 146.94 - 0.6 is exactly 146.34.
-    const qint64 rx = qRound64(*ParseFrequency(value(kFrequency)) * 1e6);
-    const qint64 step = qRound64(*shift * 1e6);
-    const qint64 tx = duplex == QLatin1String("+") ? rx + step : rx - step;
+    // Summed in whole hertz, so that 146.94 - 0.6 is exactly 146.34; an
+    // entered RX frequency lies inside its band.
+    const qint64 rx = *ListHertz(value(kFrequency), tooLarge);
+    const qint64 tx = duplex == QLatin1String("+") ? rx + *step : rx - *step;
     const QString label = QStringLiteral("Frequency %1 Offset").arg(duplex);
     if (tx < 0) fail(kOutOfBand, {label, HertzText(tx), bandText()});
     else typeTx(channel, label, HertzText(tx));

@@ -1,31 +1,30 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
-// Small conversions between hexadecimal text, bit text ("0"/"1", most
-// significant bit first) and numbers, used throughout the memory-image codec.
+// Small conversions: a 16-bit word as hexadecimal text, and frequencies on
+// the channel raster.
 namespace qx210 {
-
-// Each hex digit becomes four bit characters; a non-hex character counts as 0.
-QString HexToBits(const QString& hex);
-
-// Pads `bits` in place with leading "0" to a multiple of four, then returns one
-// uppercase hex digit per group. Any character other than '1' is a zero bit.
-QString BitsToHex(QString& bits);
-
-// Uppercase hex, at least two digits (256 gives "100").
-QString ByteToHex(long long value);
 
 // Uppercase hex of a 16-bit value, always four digits (-1 gives "FFFF").
 QString WordToHex(int value);
 
-// Lowers a frequency text with five decimals to the nearer of the 5 kHz and
-// 6.25 kHz raster points at or below it, unless it lies on one already.
-double SnapToChannelStep(const QString& frequency);
+// The two channel rasters, in units of 10 Hz.
+inline constexpr qint64 kRaster5kHz = 500;
+inline constexpr qint64 kRaster6250Hz = 625;
 
-// Remainder of `value` over `step` (both MHz); a quotient that is whole to 15
-// significant digits counts as whole.
-double StepRemainder(double step, double value);
+// `tenHertz` lowered onto the raster of `step` (units of 10 Hz).
+constexpr qint64 LowerOntoRaster(qint64 tenHertz, qint64 step) { return tenHertz - tenHertz % step; }
+
+// A frequency in units of 10 Hz lowered to the nearer of the 5 kHz and
+// 6.25 kHz raster points at or below it (6.25 kHz on a tie), unless it lies
+// on one already. Every frequency entry snaps through this one routine.
+qint64 SnapToChannelStep(qint64 tenHertz);
+
+// A frequency in MHz, rounded to five decimals as text, in units of 10 Hz.
+// For the frequencies the program enters (below 10 000 MHz).
+qint64 RoundToTenHertz(double megahertz);
 
 // Fixed-point helpers: a frequency in MHz formatted with five decimals.
 QString FormatFiveDecimals(double megahertz);

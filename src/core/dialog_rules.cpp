@@ -4,13 +4,12 @@
 
 #include "core/channel.h"
 #include "core/conversions.h"
+#include "core/frequency.h"
 
 namespace qx210 {
 
 namespace {
 
-constexpr double kStep5 = 0.005;      // 5 kHz in MHz
-constexpr double kStep625 = 0.00625;  // 6.25 kHz in MHz
 constexpr double kLowestTestMhz = 100.0;
 constexpr double kHighestTestMhz = 999.99999;
 
@@ -51,9 +50,6 @@ constexpr std::array<Bilingual, kKeyFunctionCount> kKeyFunctions{{
     {"瞬时取消静噪", "Squelch Off Momentary"},
     {"暂时删除", "temporary Delete"},
 }};
-
-// f lowered onto `step`, five decimals.
-QString Snapped(double step, double f) { return FormatFiveDecimals(f - StepRemainder(step, f)); }
 
 }  // namespace
 
@@ -104,9 +100,7 @@ bool ApplyReceiveEdit(TestFrequencyRow& row, const QString& typed) {
   }
   const std::optional<double> f = ParseTestFrequency(typed);
   if (!f) return false;
-  const double r5 = StepRemainder(kStep5, *f);
-  const double r625 = StepRemainder(kStep625, *f);
-  row.rx = Snapped(r5 >= r625 ? kStep625 : kStep5, *f);
+  row.rx = MegahertzText(SnapToChannelStep(RoundToTenHertz(*f)));
   row.tx = row.rx;
   return true;
 }
@@ -119,8 +113,8 @@ bool ApplyTransmitEdit(TestFrequencyRow& row, const QString& typed) {
   const std::optional<double> t = ParseTestFrequency(typed);
   if (!t) return false;
   // A receive text that is not a number counts as 0, which lies on both rasters.
-  const double rx = row.rx.trimmed().toDouble();
-  row.tx = Snapped(StepRemainder(kStep625, rx) == 0 ? kStep625 : kStep5, *t);
+  const bool rxOn625 = RoundToTenHertz(row.rx.trimmed().toDouble()) % kRaster6250Hz == 0;
+  row.tx = MegahertzText(LowerOntoRaster(RoundToTenHertz(*t), rxOn625 ? kRaster6250Hz : kRaster5kHz));
   return true;
 }
 

@@ -22,7 +22,7 @@ std::optional<double> ParseFrequency(const QString& text) {
 }
 
 QString SnappedFrequencyText(double megahertz) {
-  return FormatFiveDecimals(SnapToChannelStep(FormatFiveDecimals(megahertz)));
+  return MegahertzText(SnapToChannelStep(RoundToTenHertz(megahertz)));
 }
 
 FrequencyOutcome CommitFrequencyEntry(Channel& channel, int band, int column, const QString& text) {

@@ -38,6 +38,8 @@ bool MayReplace(const QString& path) {
   return !info.exists() || info.isWritable();
 }
 
+bool Exists(const QString& path) { return QFileInfo(path).exists() || QFileInfo(path).isSymLink(); }
+
 }  // namespace
 
 QStringList ParameterFileCandidates() {
@@ -45,20 +47,24 @@ QStringList ParameterFileCandidates() {
           QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(kFileName)};
 }
 
-Parameters LoadParameters(const QStringList& candidates) {
+OpenedParameters OpenParameterFile(const QStringList& candidates) {
+  QByteArray seed;
+  bool seeded = false;
   for (const QString& path : candidates) {
     QByteArray bytes;
-    if (ReadBytes(path, bytes)) return FromBytes(bytes);
+    if (!ReadBytes(path, bytes)) continue;
+    if (MayReplace(path)) return {path, FromBytes(bytes)};
+    if (!seeded) seed = bytes;
+    seeded = true;
   }
-  return {};
-}
-
-bool StoreParameters(const Parameters& parameters, const QStringList& candidates) {
   for (const QString& path : candidates) {
+    if (Exists(path)) continue;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (MayReplace(path) && WriteParameterFile(path, parameters)) return true;
+    QString error;
+    if (MayReplace(path) && SaveFileAtomically(path, seed, error)) return {path, FromBytes(seed)};
   }
-  return false;
+  // Nowhere to write: what could be read still counts for this run.
+  return {QString(), seeded ? FromBytes(seed) : Parameters{}};
 }
 
 bool WriteParameterFile(const QString& path, const Parameters& parameters) {

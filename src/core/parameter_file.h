@@ -17,16 +17,21 @@ struct Parameters {
 // or one an administrator put there), then the per-user configuration folder.
 QStringList ParameterFileCandidates();
 
-// Reads the first candidate that is a readable regular file; one that is
-// missing, unreadable, a folder or a special file is passed over without
-// blocking. None at all gives the defaults, with no language stored. Bytes
-// missing from a short file read as 0.
-Parameters LoadParameters(const QStringList& candidates = ParameterFileCandidates());
+// The parameter file of a run, chosen at start-up.
+struct OpenedParameters {
+  QString path;  // where shutdown writes; empty when no candidate can be written
+  Parameters parameters;
+};
 
-// Writes to the first candidate that takes it: a file beside the program is
-// replaced only when it and its folder are writable, so a read-only file there
-// stays as the administrator left it and the per-user file gets the values.
-bool StoreParameters(const Parameters& parameters, const QStringList& candidates = ParameterFileCandidates());
+// Opens the parameter file at start-up. The file is the first candidate that
+// can be both read and written, or else the first that is missing and can be
+// created; it is created at once, holding what the first readable candidate
+// holds (nothing on a first start). So a read-only file beside the program
+// only seeds the per-user file, which is read and written from then on. A
+// folder, a special file or an unreadable file is passed over without
+// blocking. Bytes missing from a short file read as 0; with no file at all
+// the defaults come back, with no language stored.
+OpenedParameters OpenParameterFile(const QStringList& candidates = ParameterFileCandidates());
 
 // Writes the three positions, keeping any bytes after them, atomically.
 // Returns false on failure (the target is then unchanged); the caller carries on.

@@ -182,10 +182,6 @@ std::vector<SettingField> BuildSettingFields() {
   return fields;
 }
 
-QString WordSuffix(const Tone& tone) {
-  return QStringLiteral(" (0x%1)").arg(QStringLiteral("%1").arg(tone.word(), 4, 16, QLatin1Char('0')).toUpper());
-}
-
 QJsonObject ChannelJson(int n, const Channel& channel) {
   QJsonObject object{{QStringLiteral("channel"), n}, {QStringLiteral("inUse"), channel.inUse()}};
   if (!channel.inUse()) return object;
@@ -283,14 +279,9 @@ std::vector<StateDifference> CompareStates(const RadioState& before, const Radio
     const Channel& a = before.channel(n);
     const Channel& b = after.channel(n);
     for (int column = kColRxFreq; column <= kColScanAdd; ++column) {
-      QString was = ChannelFieldText(a, column, language);
-      QString is = ChannelFieldText(b, column, language);
-      // Two tone words can read alike (an odd word read from a radio beside
-      // the one the tone list writes); the words then tell them apart.
-      if (was == is && IsToneColumn(column) && a.inUse() && ToneOf(a, column) != ToneOf(b, column)) {
-        was += WordSuffix(ToneOf(a, column));
-        is += WordSuffix(ToneOf(b, column));
-      }
+      // No two tones read alike, so the texts tell every difference.
+      const QString was = ChannelFieldText(a, column, language);
+      const QString is = ChannelFieldText(b, column, language);
       if (was != is) differences.push_back({n, ChannelFieldName(column).text(language), was, is});
     }
   }

@@ -12,8 +12,10 @@ namespace qx210 {
 //  - DQT, a digital code: 0x2800 + code for normal polarity, 0xA800 + code
 //    for inverted, the code being the value of three octal digits.
 // The radio tells the kinds apart by the word's top four bits: 2 is DQT
-// normal, A is DQT inverted, anything else QT. The word is kept as it came,
-// so an odd one read from a radio is written back unchanged.
+// normal, A is DQT inverted, anything else QT. A tone holds what the table
+// shows: a QT word keeps its value, odd or not, and a DQT word keeps its code
+// and polarity only, so it is written back in the form the tone list writes
+// (0x2013 shows "D023N" and becomes 0x2813).
 class Tone {
  public:
   enum class Kind { Off, Qt, Dqt };
@@ -22,7 +24,11 @@ class Tone {
   static constexpr int kHighestCode = 0777;
 
   constexpr Tone() = default;
-  static constexpr Tone fromWord(quint16 word) { return Tone(word); }
+  static constexpr Tone fromWord(quint16 word) {
+    const int top = word >> 12;
+    if (top == 0x2 || top == 0xA) return Tone(static_cast<quint16>((top == 0xA ? 0xA800 : 0x2800) | (word & 0x1FF)));
+    return Tone(word);
+  }
   // A QT tone in tenths of a hertz; nothing when the word would not read back
   // as that QT tone.
   static std::optional<Tone> qt(int tenths);

@@ -154,8 +154,11 @@ void MainWindow::layOut() {
 }
 
 void MainWindow::startUp(const MainWindowConfig& config) {
-  m_parameterFiles = config.parameterFile.isEmpty() ? ParameterFileCandidates() : QStringList{config.parameterFile};
-  const Parameters parameters = LoadParameters(m_parameterFiles);
+  // Opened (and created when missing) now; shutdown writes the same file.
+  const OpenedParameters opened =
+      OpenParameterFile(config.parameterFile.isEmpty() ? ParameterFileCandidates() : QStringList{config.parameterFile});
+  m_parameterFile = opened.path;
+  const Parameters& parameters = opened.parameters;
   // Other values than 0 and 1 leave the lock as it is.
   if (parameters.editLock == 1 || parameters.editLock == 0) setEditLocked(parameters.editLock == 1);
 
@@ -338,7 +341,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   parameters.comPortNumber = comPortNumber();
   parameters.language = CurrentLanguage();
   // Where nothing can be written, only the remembered settings are lost.
-  StoreParameters(parameters, m_parameterFiles);
+  if (!m_parameterFile.isEmpty()) WriteParameterFile(m_parameterFile, parameters);
   event->accept();
   Q_EMIT shutDown();
 }

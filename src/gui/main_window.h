@@ -127,7 +127,7 @@ class MainWindow : public QMainWindow {
   ChannelListCommands* m_lists = nullptr;
   HiddenModes m_hiddenModes;  // shares the gesture flags of m_dialogs
   FileCommands* m_files = nullptr;
-  QStringList m_parameterFiles;
+  QString m_parameterFile;  // empty: nowhere to write
   WindowLink* m_link = nullptr;
 
   ChannelGrid* m_grid = nullptr;

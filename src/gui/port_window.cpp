@@ -83,7 +83,7 @@ void PortWindow::showAvailability() {
   const int inUse = m_link.slotInUse();
   for (int i = 0; i < PortCatalogue::kSlotCount; ++i) {
     const int slot = i + 1;
-    const PortAvailability availability = m_link.availability(slot);
+    const PortProblem availability = m_link.availability(slot);
     const PortDetails details = m_link.catalogue().slotDetails(slot);
     QString path = m_link.catalogue().slotPath(slot);
 #ifdef Q_OS_WIN
@@ -97,7 +97,7 @@ void PortWindow::showAvailability() {
     if (!details.serialNumber.isEmpty()) ids << details.serialNumber;
     if (!ids.isEmpty()) shown << QStringLiteral("[%1]").arg(ids.join(QLatin1Char(' ')));
     if (slot == inUse) shown << tr("(in use)");
-    if (availability == PortAvailability::PermissionDenied) shown << QStringLiteral("\u26A0");
+    if (availability == PortProblem::PermissionDenied) shown << QStringLiteral("\u26A0");
 
     QStringList tip{m_link.catalogue().slotPath(slot)};
     if (!details.description.isEmpty()) tip << details.description;
@@ -106,15 +106,15 @@ void PortWindow::showAvailability() {
     if (!details.serialNumber.isEmpty()) tip << tr("Serial number %1").arg(details.serialNumber);
     if (m_link.userDevices().value(slot) == m_link.catalogue().slotPath(slot) && !path.isEmpty())
       tip << tr("Added under \"Other device…\"");
-    if (availability == PortAvailability::PermissionDenied)
+    if (availability == PortProblem::PermissionDenied)
       tip << permissionHint();
-    else if (availability == PortAvailability::Unavailable && !m_link.openError(slot).isEmpty())
+    else if ((availability == PortProblem::Busy || availability == PortProblem::NotSerial) && !m_link.openError(slot).isEmpty())
       tip << m_link.openError(slot);
 
     QRadioButton* option = m_options.at(i);
     QLabel* device = m_devices.at(i);
-    option->setEnabled(availability == PortAvailability::Openable);
-    device->setEnabled(availability != PortAvailability::NoDevice);
+    option->setEnabled(availability == PortProblem::None);
+    device->setEnabled(availability != PortProblem::Missing);
     device->setText(shown.join(QLatin1Char(' ')));
     QFont font = device->font();
     font.setBold(slot == inUse);

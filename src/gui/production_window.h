@@ -46,7 +46,6 @@ class ProductionWindow : public QDialog {
 
   bool isRunning() const { return !m_jobs.empty(); }
   int passedCount() const { return m_passed; }
-  int failedCount() const { return m_failed; }
 
   // The row of a device path, or null.
   QTreeWidgetItem* rowOf(const QString& path) const;

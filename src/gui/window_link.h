@@ -71,7 +71,6 @@ class WindowLink : public QObject {
   // Built when first shown; the ports were scanned at start-up.
   PortWindow* portWindow() const { return m_portWindow; }
   ProductionWindow* productionWindow() const;
-  bool isTestingConnection() const { return m_doctor.isRunning(); }
 
   void showPortWindow();
   // Programming -> "Program several radios…".

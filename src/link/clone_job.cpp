@@ -91,7 +91,7 @@ void CloneJob::start() {
   if (!m_link->choosePort(1)) {
     CloneRadioResult result;
     result.kind = CloneRadioResult::Kind::PortProblem;
-    result.portDiagnosis = DiagnoseOpenFailure(m_path, m_link->errorString());
+    result.portDiagnosis = DiagnoseOpenFailure(m_path, m_link->lastOpenResult());
     m_clock.start();
     complete(result);
     return;
@@ -258,10 +258,7 @@ void CloneJob::complete(CloneRadioResult result) {
   result.seconds = static_cast<double>(m_clock.nsecsElapsed()) / 1e9;
   result.bandCode = m_bandCode;
   result.band = m_bandCode >= 0 ? BandPositionForCode(static_cast<unsigned char>(m_bandCode)) : -1;
-  if (result.passed())
-    ++m_passed;
-  else
-    ++m_failed;
+  if (result.passed()) ++m_passed;
   Q_EMIT radioFinished(result);
   const bool portUsable = m_link && m_link->isOpen() && result.kind != CloneRadioResult::Kind::PortProblem;
   if (m_options.continuous && !m_stopping && portUsable) {

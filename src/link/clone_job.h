@@ -81,7 +81,6 @@ class CloneJob : public QObject, private ExchangePrompts {
   int percent() const { return m_percent; }
   bool isFinished() const { return m_finished; }
   int passedCount() const { return m_passed; }
-  int failedCount() const { return m_failed; }
 
  Q_SIGNALS:
   void stateChanged(qx210::CloneJobState state, int percent);
@@ -131,7 +130,6 @@ class CloneJob : public QObject, private ExchangePrompts {
   QByteArray m_written;
   QByteArray m_readBack;
   int m_passed = 0;
-  int m_failed = 0;
 };
 
 }  // namespace qx210

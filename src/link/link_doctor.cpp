@@ -69,23 +69,23 @@ QString DescribeReport(const DoctorReport& report, UiLanguage language) {
   return {};
 }
 
-LinkDoctor::LinkDoctor(QObject* parent) : QObject(parent) {
+LinkDoctor::LinkDoctor(QObject* parent) : QObject(parent), m_port(SerialPort::create()) {
   qRegisterMetaType<DoctorReport>();
   m_tick.setInterval(kTickMs);
   connect(&m_tick, &QTimer::timeout, this, &LinkDoctor::onTick);
-  connect(&m_port, &QSerialPort::readyRead, this, &LinkDoctor::onBytes);
+  connect(m_port.get(), &SerialPort::readyRead, this, &LinkDoctor::onBytes);
 }
 
 LinkDoctor::~LinkDoctor() { closePort(); }
 
 void LinkDoctor::closePort() {
-  if (!m_port.isOpen()) return;
+  if (!m_port->isOpen()) return;
   // A device that took the program request leaves programming mode again.
   if (m_report.acknowledged) {
-    m_port.write(QByteArray(1, clone_bytes::kEnd));
-    m_port.waitForBytesWritten(kEndDrainMs);
+    m_port->write(QByteArray(1, clone_bytes::kEnd));
+    m_port->waitForBytesWritten(kEndDrainMs);
   }
-  m_port.close();
+  m_port->close();
 }
 
 void LinkDoctor::start(const QString& path) {
@@ -107,18 +107,8 @@ void LinkDoctor::start(const QString& path) {
       break;
   }
 
-  m_port.setPortName(path);
-  if (!m_port.open(QIODevice::ReadWrite)) {
-    const QSerialPort::SerialPortError error = m_port.error();
-    const QString reason = m_port.errorString();
-    if (error == QSerialPort::PermissionError || error == QSerialPort::ResourceError) {
-      m_report.port = DiagnoseOpenFailure(path, reason);
-    } else {
-      // It opened as a file but is no terminal (/dev/null, a disk).
-      m_report.port.problem = error == QSerialPort::DeviceNotFoundError ? PortProblem::Missing : PortProblem::NotSerial;
-      m_report.port.systemReason = reason;
-      m_report.port.serialDevices = SerialDevicePaths();
-    }
+  if (const PortOpenResult opened = m_port->open(path); !opened.ok()) {
+    m_report.port = DiagnoseOpenFailure(path, opened);
     switch (m_report.port.problem) {
       case PortProblem::PermissionDenied: finish(DoctorVerdict::PermissionDenied); return;
       case PortProblem::Busy: finish(DoctorVerdict::Busy); return;
@@ -131,37 +121,29 @@ void LinkDoctor::start(const QString& path) {
     FindHolders(m_report.port);
     if (!m_report.port.holders.isEmpty()) {
       m_report.port.problem = PortProblem::Busy;
-      m_port.close();
+      m_port->close();
       finish(DoctorVerdict::Busy);
       return;
     }
   }
-  m_port.setBaudRate(QSerialPort::Baud9600);
-  m_port.setDataBits(QSerialPort::Data8);
-  m_port.setParity(QSerialPort::NoParity);
-  m_port.setStopBits(QSerialPort::OneStop);
-  m_port.setFlowControl(QSerialPort::NoFlowControl);
-  // Cables that draw their supply from DTR and RTS; a pseudo-terminal refuses both.
-  m_port.setDataTerminalReady(true);
-  m_port.setRequestToSend(true);
-  m_port.clear();
-  m_port.clearError();
+  m_port->configure();
+  m_port->clear();
   send(clone_bytes::kProgramRequest);
   m_clock.start();
   m_tick.start();
 }
 
 void LinkDoctor::send(const QByteArray& bytes) {
-  m_port.write(bytes);
-  m_port.flush();
+  m_port->write(bytes);
+  m_port->flush();
 }
 
 void LinkDoctor::onBytes() {
   if (m_step == Step::Idle) {
-    m_port.readAll();
+    m_port->readAll();
     return;
   }
-  m_received += m_port.readAll();
+  m_received += m_port->readAll();
   evaluate(false);
 }
 

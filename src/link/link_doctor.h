@@ -3,11 +3,12 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
-#include <QSerialPort>
 #include <QTimer>
+#include <memory>
 
 #include "core/ui_language.h"
 #include "link/port_diagnosis.h"
+#include "link/serial_port.h"
 
 // The link doctor: checks a port step by step and stops at the first fault
 // with a sentence that says what is wrong and what to do.
@@ -66,7 +67,7 @@ class LinkDoctor : public QObject {
   // Closes the port, after End when the device took the program request.
   void closePort();
 
-  QSerialPort m_port;
+  std::unique_ptr<SerialPort> m_port;
   QTimer m_tick;
   QElapsedTimer m_clock;
   Step m_step = Step::Idle;

@@ -1,8 +1,9 @@
 #include "link/port_catalogue.h"
 
-#include <QSerialPortInfo>
 #include <QSettings>
 #include <algorithm>
+
+#include "link/serial_port.h"
 
 namespace qx210 {
 
@@ -60,24 +61,11 @@ QString PortDetails::usbIds() const {
 PortCatalogue::SystemDevices PortCatalogue::scanSystem() {
   // One enumeration gives both: it reads the whole device tree each time.
   SystemDevices devices;
-  const auto ports = QSerialPortInfo::availablePorts();
-  for (const QSerialPortInfo& info : ports) {
-    PortDetails entry;
-    entry.description = info.description();
-    entry.manufacturer = info.manufacturer();
-    entry.serialNumber = info.serialNumber();
-    if (info.hasVendorIdentifier()) entry.vendorId = info.vendorIdentifier();
-    if (info.hasProductIdentifier()) entry.productId = info.productIdentifier();
-    devices.details.insert(info.systemLocation(), entry);
-#ifdef Q_OS_WIN
-    devices.details.insert(info.portName(), entry);
-#endif
-#ifdef Q_OS_MACOS
-    // Each device appears as /dev/tty.* and /dev/cu.*; the call-out side is
-    // the one that opens without waiting for carrier.
-    if (info.portName().startsWith(QLatin1String("tty."))) continue;
-#endif
-    devices.paths << info.systemLocation();
+  const QList<SerialDevice> found = SerialPort::systemDevices();
+  for (const SerialDevice& device : found) {
+    devices.details.insert(device.path, device.details);
+    if (!device.alias.isEmpty()) devices.details.insert(device.alias, device.details);
+    devices.paths << device.path;
   }
   devices.paths.removeDuplicates();
   devices.paths = orderDevicePaths(devices.paths);
@@ -121,17 +109,16 @@ std::unique_ptr<QSettings> PortCatalogue::openUserSettings() {
 PortCatalogue PortCatalogue::fromSystem() { return fromSystem(*openUserSettings()); }
 
 PortCatalogue PortCatalogue::fromSystem(QSettings& settings) {
-#ifdef Q_OS_WIN
+  const SystemDevices devices = scanSystem();
+  if (!PortsNamedCom()) return fromDevices(devices.paths, readOverrides(settings), devices.details);
+  // Slot n is the port COMn, whether or not Windows has it now.
   PortCatalogue catalogue;
-  for (int slot = 1; slot <= kSlotCount; ++slot) catalogue.setSlotPath(slot, slotCaption(slot));
-  const QMap<QString, PortDetails> details = scanSystem().details;
-  for (int slot = 1; slot <= kSlotCount; ++slot) catalogue.setSlotDetails(slot, details.value(slotCaption(slot)));
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    catalogue.setSlotPath(slot, slotCaption(slot));
+    catalogue.setSlotDetails(slot, devices.details.value(slotCaption(slot)));
+  }
   catalogue.applyOverrides(readOverrides(settings));
   return catalogue;
-#else
-  const SystemDevices devices = scanSystem();
-  return fromDevices(devices.paths, readOverrides(settings), devices.details);
-#endif
 }
 
 PortCatalogue PortCatalogue::fromDevices(const QStringList& devicePaths, const QMap<int, QString>& overrides,

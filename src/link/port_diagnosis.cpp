@@ -1,18 +1,6 @@
 #include "link/port_diagnosis.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 #include "link/port_catalogue.h"
-
-#ifdef Q_OS_UNIX
-#include <grp.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
-#endif
 
 namespace qx210 {
 
@@ -46,137 +34,15 @@ constexpr Bilingual kBusyServices{
     "用 sudo apt remove brltty 卸载后者。",
     "ModemManager and brltty grab new USB serial devices: stop the first with sudo systemctl stop ModemManager, "
     "remove the second with sudo apt remove brltty."};
+constexpr Bilingual kNoPortsHere{"本机没有任何串口：请插上编程线，并在设备管理器的“端口 (COM 和 LPT)”下确认系统识别了它。",
+                                 "There are no serial ports on this computer: plug the programming cable in and check "
+                                 "that Device Manager lists it under \"Ports (COM & LPT)\"."};
 constexpr Bilingual kRunningNow{"本机正在运行：%1。", "Running on this computer now: %1."};
 
-#ifdef Q_OS_UNIX
-QString UserName() {
-  if (const passwd* entry = ::getpwuid(::getuid())) return QString::fromLocal8Bit(entry->pw_name);
-  return qEnvironmentVariable("USER");
-}
-
-// Whether the group database lists `user` in `gid`, as a member or as the
-// primary group.
-bool GroupListsUser(gid_t gid, const QString& user) {
-  if (const passwd* entry = ::getpwnam(user.toLocal8Bit().constData()); entry && entry->pw_gid == gid) return true;
-  const group* entry = ::getgrgid(gid);
-  if (!entry) return false;
-  for (char** member = entry->gr_mem; member && *member; ++member)
-    if (QString::fromLocal8Bit(*member) == user) return true;
-  return false;
-}
-
-QString AddToGroupCommand(const QString& group, const QString& user) {
-  if (QFileInfo::exists(QStringLiteral("/usr/sbin/usermod")) || QFileInfo::exists(QStringLiteral("/sbin/usermod")))
-    return QStringLiteral("sudo usermod -aG %1 %2").arg(group, user);
-  if (QFileInfo::exists(QStringLiteral("/usr/bin/gpasswd")))
-    return QStringLiteral("sudo gpasswd -a %1 %2").arg(user, group);
-  return QStringLiteral("sudo usermod -aG %1 %2").arg(group, user);
-}
-
-void FillPermission(PortDiagnosis& diagnosis, const struct stat& info) {
-  diagnosis.user = UserName();
-  // Only a device its group may read and write is fixed by joining the group.
-  if ((info.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP)) return;
-  if (const group* entry = ::getgrgid(info.st_gid)) diagnosis.group = QString::fromLocal8Bit(entry->gr_name);
-  if (diagnosis.group.isEmpty() || diagnosis.group == QLatin1String("root")) {
-    diagnosis.group.clear();
-    return;
-  }
-  diagnosis.groupListsUser = GroupListsUser(info.st_gid, diagnosis.user);
-  diagnosis.fixCommand = AddToGroupCommand(diagnosis.group, diagnosis.user);
-}
-#endif
 
 }  // namespace
 
 QStringList SerialDevicePaths() { return PortCatalogue::systemDevicePaths(); }
-
-QList<PortHolder> PortHolders(const QString& path) {
-  QList<PortHolder> holders;
-#ifdef Q_OS_LINUX
-  const QString device = QFileInfo(path).canonicalFilePath();
-  if (device.isEmpty()) return holders;
-  const qint64 self = ::getpid();
-  const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-  for (const QString& entry : pids) {
-    bool numeric = false;
-    const qint64 pid = entry.toLongLong(&numeric);
-    if (!numeric || pid == self) continue;
-    const QString fdFolder = QStringLiteral("/proc/%1/fd").arg(pid);
-    // Another user's descriptors stay hidden unless this user may trace them.
-    const QStringList fds = QDir(fdFolder).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& fd : fds) {
-      if (QFile::symLinkTarget(fdFolder + QLatin1Char('/') + fd) != device) continue;
-      QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-      QString name;
-      if (comm.open(QIODevice::ReadOnly)) name = QString::fromLocal8Bit(comm.readAll()).trimmed();
-      holders.append({pid, name});
-      break;
-    }
-  }
-#else
-  Q_UNUSED(path);
-#endif
-  return holders;
-}
-
-bool ProcessRunning(const QString& name) {
-#ifdef Q_OS_LINUX
-  const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-  for (const QString& entry : pids) {
-    if (!entry.front().isDigit()) continue;
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(entry));
-    if (comm.open(QIODevice::ReadOnly) && QString::fromLocal8Bit(comm.readAll()).trimmed() == name) return true;
-  }
-#else
-  Q_UNUSED(name);
-#endif
-  return false;
-}
-
-#ifdef Q_OS_UNIX
-namespace {
-
-// A character device that the system files under another class than the
-// terminals (/dev/null is "mem") is no serial port. Asked of sysfs, so that
-// the device is not opened; where sysfs has no entry (pseudo-terminals, other
-// systems) nothing speaks against it.
-bool IsTerminalDevice(dev_t device) {
-  const QFileInfo subsystem(QStringLiteral("/sys/dev/char/%1:%2/subsystem").arg(major(device)).arg(minor(device)));
-  return !subsystem.isSymLink() || QFileInfo(subsystem.symLinkTarget()).fileName() == QLatin1String("tty");
-}
-
-}  // namespace
-#endif
-
-PortDiagnosis DiagnosePort(const QString& path) {
-  PortDiagnosis diagnosis;
-  diagnosis.path = path;
-#ifdef Q_OS_UNIX
-  const QByteArray name = QFile::encodeName(path);
-  struct stat info {};
-  if (path.isEmpty() || ::stat(name.constData(), &info) != 0) {
-    diagnosis.problem = PortProblem::Missing;
-    diagnosis.serialDevices = SerialDevicePaths();
-    return diagnosis;
-  }
-  if (!S_ISCHR(info.st_mode) || !IsTerminalDevice(info.st_rdev)) {
-    diagnosis.problem = PortProblem::NotSerial;
-    diagnosis.serialDevices = SerialDevicePaths();
-    return diagnosis;
-  }
-  if (::access(name.constData(), R_OK | W_OK) != 0) {
-    diagnosis.problem = PortProblem::PermissionDenied;
-    FillPermission(diagnosis, info);
-  }
-#else
-  if (path.isEmpty()) {
-    diagnosis.problem = PortProblem::Missing;
-    diagnosis.serialDevices = SerialDevicePaths();
-  }
-#endif
-  return diagnosis;
-}
 
 PortDiagnosis DiagnoseOpenFailure(const QString& path, const QString& reason) {
   PortDiagnosis diagnosis = DiagnosePort(path);
@@ -185,6 +51,27 @@ PortDiagnosis DiagnoseOpenFailure(const QString& path, const QString& reason) {
   // It exists and this user may open it: another program has it.
   diagnosis.problem = PortProblem::Busy;
   FindHolders(diagnosis);
+  return diagnosis;
+}
+
+PortDiagnosis DiagnoseOpenFailure(const QString& path, const PortOpenResult& result) {
+  PortDiagnosis diagnosis = DiagnosePort(path);
+  diagnosis.systemReason = result.reason;
+  if (result.ok()) return diagnosis;
+  // The open's own verdict stands; the checks above only add details.
+  diagnosis.problem = result.problem;
+  switch (result.problem) {
+    case PortProblem::Missing:
+    case PortProblem::NotSerial:
+      if (diagnosis.serialDevices.isEmpty()) diagnosis.serialDevices = SerialDevicePaths();
+      break;
+    case PortProblem::Busy:
+      FindHolders(diagnosis);
+      break;
+    case PortProblem::PermissionDenied:
+    case PortProblem::None:
+      break;
+  }
   return diagnosis;
 }
 
@@ -204,7 +91,7 @@ QString DescribePortProblem(const PortDiagnosis& diagnosis, UiLanguage language)
     case PortProblem::Missing:
     case PortProblem::NotSerial:
       sentences << say(diagnosis.problem == PortProblem::Missing ? kMissing : kNotSerial).arg(diagnosis.path);
-      sentences << (diagnosis.serialDevices.isEmpty() ? say(kNoDevicesHere)
+      sentences << (diagnosis.serialDevices.isEmpty() ? say(PortsNamedCom() ? kNoPortsHere : kNoDevicesHere)
                                                       : say(kDevicesHere).arg(diagnosis.serialDevices.join(separator)));
       break;
     case PortProblem::PermissionDenied:
@@ -222,7 +109,7 @@ QString DescribePortProblem(const PortDiagnosis& diagnosis, UiLanguage language)
         names << QStringLiteral("%1 (%2)").arg(holder.name.isEmpty() ? QStringLiteral("?") : holder.name).arg(holder.pid);
       sentences << (names.isEmpty() ? say(kBusyUnnamed).arg(diagnosis.path)
                                     : say(kBusyNamed).arg(diagnosis.path, names.join(separator)));
-      sentences << say(kBusyServices);
+      if (UsbGrabbingServicesApply()) sentences << say(kBusyServices);
       QStringList running;
       if (diagnosis.modemManagerRunning) running << QStringLiteral("ModemManager");
       if (diagnosis.brlttyRunning) running << QStringLiteral("brltty");

@@ -5,19 +5,12 @@
 #include <QStringList>
 
 #include "core/ui_language.h"
+#include "link/serial_port.h"
 
 // Why a serial port cannot be used, in words a user can act on: the device
 // is missing, this user may not open it, or another program holds it (named
 // from /proc where the system lets this user see it).
 namespace qx210 {
-
-enum class PortProblem {
-  None,
-  Missing,           // no such device
-  NotSerial,         // the path is there but is no serial device
-  PermissionDenied,  // this user may not open it
-  Busy,              // another program holds it
-};
 
 // A program that has the device open.
 struct PortHolder {
@@ -49,6 +42,8 @@ struct PortDiagnosis {
 PortDiagnosis DiagnosePort(const QString& path);
 // After an open of `path` failed with the system's `reason`: which problem it was.
 PortDiagnosis DiagnoseOpenFailure(const QString& path, const QString& reason);
+// After an open of `path` failed as `result` says: the details that help.
+PortDiagnosis DiagnoseOpenFailure(const QString& path, const PortOpenResult& result);
 // Fills in the programs that hold `path` open, this process excluded.
 void FindHolders(PortDiagnosis& diagnosis);
 
@@ -58,6 +53,9 @@ QList<PortHolder> PortHolders(const QString& path);
 bool ProcessRunning(const QString& name);
 // Serial devices of this computer, for a user who named one that is missing.
 QStringList SerialDevicePaths();
+// Whether the advice about services that grab new USB serial devices
+// (ModemManager, brltty) applies on this system.
+bool UsbGrabbingServicesApply();
 
 // What is wrong and what to do, in one or two sentences.
 QString DescribePortProblem(const PortDiagnosis& diagnosis, UiLanguage language);

@@ -1,19 +1,12 @@
 #include "link/serial_link.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace qx210 {
 
 SerialLink::SerialLink(PortCatalogue catalogue, QObject* parent)
-    : QObject(parent), m_catalogue(std::move(catalogue)), m_port(new QSerialPort(this)) {
-  m_availability.fill(PortAvailability::NoDevice);
-  connect(m_port, &QSerialPort::readyRead, this, &SerialLink::onReadyRead);
-  connect(m_port, &QSerialPort::errorOccurred, this, &SerialLink::onErrorOccurred);
+    : QObject(parent), m_catalogue(std::move(catalogue)), m_port(SerialPort::create()) {
+  m_availability.fill(PortProblem::Missing);
+  connect(m_port.get(), &SerialPort::readyRead, this, &SerialLink::onReadyRead);
+  connect(m_port.get(), &SerialPort::failed, this, &SerialLink::onFailed);
 }
 
 SerialLink::~SerialLink() { close(); }
@@ -34,66 +27,32 @@ void SerialLink::close() {
 bool SerialLink::openSlot(int slot) {
   close();
   const QString path = m_catalogue.slotPath(slot);
-  m_lastOpenError.clear();
-  m_lastOpenResult = PortAvailability::NoDevice;
+  m_lastOpen = {PortProblem::Missing, {}};
   if (path.isEmpty()) return false;
-  m_port->setPortName(path);
-  m_port->clearError();
-  m_lastOpenResult = openDevice(*m_port, path, m_lastOpenError);
-  if (m_lastOpenResult != PortAvailability::Openable) {
-    if (m_port->isOpen()) m_port->close();
+  m_lastOpen = openDevice(*m_port, path);
+  if (!m_lastOpen.ok()) {
+    m_port->close();
     return false;
   }
-  m_port->setBaudRate(QSerialPort::Baud9600);
-  m_port->setDataBits(QSerialPort::Data8);
-  m_port->setParity(QSerialPort::NoParity);
-  m_port->setStopBits(QSerialPort::OneStop);
-  m_port->setFlowControl(QSerialPort::NoFlowControl);
-  // Programming cables commonly take their supply from DTR and RTS. On a
-  // pseudo-terminal both calls fail with an unsupported operation, which the
-  // error handler ignores.
-  m_port->setDataTerminalReady(true);
-  m_port->setRequestToSend(true);
-  m_port->clearError();
+  m_port->configure();
   m_openPath = path;
   return true;
 }
 
-PortAvailability SerialLink::openDevice(QSerialPort& port, const QString& path, QString& reason) {
-  if (port.open(QIODevice::ReadWrite)) return PortAvailability::Openable;
-  reason = port.errorString();
-  switch (port.error()) {
-    case QSerialPort::DeviceNotFoundError:
-      return PortAvailability::NoDevice;
-    case QSerialPort::PermissionError: {
-#ifdef Q_OS_UNIX
-      // Qt also reports a port that another program holds (its lock file,
-      // exclusive mode) as a permission error; only a device this user may
-      // not open calls for the group membership.
-      if (::access(QFile::encodeName(path).constData(), R_OK | W_OK) != 0) return PortAvailability::PermissionDenied;
-#endif
-      // On Windows access is denied to a port another program has open.
-      Q_UNUSED(path);
-      return PortAvailability::Unavailable;
-    }
-    default:
-      return PortAvailability::Unavailable;
-  }
-}
+PortOpenResult SerialLink::openDevice(SerialPort& port, const QString& path) { return port.open(path); }
 
 int SerialLink::scan(int rememberedPort) {
   close();
   int count = 0;
   int first = 0;
   for (int slot = 1; slot <= PortCatalogue::kSlotCount; ++slot) {
-    QString error;
-    const PortAvailability availability = probePath(m_catalogue.slotPath(slot), error);
-    m_availability[static_cast<std::size_t>(slot - 1)] = availability;
-    m_errors[static_cast<std::size_t>(slot - 1)] = error;
-    if (availability == PortAvailability::Openable && ++count == 1) first = slot;
+    const PortOpenResult result = probePath(m_catalogue.slotPath(slot));
+    m_availability[static_cast<std::size_t>(slot - 1)] = result.problem;
+    m_errors[static_cast<std::size_t>(slot - 1)] = result.reason;
+    if (result.ok() && ++count == 1) first = slot;
   }
   if (rememberedPort >= 1 && rememberedPort <= PortCatalogue::kSlotCount &&
-      availability(rememberedPort) == PortAvailability::Openable) {
+      availability(rememberedPort) == PortProblem::None) {
     choosePort(rememberedPort);
     return m_scannedChoice = rememberedPort;
   }
@@ -107,14 +66,12 @@ int SerialLink::scan(int rememberedPort) {
 
 // Opens and closes the device only: no line settings and no DTR, which would
 // reset some devices on every port of the machine.
-PortAvailability SerialLink::probePath(const QString& path, QString& error) {
-  error.clear();
-  if (path.isEmpty()) return PortAvailability::NoDevice;
-  QSerialPort port;
-  port.setPortName(path);
-  const PortAvailability availability = openDevice(port, path, error);
-  if (port.isOpen()) port.close();
-  return availability;
+PortOpenResult SerialLink::probePath(const QString& path) {
+  if (path.isEmpty()) return {PortProblem::Missing, {}};
+  const std::unique_ptr<SerialPort> port = SerialPort::create();
+  const PortOpenResult result = openDevice(*port, path);
+  port->close();
+  return result;
 }
 
 void SerialLink::setUserDevices(const QMap<int, QString>& devices) {
@@ -134,10 +91,9 @@ int SerialLink::addUserDevice(const QString& path) {
   m_userDevices.insert(slot, path);
   m_catalogue.setSlotPath(slot, path);
   m_catalogue.setSlotDetails(slot, {});
-  QString error;
-  const PortAvailability availability = slotInUse() == slot ? PortAvailability::Openable : probePath(path, error);
-  m_availability[static_cast<std::size_t>(slot - 1)] = availability;
-  m_errors[static_cast<std::size_t>(slot - 1)] = error;
+  const PortOpenResult result = slotInUse() == slot ? PortOpenResult{} : probePath(path);
+  m_availability[static_cast<std::size_t>(slot - 1)] = result.problem;
+  m_errors[static_cast<std::size_t>(slot - 1)] = result.reason;
   Q_EMIT catalogueChanged();
   return slot;
 }
@@ -151,7 +107,7 @@ int SerialLink::slotInUse() const {
 bool SerialLink::rescan() {
   const QString openPath = m_port->isOpen() ? m_openPath : QString();
   // A device removed under an open port: closed now rather than at its next read.
-  if (!openPath.isEmpty() && !QFileInfo::exists(openPath)) {
+  if (!openPath.isEmpty() && !SerialPort::deviceExists(openPath)) {
     close();
     Q_EMIT portLost(tr("The device was removed."));
   }
@@ -164,25 +120,24 @@ bool SerialLink::rescan() {
   for (int slot = 1; slot <= PortCatalogue::kSlotCount; ++slot) {
     const auto index = static_cast<std::size_t>(slot - 1);
     const QString path = m_catalogue.slotPath(slot);
-    PortAvailability availability = m_availability[index];
+    PortProblem availability = m_availability[index];
     QString error = m_errors[index];
     if (path.isEmpty()) {
-      availability = PortAvailability::NoDevice;
+      availability = PortProblem::Missing;
       error.clear();
     } else if (path == stillOpen) {
-      availability = PortAvailability::Openable;
+      availability = PortProblem::None;
       error.clear();
-    } else if (path != previous.slotPath(slot) || availability != PortAvailability::Openable) {
+    } else if (path != previous.slotPath(slot) || availability != PortProblem::None) {
       // New here, or unusable at the last look: worth one more try. A port
       // that opened before is not opened again on every look.
-      availability = probePath(path, error);
-    }
-#ifdef Q_OS_UNIX
-    else if (!QFileInfo::exists(path)) {
-      availability = PortAvailability::NoDevice;  // a user's device that went away
+      const PortOpenResult result = probePath(path);
+      availability = result.problem;
+      error = result.reason;
+    } else if (!SerialPort::deviceExists(path)) {
+      availability = PortProblem::Missing;  // a user's device that went away
       error.clear();
     }
-#endif
     if (availability != m_availability[index]) changed = true;
     m_availability[index] = availability;
     m_errors[index] = error;
@@ -196,8 +151,8 @@ bool SerialLink::rescan() {
   return changed;
 }
 
-PortAvailability SerialLink::availability(int slot) const {
-  if (slot < 1 || slot > PortCatalogue::kSlotCount) return PortAvailability::NoDevice;
+PortProblem SerialLink::availability(int slot) const {
+  if (slot < 1 || slot > PortCatalogue::kSlotCount) return PortProblem::Missing;
   return m_availability[static_cast<std::size_t>(slot - 1)];
 }
 
@@ -214,7 +169,7 @@ bool SerialLink::choosePort(int slot) {
 
 void SerialLink::transmit(const QByteArray& bytes) {
   if (!m_port->isOpen()) return;
-  for (const char byte : bytes) m_port->write(&byte, 1);
+  for (const char byte : bytes) m_port->write(QByteArray(1, byte));
 }
 
 void SerialLink::flush() {
@@ -226,24 +181,10 @@ void SerialLink::onReadyRead() {
   if (!bytes.isEmpty()) Q_EMIT bytesReceived(bytes);
 }
 
-void SerialLink::onErrorOccurred(QSerialPort::SerialPortError error) {
-  switch (error) {
-    case QSerialPort::ReadError:
-    case QSerialPort::ResourceError:
-    case QSerialPort::WriteError: {
-      if (!m_port->isOpen()) return;
-      // A vanished device keeps reporting; close at the first report.
-      const QString reason = m_port->errorString();
-      m_port->clearError();
-      close();
-      Q_EMIT portLost(reason);
-      return;
-    }
-    default:
-      // Unsupported operations (DTR/RTS on a pseudo-terminal), timeouts and
-      // open failures are not a lost port.
-      return;
-  }
+void SerialLink::onFailed(const QString& reason) {
+  if (!m_port->isOpen()) return;
+  close();
+  Q_EMIT portLost(reason);
 }
 
 }  // namespace qx210

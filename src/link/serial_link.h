@@ -2,23 +2,17 @@
 
 #include <QByteArray>
 #include <QObject>
-#include <QSerialPort>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "link/port_catalogue.h"
+#include "link/serial_port.h"
 
 // The serial port: 9600 bit/s, 8 data bits, no parity, 1 stop bit, no
 // flow control, raw bytes. Opens ports by slot number (COM1..COM20), runs the
 // start-up scan and reports every received chunk.
 namespace qx210 {
-
-enum class PortAvailability {
-  NoDevice,          // the slot stands for no device
-  Openable,
-  PermissionDenied,  // exists, but the user may not open it
-  Unavailable,       // exists but cannot be opened (busy, gone, not a serial device)
-};
 
 class SerialLink : public QObject {
   Q_OBJECT
@@ -60,7 +54,8 @@ class SerialLink : public QObject {
   // The slot the last scan marked as chosen (the remembered one), or 0; -1
   // before any scan.
   int scannedChoice() const { return m_scannedChoice; }
-  PortAvailability availability(int slot) const;
+  // What trying the slot's device came to (Missing for a slot without one).
+  PortProblem availability(int slot) const;
   QString openError(int slot) const;
 
   // The user picks a slot: it becomes the chosen one and is opened. False
@@ -70,8 +65,9 @@ class SerialLink : public QObject {
   bool isOpen() const;
   void close();
   // Why the last open failed.
-  QString errorString() const { return m_lastOpenError; }
-  bool lastOpenDenied() const { return m_lastOpenResult == PortAvailability::PermissionDenied; }
+  QString errorString() const { return m_lastOpen.reason; }
+  const PortOpenResult& lastOpenResult() const { return m_lastOpen; }
+  bool lastOpenDenied() const { return m_lastOpen.problem == PortProblem::PermissionDenied; }
   // Hands written bytes to the device without waiting for the event loop.
   void flush();
   // One message, handed to the port one byte at a time.
@@ -85,28 +81,26 @@ class SerialLink : public QObject {
   void catalogueChanged();
 
  protected:
-  // Opens `port`, already named after `path`: Openable, or why it stays
-  // closed with the system's reason in `reason`. Tests replace it to feign
-  // the open failures of devices they cannot make.
-  virtual PortAvailability openDevice(QSerialPort& port, const QString& path, QString& reason);
+  // Opens `path` on `port`, or says why it stays closed. Tests replace it to
+  // feign the open failures of devices they cannot make.
+  virtual PortOpenResult openDevice(SerialPort& port, const QString& path);
 
  private:
   bool openSlot(int slot);
   void onReadyRead();
-  void onErrorOccurred(QSerialPort::SerialPortError error);
+  void onFailed(const QString& reason);
   // Tries `path` with a port of its own, leaving the open one alone.
-  PortAvailability probePath(const QString& path, QString& error);
+  PortOpenResult probePath(const QString& path);
 
   PortCatalogue m_catalogue;
   QString m_openPath;  // the path the open port was opened by (portName() shortens it)
   std::function<PortCatalogue()> m_catalogueSource;
   QMap<int, QString> m_userDevices;
-  QSerialPort* m_port = nullptr;
+  std::unique_ptr<SerialPort> m_port;
   int m_comPortNumber = 0;
   int m_scannedChoice = -1;
-  PortAvailability m_lastOpenResult = PortAvailability::NoDevice;
-  QString m_lastOpenError;
-  std::array<PortAvailability, PortCatalogue::kSlotCount> m_availability{};
+  PortOpenResult m_lastOpen{PortProblem::Missing, {}};
+  std::array<PortProblem, PortCatalogue::kSlotCount> m_availability{};
   std::array<QString, PortCatalogue::kSlotCount> m_errors;
 };
 

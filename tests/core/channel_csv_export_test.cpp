@@ -100,27 +100,28 @@ TEST(ChannelListExport, ValuesAListCannotCarryAreNamed) {
   for (int n = 1; n <= 6; ++n) state.channel(n) = NewChannel(Mhz("446.00625"));
   state.channel(1).rx = Frequency::fromBytes({0x00, 0x25, 0x5A, 0x14});  // a digit A
   state.channel(2).tx = Frequency::fromBytes({0x00, 0x25, 0x51, 0xF4});
-  state.channel(3).rxTone = Tone::fromWord(0x2013);  // DQT without bit 11
+  state.channel(3).rxTone = Tone::fromWord(0x2013);  // DQT without bit 11: D023N
   state.channel(4).txTone = Tone::fromWord(0x0100);  // 25.6 Hz
   state.channel(5).bclo = true;
   state.channel(6).bclo = true;
   const ChannelExport list = ExportChannelList(state);
-  EXPECT_EQ(list.channelCount, 2);
+  EXPECT_EQ(list.channelCount, 3);
   QStringList warnings;
   for (const ListMessage& warning : list.warnings) warnings << warning.text(kEnglish);
   EXPECT_EQ(warnings,
             (QStringList{
                 QStringLiteral("Channel 1 was not exported: its RX frequency 145.A2500 has a digit that is not decimal."),
                 QStringLiteral("Channel 2 was not exported: its TX frequency F45.12500 has a digit that is not decimal."),
-                QStringLiteral("Channel 3 was not exported: its RX tone word 0x2013 is no tone a channel list can hold."),
                 QStringLiteral("Channel 4 was not exported: its TX tone word 0x0100 is no tone a channel list can hold."),
                 QStringLiteral("A channel list has no BCLO column: the Carrier setting of channels 5, 6 is not exported."),
             }));
   EXPECT_FALSE(list.warnings.front().text(kChinese).isEmpty());
   const QStringList lines = Lines(list.text);
-  ASSERT_EQ(lines.size(), 3);
-  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("5,")));
-  EXPECT_TRUE(lines[2].startsWith(QStringLiteral("6,")));
+  ASSERT_EQ(lines.size(), 4);
+  EXPECT_TRUE(lines[1].startsWith(QStringLiteral("3,"))) << lines[1].toStdString();  // D023N on receive
+  EXPECT_TRUE(lines[1].contains(QStringLiteral(",023,"))) << lines[1].toStdString();
+  EXPECT_TRUE(lines[2].startsWith(QStringLiteral("5,")));
+  EXPECT_TRUE(lines[3].startsWith(QStringLiteral("6,")));
 }
 
 // ---- Round trips ---------------------------------------------------------------------

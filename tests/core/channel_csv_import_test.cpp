@@ -267,6 +267,33 @@ TEST(ChannelListFrequencies, EveryDuplexKind) {
   EXPECT_EQ(Reasons(ReadOneRow({{"Duplex", "rev"}})), "Duplex \"rev\" is not blank, +, -, split or off");
 }
 
+// Numbers of any size are checked before any arithmetic (a huge offset
+// overflowed the sum in hertz).
+TEST(ChannelListFrequencies, HugeNumbersAreRefusedNotComputed) {
+  const QString huge = QStringLiteral("99999999999999999999");
+  const QString longer = QStringLiteral("9").repeated(400);
+  for (const char* duplex : {"+", "-", "split"}) {
+    for (const QString& offset : {huge, longer, huge + QStringLiteral(".5")}) {
+      const ImportRow row = ReadOneRow({{"Duplex", duplex}, {"Offset", offset}});
+      EXPECT_FALSE(row.reasons.empty()) << duplex << ' ' << offset.size();
+      EXPECT_TRUE(row.value.tx.isEmpty() || row.value.tx == Mhz("446.00625"));
+    }
+  }
+  EXPECT_EQ(Reasons(ReadOneRow({{"Duplex", "+"}, {"Offset", huge}})),
+            "Offset 99999999999999999999 is beyond the frequency range 400-480MHz");
+  // Every other number of a row, as large.
+  EXPECT_EQ(Reasons(ReadOneRow({{"Frequency", huge}})),
+            "Frequency 99999999999999999999 is beyond the frequency range 400-480MHz");
+  EXPECT_EQ(Reasons(ReadOneRow({{"Tone", "TSQL"}, {"cToneFreq", huge}})),
+            "cToneFreq 99999999999999999999 lies outside the QT range 67.0 to 254.1 Hz");
+  const ImportRow codes = ReadOneRow({{"Tone", "DTCS"}, {"DtcsCode", huge}, {"RxDtcsCode", huge}});
+  EXPECT_EQ(codes.value.txTone, *Tone::dqt(0777, false));
+  EXPECT_EQ(codes.value.rxTone, *Tone::dqt(0777, false));
+  const ImportRow rest = ReadOneRow({{"Location", huge}, {"Power", huge + QStringLiteral("W")}});
+  EXPECT_EQ(rest.fate, Fate::Placed);
+  EXPECT_TRUE(rest.value.highPower);
+}
+
 TEST(ChannelListFrequencies, TheEntryRulesOfTheTable) {
   // Band limits with the value as read, then the raster.
   EXPECT_EQ(ReadOneRow({{"Frequency", "400"}}).value.rx, Mhz("400.00000"));

@@ -1,41 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "core/conversions.h"
+#include "core/dialog_rules.h"
+#include "core/frequency.h"
+#include "core/frequency_entry.h"
 
 namespace qx210 {
 namespace {
 
-TEST(HexToBits, ExpandsEachDigitToFourBits) {
-  EXPECT_EQ(HexToBits(QStringLiteral("9E")), QStringLiteral("10011110"));
-  EXPECT_EQ(HexToBits(QStringLiteral("1FF")), QStringLiteral("000111111111"));
-  EXPECT_EQ(HexToBits(QStringLiteral("ab")), HexToBits(QStringLiteral("AB")));
-  EXPECT_EQ(HexToBits(QStringLiteral("AB")), QStringLiteral("10101011"));
-  EXPECT_EQ(HexToBits(QStringLiteral("G1")), QStringLiteral("00000001"));
-  EXPECT_EQ(HexToBits(QString()), QString());
-}
-
-TEST(BitsToHex, PadsTheCallersTextAndGroupsByFour) {
-  QString bits = QStringLiteral("11110000");
-  EXPECT_EQ(BitsToHex(bits), QStringLiteral("F0"));
-  bits = QStringLiteral("11111100");
-  EXPECT_EQ(BitsToHex(bits), QStringLiteral("FC"));
-  bits = QStringLiteral("100000010011");
-  EXPECT_EQ(BitsToHex(bits), QStringLiteral("813"));
-  bits = QStringLiteral("111");
-  EXPECT_EQ(BitsToHex(bits), QStringLiteral("7"));
-  EXPECT_EQ(bits, QStringLiteral("0111"));
-  bits = QStringLiteral("1");
-  EXPECT_EQ(BitsToHex(bits), QStringLiteral("1"));
-  EXPECT_EQ(bits, QStringLiteral("0001"));
-  bits.clear();
-  EXPECT_EQ(BitsToHex(bits), QString());
-}
-
-TEST(ByteAndWordToHex, PadToTwoAndFourDigits) {
-  EXPECT_EQ(ByteToHex(5), QStringLiteral("05"));
-  EXPECT_EQ(ByteToHex(255), QStringLiteral("FF"));
-  EXPECT_EQ(ByteToHex(256), QStringLiteral("100"));
-  EXPECT_EQ(ByteToHex(511), QStringLiteral("1FF"));
+TEST(WordToHex, PadsToFourDigits) {
   EXPECT_EQ(WordToHex(0), QStringLiteral("0000"));
   EXPECT_EQ(WordToHex(-1), QStringLiteral("FFFF"));
   EXPECT_EQ(WordToHex(670), QStringLiteral("029E"));
@@ -43,21 +16,33 @@ TEST(ByteAndWordToHex, PadToTwoAndFourDigits) {
 }
 
 TEST(SnapToChannelStep, LowersToTheNearerRasterPointBelow) {
-  EXPECT_DOUBLE_EQ(SnapToChannelStep(QStringLiteral("145.12340")), 145.12);
-  EXPECT_DOUBLE_EQ(SnapToChannelStep(QStringLiteral("145.12600")), 145.125);
-  EXPECT_DOUBLE_EQ(SnapToChannelStep(QStringLiteral("145.00310")), 145.0);
-  EXPECT_DOUBLE_EQ(SnapToChannelStep(QStringLiteral("145.00625")), 145.00625);
-  EXPECT_DOUBLE_EQ(SnapToChannelStep(QStringLiteral("145.02500")), 145.025);
-  EXPECT_DOUBLE_EQ(SnapToChannelStep(QStringLiteral("145.09999")), 145.095);   // r5 499, r6 624
-  EXPECT_DOUBLE_EQ(SnapToChannelStep(QStringLiteral("145.01300")), 145.0125);  // r5 300, r6 50
+  EXPECT_EQ(SnapToChannelStep(14'512'340), 14'512'000);  // r5 340, r6 465
+  EXPECT_EQ(SnapToChannelStep(14'512'600), 14'512'500);  // r5 = r6 = 100: 6.25 kHz
+  EXPECT_EQ(SnapToChannelStep(14'500'310), 14'500'000);
+  EXPECT_EQ(SnapToChannelStep(14'500'625), 14'500'625);
+  EXPECT_EQ(SnapToChannelStep(14'502'500), 14'502'500);
+  EXPECT_EQ(SnapToChannelStep(14'509'999), 14'509'500);  // r5 499, r6 624
+  EXPECT_EQ(SnapToChannelStep(14'501'300), 14'501'250);  // r5 300, r6 50
+  EXPECT_EQ(RoundToTenHertz(145.0124999), 14'501'250);
+  EXPECT_EQ(RoundToTenHertz(446.00625), 44'600'625);
 }
 
-TEST(StepRemainder, WholeQuotientsGiveZero) {
-  EXPECT_DOUBLE_EQ(StepRemainder(0.005, 145.125), 0);
-  EXPECT_DOUBLE_EQ(StepRemainder(0.005, 0.003), 0.003);
-  EXPECT_NEAR(StepRemainder(0.00625, 145.0073), 0.00105, 1e-9);
-  EXPECT_NEAR(StepRemainder(0.005, 145.0073), 0.0023, 1e-9);
-  EXPECT_DOUBLE_EQ(StepRemainder(0.00625, 446.00625), 0);
+// The channel table's frequency entry and the test frequencies snap through
+// the one routine: across a whole 100 kHz block they give what it gives.
+TEST(SnapToChannelStep, EveryEntrySnapsAlike) {
+  for (qint64 units = 44'600'000; units < 44'610'000; ++units) {
+    const QString typed = MegahertzText(units);
+    const QString snapped = MegahertzText(SnapToChannelStep(units));
+    ASSERT_EQ(SnappedFrequencyText(typed.toDouble()), snapped) << typed.toStdString();
+    TestFrequencyRow row;
+    ASSERT_TRUE(ApplyReceiveEdit(row, typed));
+    ASSERT_EQ(row.rx, snapped) << typed.toStdString();
+    // A transmit frequency follows the receive frequency's raster.
+    const bool on625 = SnapToChannelStep(units) % kRaster6250Hz == 0;
+    ASSERT_TRUE(ApplyTransmitEdit(row, typed));
+    ASSERT_EQ(row.tx, MegahertzText(LowerOntoRaster(units, on625 ? kRaster6250Hz : kRaster5kHz)))
+        << typed.toStdString();
+  }
 }
 
 }  // namespace

@@ -12,6 +12,9 @@
 
 #include "core/data_file.h"
 #include "core/parameter_file.h"
+#ifdef Q_OS_UNIX
+#include "support/as_nobody.h"
+#endif
 
 namespace qx210 {
 namespace {
@@ -75,16 +78,22 @@ TEST(DataFile, FailedWriteReportsAndLeavesNoFile) {
   EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST(ParameterFile, MissingFileReadsAsZerosAndWritingCreatesThreeBytes) {
+Parameters Opened(const QStringList& candidates) { return OpenParameterFile(candidates).parameters; }
+
+TEST(ParameterFile, AMissingFileIsCreatedEmptyAndReadsAsZeros) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("parameter"));
-  const Parameters p = LoadParameters({path});
-  EXPECT_EQ(p.editLock, 0);
-  EXPECT_EQ(p.comPortNumber, 0);
-  EXPECT_EQ(p.language, 0);
+  const OpenedParameters opened = OpenParameterFile({path});
+  EXPECT_EQ(opened.path, path);
+  EXPECT_EQ(opened.parameters.editLock, 0);
+  EXPECT_EQ(opened.parameters.comPortNumber, 0);
+  EXPECT_EQ(opened.parameters.language, 0);
+  // Created at start-up, not first at shutdown.
+  EXPECT_TRUE(QFile::exists(path));
+  EXPECT_EQ(ReadRaw(path), QByteArray());
   ASSERT_TRUE(WriteParameterFile(path, {1, 3, 1}));
   EXPECT_EQ(ReadRaw(path), QByteArray("\x01\x03\x01", 3));
-  const Parameters back = LoadParameters({path});
+  const Parameters back = Opened({path});
   EXPECT_EQ(back.editLock, 1);
   EXPECT_EQ(back.comPortNumber, 3);
   EXPECT_EQ(back.language, 1);
@@ -94,7 +103,7 @@ TEST(ParameterFile, ShortFileAndExtraBytes) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("parameter"));
   WriteRaw(path, QByteArray("\x01", 1));
-  Parameters p = LoadParameters({path});
+  Parameters p = Opened({path});
   EXPECT_EQ(p.editLock, 1);
   EXPECT_EQ(p.comPortNumber, 0);
   WriteRaw(path, QByteArray("\x00\x00\x00\x09\x08", 5));
@@ -105,12 +114,12 @@ TEST(ParameterFile, ShortFileAndExtraBytes) {
 TEST(ParameterFile, TheLanguageCountsAsStoredOnlyWhenItsByteIsThere) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("parameter"));
-  EXPECT_FALSE(LoadParameters({path}).languageStored);
+  EXPECT_FALSE(Opened({path}).languageStored);
   WriteRaw(path, QByteArray("\x01\x02", 2));
-  EXPECT_FALSE(LoadParameters({path}).languageStored);
+  EXPECT_FALSE(Opened({path}).languageStored);
   WriteRaw(path, QByteArray("\x01\x02\x00", 3));
-  EXPECT_TRUE(LoadParameters({path}).languageStored);
-  EXPECT_EQ(LoadParameters({path}).language, 0);
+  EXPECT_TRUE(Opened({path}).languageStored);
+  EXPECT_EQ(Opened({path}).language, 0);
 }
 
 // The file beside the program and the per-user one, in a scratch folder.
@@ -127,34 +136,35 @@ class ParameterLocations : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(ParameterLocations, AReadableFileBesideTheProgramWins) {
+TEST_F(ParameterLocations, AWritableFileBesideTheProgramWins) {
   WriteRaw(beside(), QByteArray("\x01\x02\x01", 3));
   WriteRaw(user(), QByteArray("\x00\x05\x00", 3));
-  const Parameters p = LoadParameters(candidates());
-  EXPECT_EQ(p.editLock, 1);
-  EXPECT_EQ(p.comPortNumber, 2);
-  EXPECT_EQ(p.language, 1);
-  ASSERT_TRUE(StoreParameters({0, 9, 0, true}, candidates()));
+  const OpenedParameters opened = OpenParameterFile(candidates());
+  EXPECT_EQ(opened.path, beside());
+  EXPECT_EQ(opened.parameters.editLock, 1);
+  EXPECT_EQ(opened.parameters.comPortNumber, 2);
+  EXPECT_EQ(opened.parameters.language, 1);
+  ASSERT_TRUE(WriteParameterFile(opened.path, {0, 9, 0, true}));
   EXPECT_EQ(ReadRaw(beside()), QByteArray("\x00\x09\x00", 3));
   EXPECT_EQ(ReadRaw(user()), QByteArray("\x00\x05\x00", 3));
 }
 
 TEST_F(ParameterLocations, NoFileAnywhereGivesDefaultsAndTheFileGoesBesideTheProgram) {
-  const Parameters p = LoadParameters(candidates());
-  EXPECT_EQ(p.editLock, 0);
-  EXPECT_FALSE(p.languageStored);
-  ASSERT_TRUE(StoreParameters({1, 4, 1, true}, candidates()));
-  EXPECT_EQ(ReadRaw(beside()), QByteArray("\x01\x04\x01", 3));
+  const OpenedParameters opened = OpenParameterFile(candidates());
+  EXPECT_EQ(opened.parameters.editLock, 0);
+  EXPECT_FALSE(opened.parameters.languageStored);
+  EXPECT_EQ(opened.path, beside());
+  EXPECT_TRUE(QFile::exists(beside()));
   EXPECT_FALSE(QFile::exists(user()));
 }
 
 TEST_F(ParameterLocations, AFolderNamedParameterFallsBackToTheUserFile) {
   ASSERT_TRUE(QDir().mkdir(beside()));
   WriteRaw(user(), QByteArray("\x00\x05\x01", 3));
-  EXPECT_EQ(LoadParameters(candidates()).comPortNumber, 5);
-  ASSERT_TRUE(StoreParameters({0, 6, 1, true}, candidates()));
+  const OpenedParameters opened = OpenParameterFile(candidates());
+  EXPECT_EQ(opened.path, user());
+  EXPECT_EQ(opened.parameters.comPortNumber, 5);
   EXPECT_TRUE(QFileInfo(beside()).isDir());
-  EXPECT_EQ(ReadRaw(user()), QByteArray("\x00\x06\x01", 3));
 }
 
 TEST_F(ParameterLocations, AFolderThatCannotHoldFilesFallsBackAndUserFoldersAreMade) {
@@ -163,37 +173,59 @@ TEST_F(ParameterLocations, AFolderThatCannotHoldFilesFallsBackAndUserFoldersAreM
   WriteRaw(dir.filePath(QStringLiteral("plain")), "x");
   const QStringList where{dir.filePath(QStringLiteral("plain/parameter")),
                           dir.filePath(QStringLiteral("new/user/parameter"))};
-  EXPECT_FALSE(LoadParameters(where).languageStored);
-  ASSERT_TRUE(StoreParameters({1, 1, 1, true}, where));
-  EXPECT_EQ(ReadRaw(where[1]), QByteArray("\x01\x01\x01", 3));
-  EXPECT_EQ(LoadParameters(where).comPortNumber, 1);
-  EXPECT_FALSE(StoreParameters({1, 1, 1, true}, {where[0]}));
+  const OpenedParameters opened = OpenParameterFile(where);
+  EXPECT_FALSE(opened.parameters.languageStored);
+  EXPECT_EQ(opened.path, where[1]);
+  ASSERT_TRUE(WriteParameterFile(opened.path, {1, 1, 1, true}));
+  EXPECT_EQ(Opened(where).comPortNumber, 1);
+  EXPECT_TRUE(OpenParameterFile({where[0]}).path.isEmpty());
 }
 
 #ifdef Q_OS_UNIX
 TEST_F(ParameterLocations, AFifoNamedParameterIsPassedOverWithoutWaiting) {
   ASSERT_EQ(::mkfifo(QFile::encodeName(beside()).constData(), 0600), 0);
   WriteRaw(user(), QByteArray("\x00\x03\x01", 3));
-  EXPECT_EQ(LoadParameters(candidates()).comPortNumber, 3);
-  ASSERT_TRUE(StoreParameters({0, 4, 1, true}, candidates()));
-  EXPECT_EQ(ReadRaw(user()), QByteArray("\x00\x04\x01", 3));
+  const OpenedParameters opened = OpenParameterFile(candidates());
+  EXPECT_EQ(opened.path, user());
+  EXPECT_EQ(opened.parameters.comPortNumber, 3);
   struct stat info {};
   ASSERT_EQ(::stat(QFile::encodeName(beside()).constData(), &info), 0);
   EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
-TEST_F(ParameterLocations, AReadOnlyFileBesideTheProgramIsReadButNeverReplaced) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+// A read-only file beside the program (an administrator's) seeds the per-user
+// file once; from then on the per-user file is read and written, so what the
+// user chose survives the next start. Run as a user who is not root.
+TEST_F(ParameterLocations, AReadOnlyFileBesideTheProgramOnlySeedsTheUserFile) {
   WriteRaw(beside(), QByteArray("\x01\x02\x01", 3));
-  ASSERT_TRUE(QFile::setPermissions(beside(), QFileDevice::ReadOwner));
-  ASSERT_TRUE(QFile::setPermissions(dir.filePath(QStringLiteral("bin")),
-                                    QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-  EXPECT_EQ(LoadParameters(candidates()).comPortNumber, 2);
-  ASSERT_TRUE(StoreParameters({0, 8, 0, true}, candidates()));
-  EXPECT_EQ(ReadRaw(beside()), QByteArray("\x01\x02\x01", 3));
-  EXPECT_EQ(ReadRaw(user()), QByteArray("\x00\x08\x00", 3));
-  QFile::setPermissions(dir.filePath(QStringLiteral("bin")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                 QFileDevice::ExeOwner);
+  const QString bin = dir.filePath(QStringLiteral("bin"));
+  // Readable by everyone, writable by nobody but root.
+  ASSERT_TRUE(QFile::setPermissions(beside(), QFileDevice::ReadOwner | QFileDevice::ReadOther));
+  for (const QString& folder : {dir.path(), bin})
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                  QFileDevice::ReadOther | QFileDevice::ExeOther));
+  ASSERT_TRUE(QFile::setPermissions(dir.filePath(QStringLiteral("user")), QFileDevice::ReadOwner |
+      QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::WriteOther |
+      QFileDevice::ExeOther));
+  std::string skipReason;
+  const std::string report = test::RunAsNonRoot([this]() -> std::string {
+    const OpenedParameters first = OpenParameterFile(candidates());
+    if (first.path != user()) return "the first start chose " + first.path.toStdString();
+    if (first.parameters.comPortNumber != 2 || first.parameters.language != 1) return "the seed was not read";
+    if (ReadRaw(user()) != QByteArray("\x01\x02\x01", 3)) return "the user file was not seeded at start-up";
+    // Shutdown: the user unlocked, chose port 8 and Chinese.
+    if (!WriteParameterFile(first.path, {0, 8, 0, true})) return "shutdown could not write the user file";
+    const OpenedParameters second = OpenParameterFile(candidates());
+    if (second.path != user()) return "the second start chose " + second.path.toStdString();
+    if (second.parameters.editLock != 0 || second.parameters.comPortNumber != 8 || second.parameters.language != 0)
+      return "the second start did not read what the user chose";
+    if (ReadRaw(beside()) != QByteArray("\x01\x02\x01", 3)) return "the file beside the program changed";
+    return {};
+  }, skipReason);
+  QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  if (!skipReason.empty()) GTEST_SKIP() << skipReason;
+  EXPECT_EQ(report, "");
 }
 #endif
 

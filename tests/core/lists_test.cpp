@@ -43,7 +43,6 @@ TEST(ToneList, KindsInOrder) {
 TEST(ToneList, TonesTheListDoesNotOffer) {
   EXPECT_EQ(ListPositionOfTone(*Tone::qt(880)), -1);
   EXPECT_EQ(ListPositionOfTone(*Tone::dqt(0, false)), -1);
-  EXPECT_EQ(ListPositionOfTone(Tone::fromWord(0x2013)), -1);  // D023N without bit 11
   EXPECT_EQ(ToneCaption(*Tone::qt(880), kChinese), QStringLiteral("88.0"));
 }
 

@@ -85,6 +85,11 @@ TEST(Tone, KindAndTextOfEveryKindOfWord) {
   EXPECT_TRUE(Tone::fromWord(0xA813).inverted());
   EXPECT_FALSE(Tone::fromWord(0x2813).inverted());
   EXPECT_EQ(Tone::fromWord(0xA9EC).dqtCode(), 0754);
+  // A DQT word keeps only what it shows, code and polarity: the tone list's form.
+  EXPECT_EQ(Tone::fromWord(0x2013).word(), 0x2813);
+  EXPECT_EQ(Tone::fromWord(0xA001).word(), 0xA801);
+  EXPECT_EQ(Tone::fromWord(0x2E13), *Tone::dqt(023, false));
+  EXPECT_EQ(Tone::fromWord(0x1234).word(), 0x1234);
 }
 
 TEST(Tone, QtLimits) {

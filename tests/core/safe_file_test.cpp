@@ -116,7 +116,7 @@ TEST(SafeFile, FifoIsRefusedAtOnceForReadingAndSaving) {
 
   // A FIFO named "parameter" reads as no file at all.
   Parameters p;
-  EXPECT_LT(Milliseconds([&] { p = LoadParameters({fifo}); }), 1000);
+  EXPECT_LT(Milliseconds([&] { p = OpenParameterFile({fifo}).parameters; }), 1000);
   EXPECT_FALSE(p.languageStored);
 }
 

@@ -60,16 +60,6 @@ TEST(StateDifferences, AChannelInUseOnOneSideDiffersInEveryColumn) {
   EXPECT_TRUE(CompareStates(after, stale, kEnglish).empty());
 }
 
-TEST(StateDifferences, ToneWordsThatReadAlikeShowTheirWords) {
-  const RadioState before = TwoChannels();
-  RadioState after = before;
-  after.channel(3).rxTone = Tone::fromWord(0x2813);
-  RadioState odd = before;
-  odd.channel(3).rxTone = Tone::fromWord(0x2013);
-  EXPECT_EQ(Lines(CompareStates(after, odd, kEnglish)),
-            QStringList{QStringLiteral("CH 03 RX tone: D023N (0x2813) → D023N (0x2013)")});
-}
-
 TEST(StateDifferences, BandAndRadioWideValues) {
   const RadioState before;
   RadioState after;

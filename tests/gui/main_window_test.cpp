@@ -114,6 +114,9 @@ TEST_F(MainWindowTest, LockPersistsAcrossARestart) {
 TEST_F(MainWindowTest, ExitWritesTheParameterFileAndEndsTheProgram) {
   QFile::remove(parameterPath());  // a first start
   start();
+  // Start-up creates the file, empty, before anything else happens.
+  EXPECT_TRUE(QFile::exists(parameterPath()));
+  EXPECT_EQ(readParameters(), QByteArray());
   window->chooseChinese();
   QSignalSpy ended(window.get(), &MainWindow::shutDown);
   Action(window.get(), "mnuQuit")->trigger();

@@ -106,8 +106,8 @@ TEST_F(PortScan, NoOpenablePortLeavesThePortClosed) {
   EXPECT_EQ(link.scan(0), 0);
   EXPECT_FALSE(link.isOpen());
   EXPECT_EQ(link.comPortNumber(), 0);
-  EXPECT_EQ(link.availability(1), PortAvailability::NoDevice);
-  EXPECT_EQ(link.availability(2), PortAvailability::NoDevice);
+  EXPECT_EQ(link.availability(1), PortProblem::Missing);
+  EXPECT_EQ(link.availability(2), PortProblem::Missing);
 }
 
 TEST_F(PortScan, SingleOpenablePortIsOpenedAndRemembered) {
@@ -116,7 +116,7 @@ TEST_F(PortScan, SingleOpenablePortIsOpenedAndRemembered) {
   EXPECT_EQ(link.scan(0), 0);  // opened, but no option marked
   EXPECT_TRUE(link.isOpen());
   EXPECT_EQ(link.comPortNumber(), 7);
-  EXPECT_EQ(link.availability(7), PortAvailability::Openable);
+  EXPECT_EQ(link.availability(7), PortProblem::None);
 }
 
 TEST_F(PortScan, RememberedPortIsOpenedAndMarked) {
@@ -161,7 +161,7 @@ TEST_F(PortScan, PortHeldElsewhereIsUnavailableNotDenied) {
   SerialLink link(m_catalogue);
   EXPECT_EQ(link.scan(0), 0);
   EXPECT_FALSE(link.isOpen());
-  EXPECT_EQ(link.availability(1), PortAvailability::Unavailable);
+  EXPECT_EQ(link.availability(1), PortProblem::Busy);
   EXPECT_FALSE(link.openError(1).isEmpty());
   EXPECT_FALSE(link.choosePort(1));
   EXPECT_FALSE(link.lastOpenDenied());
@@ -179,17 +179,17 @@ TEST_F(PortScan, ScanTriesEveryExistingPortOnceComOneFirst) {
   EXPECT_EQ(link.opened, (QStringList{QStringLiteral("/nonexistent/ttyA"), second, QStringLiteral("/nonexistent/ttyB"),
                                       fourth, QStringLiteral("/nonexistent/ttyC"), fourth}));
   EXPECT_TRUE(link.isOpen());
-  EXPECT_EQ(link.availability(3), PortAvailability::Openable);
-  EXPECT_EQ(link.availability(8), PortAvailability::NoDevice);
+  EXPECT_EQ(link.availability(3), PortProblem::None);
+  EXPECT_EQ(link.availability(8), PortProblem::Missing);
 }
 
 TEST_F(PortScan, DeniedPortIsReportedAndSkipped) {
   m_catalogue.setSlotPath(2, QStringLiteral("/dev/ttyLOCKED"));
   addRadio(5);
   test::FeignedLink link(m_catalogue);
-  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortAvailability::PermissionDenied);
+  link.feigned.insert(QStringLiteral("/dev/ttyLOCKED"), PortProblem::PermissionDenied);
   EXPECT_EQ(link.scan(2), 0);  // the remembered port cannot be opened
-  EXPECT_EQ(link.availability(2), PortAvailability::PermissionDenied);
+  EXPECT_EQ(link.availability(2), PortProblem::PermissionDenied);
   EXPECT_EQ(link.openError(2), QStringLiteral("feigned failure"));
   EXPECT_EQ(link.comPortNumber(), 5);
   EXPECT_FALSE(link.choosePort(2));
@@ -219,13 +219,13 @@ TEST_F(PortScan, RescanTriesOnlyNewPortsAndTheOpenOneFollowsItsDevice) {
   EXPECT_EQ(link.opened, QStringList{second});  // only the newcomer is tried
   EXPECT_EQ(link.catalogue().slotPath(1), first);
   EXPECT_EQ(link.catalogue().slotPath(2), second);
-  EXPECT_EQ(link.availability(2), PortAvailability::Openable);
+  EXPECT_EQ(link.availability(2), PortProblem::None);
   EXPECT_EQ(link.slotInUse(), 1);
   EXPECT_EQ(changed.size(), 1);
 
   // A device added by the user goes to the lowest free slot.
   EXPECT_EQ(link.addUserDevice(QStringLiteral("/nonexistent/qx")), 3);
-  EXPECT_EQ(link.availability(3), PortAvailability::NoDevice);
+  EXPECT_EQ(link.availability(3), PortProblem::Missing);
   EXPECT_EQ(link.addUserDevice(second), 2);
   link.rescan();
   EXPECT_EQ(link.catalogue().slotPath(3), QStringLiteral("/nonexistent/qx"));

@@ -13,16 +13,15 @@ class FeignedLink : public SerialLink {
  public:
   using SerialLink::SerialLink;
 
-  QMap<QString, PortAvailability> feigned;
+  QMap<QString, PortProblem> feigned;
   QStringList opened;  // every path an open was tried on, in order
 
  protected:
-  PortAvailability openDevice(QSerialPort& port, const QString& path, QString& reason) override {
+  PortOpenResult openDevice(SerialPort& port, const QString& path) override {
     opened << path;
     const auto it = feigned.constFind(path);
-    if (it == feigned.cend()) return SerialLink::openDevice(port, path, reason);
-    reason = QStringLiteral("feigned failure");
-    return it.value();
+    if (it == feigned.cend()) return SerialLink::openDevice(port, path);
+    return {it.value(), QStringLiteral("feigned failure")};
   }
 };
 

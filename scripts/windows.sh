@@ -1,0 +1,341 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds qx210 for x86_64 Windows on Debian 12 and tests it under Wine.
+#
+#   scripts/windows.sh [all|toolchain|qt|build|test|package]   (default: all)
+#
+# The toolchain comes from Debian's archive (MinGW-w64, Wine, NSIS); Qt base is
+# built from Debian's qt6-base source package into a cache outside the tree
+# (QX210_WIN_CACHE, default ~/.cache/qx210-windows) that later runs reuse.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+cache="${QX210_WIN_CACHE:-$HOME/.cache/qx210-windows}"
+build="${QX210_WIN_BUILD:-$here/build-windows}"
+jobs="${QX210_WIN_JOBS:-2}"
+toolchain="$here/packaging/windows/mingw-toolchain.cmake"
+stage="${1:-all}"
+
+say() { printf '[windows %s] %s\n' "$(date +%H:%M:%S)" "$*"; }
+as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+install_toolchain() {
+  local need=()
+  command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64-posix)
+  command -v wine >/dev/null || need+=(wine64 wine)
+  command -v makensis >/dev/null || need+=(nsis)
+  command -v dpkg-source >/dev/null || need+=(dpkg-dev)
+  command -v Xvfb >/dev/null || need+=(xvfb)
+  command -v zip >/dev/null || need+=(zip)
+  command -v ninja >/dev/null || need+=(ninja-build)
+  if [ ${#need[@]} -gt 0 ]; then
+    say "installing ${need[*]} from Debian's archive"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${need[@]}"
+  fi
+}
+
+# A deb-src entry for the Debian archive apt already uses, so that apt-get source
+# checks the package against the same signed index.
+add_deb_src() {
+  local list=/etc/apt/sources.list.d/qx210-deb-src.sources
+  [ -e "$list" ] && return 0
+  if grep -qs '^Types:.*deb-src' /etc/apt/sources.list.d/debian.sources \
+     || grep -qs '^deb-src ' /etc/apt/sources.list; then
+    return 0
+  fi
+  local suite
+  suite="$(. /etc/os-release && echo "$VERSION_CODENAME")"
+  say "adding a deb-src entry for $suite"
+  as_root tee "$list" >/dev/null <<SRC
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: $suite $suite-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+  as_root apt-get update -q
+}
+
+qt_prefix() { echo "$cache/qt6-mingw"; }
+
+build_qt() {
+  local prefix stamp
+  prefix="$(qt_prefix)"
+  stamp="$prefix/.qx210-stamp"
+  if [ -e "$stamp" ]; then
+    say "Qt for Windows: reusing $prefix ($(cat "$stamp"))"
+    return 0
+  fi
+  add_deb_src
+  mkdir -p "$cache/src"
+  local srcdir
+  srcdir="$(find "$cache/src" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)"
+  if [ -z "$srcdir" ]; then
+    say "fetching the qt6-base source package"
+    (cd "$cache/src" && apt-get source -q qt6-base)
+    srcdir="$(find "$cache/src" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)"
+  fi
+  local dsc
+  dsc="$(find "$cache/src" -maxdepth 1 -name 'qt6-base_*.dsc' | head -n1)"
+  local version
+  version="$(sed -n 's/^Version: //p' "$dsc")"
+  say "configuring Qt base $version for x86_64 Windows (source $srcdir)"
+  # Qt remembers its toolchain file: a copy in the cache outlives this tree.
+  cp "$toolchain" "$cache/mingw-toolchain.cmake"
+  cmake -S "$srcdir" -B "$cache/qt-build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$cache/mingw-toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    -DFEATURE_tabletevent=OFF \
+    -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF \
+    -DFEATURE_concurrent=OFF -DFEATURE_network=OFF \
+    -DFEATURE_direct2d=OFF -DFEATURE_vulkan=OFF \
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
+    -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF \
+    -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
+    -DFEATURE_system_doubleconversion=OFF \
+    > "$cache/qt-configure.log" 2>&1 \
+    || { tail -40 "$cache/qt-configure.log"; exit 1; }
+  say "building Qt base (about 1,300 steps; progress every minute)"
+  local t0=$SECONDS
+  ninja -C "$cache/qt-build" -j "$jobs" > "$cache/qt-build.log" 2>&1 &
+  local pid=$!
+  trap "kill $pid 2>/dev/null" EXIT
+  while kill -0 "$pid" 2>/dev/null; do
+    sleep 60
+    say "Qt: $(grep -o '^\[[0-9]*/[0-9]*\]' "$cache/qt-build.log" | tail -n1)"
+  done
+  wait "$pid" || { tail -40 "$cache/qt-build.log"; exit 1; }
+  trap - EXIT
+  ninja -C "$cache/qt-build" install > "$cache/qt-install.log" 2>&1
+  echo "qt6-base $version, built in $(( (SECONDS - t0) / 60 )) min" > "$stamp"
+  cp "$dsc" "$prefix/"
+  say "Qt for Windows installed in $prefix ($(cat "$stamp"))"
+}
+
+to_windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+# Runs a Windows program under Wine with Qt and the MinGW runtime on its path.
+write_wine_runner() {
+  local prefix runtime
+  prefix="$(qt_prefix)"
+  runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
+  mkdir -p "$build"
+  cat > "$build/wine-run" <<RUN
+#!/usr/bin/env bash
+export WINEDEBUG=\${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="\${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+export WINEPATH="$(to_windows_path "$prefix/bin");$(to_windows_path "$runtime");$(to_windows_path /usr/x86_64-w64-mingw32/lib)"
+export QT_PLUGIN_PATH="$(to_windows_path "$prefix/plugins")"
+exec wine "\$@"
+RUN
+  chmod +x "$build/wine-run"
+  # The first start of Wine creates its prefix; done once, before anything is timed.
+  [ -d "${WINEPREFIX:-$HOME/.wine}/drive_c" ] || { say "creating the Wine prefix"; WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true; }
+}
+
+# The Linux programs the exchange test compares against (emulator, command line).
+build_host() {
+  say "building the Linux emulator and command line for the comparison"
+  cmake -S "$here" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQX210_BUILD_TESTS=OFF >/dev/null
+  cmake --build "$build/host" -j "$jobs" --target qx210-radio-sim qx210-cli >/dev/null
+}
+
+cross_build() {
+  local prefix t0=$SECONDS
+  prefix="$(qt_prefix)"
+  say "cross-building qx210 for Windows into $build/win"
+  cmake -S "$here" -B "$build/win" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" \
+    -DQt6LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6LinguistTools \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DQX210_BUILD_TESTS="${QX210_WIN_TESTS:-ON}" \
+    -DQX210_GTEST_SOURCE_DIR=/usr/src/googletest \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$build/wine-run" \
+    ${CMAKE_CXX_COMPILER_LAUNCHER:+-DCMAKE_CXX_COMPILER_LAUNCHER=$CMAKE_CXX_COMPILER_LAUNCHER} \
+    > "$build/configure.log" 2>&1 || { tail -30 "$build/configure.log"; exit 1; }
+  cmake --build "$build/win" -j "$jobs" ${QX210_WIN_TARGETS:-} > "$build/build.log" 2>&1 \
+    || { grep -m20 -B2 -A8 'error' "$build/build.log"; exit 1; }
+  say "cross-build done in $(( SECONDS - t0 )) s"
+}
+
+# Tests under Wine: every test of the cross build (core, command line,
+# widgets offscreen) or those matching $1.
+run_tests() {
+  local t0=$SECONDS
+  say "running the tests under Wine${1:+ (matching $1)}"
+  ctest --test-dir "$build/win" ${1:+-R "$1"} --output-on-failure -j "$jobs" > "$build/ctest.log" 2>&1 \
+    || { tail -60 "$build/ctest.log"; say "tests failed"; return 1; }
+  tail -n 3 "$build/ctest.log"
+  say "tests done in $(( SECONDS - t0 )) s"
+}
+
+# qx210-cli.exe reads and writes the Linux emulator through COM5, which Wine
+# maps to the emulator's pseudo-terminal; the bytes must equal the Linux
+# command line's.
+com_port_exchange() {
+  local sim="$build/host/tools/radio_sim/qx210-radio-sim" cli="$build/host/tools/cli/qx210-cli"
+  local work="$build/exchange" golden="${QX210_WIN_GOLDEN:-/work/shared/goldens/input/R01_UHF_FULL_MIXED_TONES.DAT}"
+  rm -rf "$work" && mkdir -p "$work"
+  local memory=()
+  [ -e "$golden" ] && memory=(--memory "$golden")
+  say "COM5 exchange with the emulator (memory: ${golden##*/})"
+  "$sim" "${memory[@]}" --link "$work/radio" > "$work/sim.out" 2>&1 &
+  local sim_pid=$!
+  for _ in $(seq 50); do [ -e "$work/radio" ] && break; sleep 0.1; done
+  local dosdevices="${WINEPREFIX:-$HOME/.wine}/dosdevices"
+  ln -sfn "$(readlink -f "$work/radio")" "$dosdevices/com5"
+  local status=0
+  "$cli" read --port "$work/radio" --out "$work/linux.DAT" > "$work/linux-read.log" 2>&1 || status=1
+  (cd "$work" && "$build/wine-run" "$build/win/tools/cli/qx210-cli.exe" read --port COM5 --out windows.DAT) \
+    > "$work/windows-read.log" 2>&1 || status=1
+  if [ $status = 0 ] && cmp "$work/linux.DAT" "$work/windows.DAT"; then
+    say "read through COM5: $(stat -c %s "$work/windows.DAT") bytes, the same as the Linux command line's"
+  else
+    say "read through COM5 FAILED"; cat "$work/windows-read.log"; status=1
+  fi
+  kill "$sim_pid" 2>/dev/null; wait "$sim_pid" 2>/dev/null || true
+  if [ $status = 0 ]; then
+    # A blank radio this time, so that the write shows.
+    "$sim" --link "$work/radio" > "$work/sim2.out" 2>&1 &
+    sim_pid=$!
+    for _ in $(seq 50); do [ -e "$work/radio" ] && break; sleep 0.1; done
+    ln -sfn "$(readlink -f "$work/radio")" "$dosdevices/com5"
+    (cd "$work" && "$build/wine-run" "$build/win/tools/cli/qx210-cli.exe" write --port COM5 --in windows.DAT --force-band) \
+      > "$work/windows-write.log" 2>&1 || status=1
+    "$cli" read --port "$work/radio" --out "$work/after-write.DAT" > /dev/null 2>&1 || status=1
+    if [ $status = 0 ] && cmp "$work/linux.DAT" "$work/after-write.DAT"; then
+      say "write through COM5: the radio holds the same bytes"
+    else
+      say "write through COM5 FAILED"; cat "$work/windows-write.log"; status=1
+    fi
+  fi
+  kill "$sim_pid" 2>/dev/null; wait "$sim_pid" 2>/dev/null || true
+  rm -f "$dosdevices/com5"
+  return $status
+}
+
+# Copies into $2 the DLLs that $1 imports, found in Qt's and MinGW's folders
+# (Windows' own DLLs are not found there and stay out), and theirs in turn.
+copy_imports() {
+  local file="$1" dest="$2" prefix runtime dll found dir
+  prefix="$(qt_prefix)"
+  runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
+  for dll in $(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p'); do
+    [ -e "$dest/$dll" ] && continue
+    found=""
+    for dir in "$prefix/bin" "$runtime" /usr/x86_64-w64-mingw32/lib; do
+      [ -e "$dir/$dll" ] && { found="$dir/$dll"; break; }
+    done
+    [ -n "$found" ] || continue
+    cp "$found" "$dest/"
+    copy_imports "$dest/$dll" "$dest"
+  done
+}
+
+package() {
+  local prefix version stage_dir out t0=$SECONDS
+  prefix="$(qt_prefix)"
+  version="$(sed -n 's/^project(qx210 VERSION \([^ ]*\).*/\1/p' "$here/CMakeLists.txt")"
+  out="$build/dist"
+  stage_dir="$build/stage/qx210-$version"
+  rm -rf "$build/stage" && mkdir -p "$stage_dir" "$out"
+  say "packaging qx210 $version"
+  cp "$build/win/src/app/qx210.exe" "$build/win/tools/cli/qx210-cli.exe" "$stage_dir/"
+  cp "$build/win/src/app/"*.html "$stage_dir/"
+  mkdir -p "$stage_dir/platforms" "$stage_dir/styles"
+  cp "$prefix/plugins/platforms/qwindows.dll" "$stage_dir/platforms/"
+  [ -e "$prefix/plugins/styles/qwindowsvistastyle.dll" ] && cp "$prefix/plugins/styles/qwindowsvistastyle.dll" "$stage_dir/styles/"
+  local pe
+  for pe in "$stage_dir"/*.exe "$stage_dir"/platforms/*.dll "$stage_dir"/styles/*.dll; do copy_imports "$pe" "$stage_dir"; done
+  x86_64-w64-mingw32-strip "$stage_dir"/*.exe
+  # Licences: the program's, Qt's (LGPL-3.0, which builds on the GPL-3.0) and
+  # where Qt's sources come from.
+  cp "$here/LICENSE" "$stage_dir/LICENSE.txt"
+  mkdir -p "$stage_dir/licenses"
+  cp /usr/share/common-licenses/LGPL-3 "$stage_dir/licenses/Qt-LGPL-3.0.txt"
+  cp /usr/share/common-licenses/GPL-3 "$stage_dir/licenses/GPL-3.0.txt"
+  cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage_dir/licenses/MinGW-runtime-copyright.txt" 2>/dev/null || true
+  cat > "$stage_dir/licenses/SOURCES.txt" <<NOTE
+qx210 $version for Windows (x86_64).
+
+qx210 is free software under the GNU General Public License, version 3 or
+(at your option) any later version: LICENSE.txt.
+
+The Qt libraries in this folder (Qt6Core, Qt6Gui, Qt6Widgets, Qt6PrintSupport
+and the plugins) come under the GNU Lesser General Public License version 3
+(Qt-LGPL-3.0.txt, with GPL-3.0.txt which it builds on). They were built,
+unchanged, from Debian's source package $(cat "$prefix/.qx210-stamp" | cut -d, -f1)
+(https://sources.debian.org/src/qt6-base/), with the MinGW-w64 compilers of
+Debian 12; "apt-get source qt6-base" on Debian 12 fetches the same sources.
+The C++ runtime DLLs (libstdc++-6, libgcc_s_seh-1, libwinpthread-1) come from
+Debian's MinGW-w64 packages (GCC runtime library exception): see
+MinGW-runtime-copyright.txt.
+NOTE
+  sed -i 's/$/\r/' "$stage_dir/licenses/SOURCES.txt"
+  local zip="$out/qx210-$version-windows-x64.zip"
+  rm -f "$zip"
+  (cd "$build/stage" && zip -qr9 "$zip" "qx210-$version")
+  local setup="$out/qx210-$version-windows-x64-setup.exe"
+  makensis -V2 -DVERSION="$version" -DSTAGE="$stage_dir" -DOUTFILE="$setup" \
+    -DHELPFILE="$(basename "$(ls "$stage_dir"/*.html | head -n1)")" \
+    "$here/packaging/windows/qx210.nsi" > "$build/nsis.log" 2>&1 || { tail -30 "$build/nsis.log"; exit 1; }
+  say "packaged in $(( SECONDS - t0 )) s:"
+  say "  $setup ($(du -h "$setup" | cut -f1))"
+  say "  $zip ($(du -h "$zip" | cut -f1))"
+}
+
+# qx210.exe under Wine with the Windows platform plugin on Xvfb, a data file
+# opened: a picture of the window for the README.
+screenshot() {
+  local out="${1:-$here/docs/screenshots/main_window_windows.png}"
+  local golden="${QX210_WIN_GOLDEN:-/work/shared/goldens/input/R01_UHF_FULL_MIXED_TONES.DAT}"
+  local file=()
+  [ -e "$golden" ] && { cp "$golden" "$build/screenshot.DAT"; file=("$build/screenshot.DAT"); }
+  say "starting qx210.exe under Wine on Xvfb"
+  xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
+    QT_QPA_PLATFORM=windows "$0" "$1" ${3:+"$3"} >/dev/null 2>&1 &
+    pid=$!
+    sleep "${QX210_WIN_SETTLE:-25}"
+    import -window root "$2"
+    convert "$2" -bordercolor black -border 1 -trim +repage "$2"
+    kill "$pid" 2>/dev/null; wineserver -k 2>/dev/null || true
+  ' "$build/wine-run" "$build/win/src/app/qx210.exe" "$out" "${file[@]}"
+  say "screenshot: $out"
+}
+
+case "$stage" in
+  toolchain) install_toolchain ;;
+  qt) install_toolchain; build_qt ;;
+  build) write_wine_runner; cross_build ;;
+  test)
+    write_wine_runner
+    failed=0
+    run_tests "${2:-}" || failed=1
+    build_host
+    com_port_exchange || failed=1
+    exit $failed ;;
+  ci)
+    # The core and command-line tests only, for .ci/run.
+    write_wine_runner
+    QX210_WIN_TARGETS="--target qx210-cli core_image_tests core_model_tests core_rules_tests core_channel_list_tests core_safe_file_windows_tests cli_channel_list_test" cross_build
+    run_tests '^(core|cli)_' ;;
+  package) write_wine_runner; package ;;
+  screenshot) write_wine_runner; screenshot "${2:-}" ;;
+  all)
+    install_toolchain; build_qt; write_wine_runner; cross_build
+    failed=0
+    run_tests || failed=1
+    build_host
+    com_port_exchange || failed=1
+    package
+    screenshot "$build/dist/main_window_windows.png" || true
+    say "the installer and the zip are in $build/dist"
+    [ $failed = 0 ] || say "some checks under Wine failed (see above)"
+    exit $failed ;;
+  *) echo "usage: $0 [all|toolchain|qt|build|test|package|ci]" >&2; exit 2 ;;
+esac
