@@ -82,7 +82,7 @@ fi
 grep -qF "<release version=\"$version\"" "$prefix/share/metainfo/$app_id.metainfo.xml" ||
   fail "the AppStream release is not version $version"
 for page in "$prefix"/share/man/man1/*.1.gz; do
-  zcat "$page" | sed -n 1p | grep -qF "\"qx210 $version\"" || fail "$(basename "$page") does not name version $version"
+  zcat "$page" | grep "^\.TH " | grep -qF "\"qx210 $version\"" || fail "$(basename "$page") does not name version $version"
   if out="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)" && [[ -z "$out" ]]; then
     ok "man --warnings $(basename "$page")"
   else
