@@ -27,6 +27,8 @@ echo "Installed into $prefix"
 app_id="$(sed -n 's/^Icon=//p' "$prefix"/share/applications/*.desktop | head -n 1)"
 [[ -n "$app_id" ]] || { echo "FAIL: no desktop entry with an icon" >&2; exit 1; }
 guide="$prefix/share/doc/qx210/ZERATH QX-210 Radio Software V1.80.html"
+# Every place that names the version gives the one of the window's title.
+version=1.80
 
 expected=(
   bin/qx210 bin/qx210-cli bin/qx210-radio-sim
@@ -77,7 +79,10 @@ if command -v update-mime-database >/dev/null; then
   rm -rf "$data_dir"
 fi
 
+grep -qF "<release version=\"$version\"" "$prefix/share/metainfo/$app_id.metainfo.xml" ||
+  fail "the AppStream release is not version $version"
 for page in "$prefix"/share/man/man1/*.1.gz; do
+  zcat "$page" | grep "^\.TH " | grep -qF "\"qx210 $version\"" || fail "$(basename "$page") does not name version $version"
   if out="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)" && [[ -z "$out" ]]; then
     ok "man --warnings $(basename "$page")"
   else
@@ -96,7 +101,7 @@ ok "icon sizes"
 # The installed programs, with no display at all.
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$prefix/home")
 for program in qx210 qx210-cli qx210-radio-sim; do
-  if out="$("${nodisplay[@]}" "$prefix/bin/$program" --version 2>&1)" && [[ "$out" == "$program "[0-9]* ]]; then
+  if out="$("${nodisplay[@]}" "$prefix/bin/$program" --version 2>&1)" && [[ "$out" == "$program $version" ]]; then
     ok "$program --version: $out"
   else
     fail "$program --version: $out"

@@ -15,8 +15,8 @@
 // into the 16 channels, and writing the channels as one.
 namespace qx210 {
 
-// Channel lists are small; a file is read up to this size, and anything far
-// larger is not one.
+// Channel lists are small; a larger file is refused as a whole (never cut,
+// which would change the row at the cut and lose the rest).
 inline constexpr qint64 kChannelListSizeLimit = 4 * 1024 * 1024;
 
 // A line of an import or export report, in both languages. `format` holds

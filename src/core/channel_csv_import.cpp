@@ -47,6 +47,10 @@ constexpr Bilingual kLeftOverRows{"%1 行未导入（第 %2 至 %3 行）：信�
                                   "%1 rows left over (lines %2 to %3): there is no channel after channel 16"};
 constexpr Bilingual kNamesNotKept{"本机不存储信道名称：列表中的名称没有导入。",
                                   "Names are not kept: this radio stores no channel names."};
+constexpr Bilingual kLocationDisregarded{
+    "未按 Location 列放置：并非每一行的 Location 都是信道 1 至 16，因此各行按文件顺序从信道 %1 起依次填入。",
+    "The Location column was disregarded: not every row's Location is a channel 1 to 16, so the rows fill the "
+    "channels in file order from channel %1."};
 constexpr Bilingual kLinePrefix{"第 %1 行：", "line %1: "};
 constexpr Bilingual kReasonSeparator{"；", "; "};
 
@@ -361,6 +365,22 @@ class RowReader {
 
 // ---- ListMessage -------------------------------------------------------------------
 
+namespace {
+
+// A value from a file as a message shows it: control characters (a NUL, a
+// stray carriage return) as their visible symbols, so that none cuts or
+// breaks the message.
+QString Visible(const QString& value) {
+  QString shown = value;
+  for (QChar& c : shown) {
+    if (c.unicode() < 0x20) c = QChar(0x2400 + c.unicode());
+    else if (c.unicode() == 0x7F) c = QChar(0x2421);
+  }
+  return shown;
+}
+
+}  // namespace
+
 QString ListMessage::text(UiLanguage language) const {
   // Placeholders are replaced in one pass, so an argument that itself holds
   // "%2" stays as it is.
@@ -372,7 +392,7 @@ QString ListMessage::text(UiLanguage language) const {
     if (c == QLatin1Char('%') && i + 1 < pattern.size() && pattern.at(i + 1).isDigit()) {
       const int index = pattern.at(i + 1).digitValue() - 1;
       if (index >= 0 && index < arguments.size()) {
-        result += arguments.at(index);
+        result += Visible(arguments.at(index));
         ++i;
         continue;
       }
@@ -433,7 +453,9 @@ ChannelImport ImportRecords(const std::vector<CsvRecord>& records, const ImportO
 
   result.byLocation = options.placement == Placement::Automatic && allLocationsAreChannels && !result.rows.empty();
   std::array<int, kChannelCount + 1> filledBy{};  // channel -> line of the row that fills it
-  int next = options.startChannel >= 1 && options.startChannel <= kChannelCount ? options.startChannel : 1;
+  const int firstChannel =
+      options.startChannel >= 1 && options.startChannel <= kChannelCount ? options.startChannel : 1;
+  int next = firstChannel;
   for (std::size_t i = 0; i < result.rows.size(); ++i) {
     ImportRow& row = result.rows[i];
     if (!row.reasons.empty()) {
@@ -461,6 +483,9 @@ ChannelImport ImportRecords(const std::vector<CsvRecord>& records, const ImportO
     filledBy[static_cast<std::size_t>(channel)] = row.line;
     result.channels[static_cast<std::size_t>(channel - 1)] = row.value;
   }
+  if (options.placement == Placement::Automatic && columns.has(kLocation) && !result.byLocation &&
+      result.placedCount() > 0)
+    result.notices.push_back({kLocationDisregarded, {QString::number(firstChannel)}});
   if (namesGiven && result.placedCount() > 0) result.notices.push_back({kNamesNotKept, {}});
   return result;
 }

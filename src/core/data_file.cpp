@@ -29,9 +29,11 @@ FileResult ReadDataFile(const QString& path, QByteArray& image, UiLanguage langu
   return {true, {}};
 }
 
-FileResult WriteDataFile(const QString& path, const QByteArray& image, UiLanguage language) {
+FileResult WriteDataFile(const QString& path, const QByteArray& image, UiLanguage language,
+                         ReadOnlyFiles readOnly) {
   QString error;
-  if (!SaveFileAtomically(path, image, error, language)) return {false, kCannotWrite.text(language).arg(path, error)};
+  if (!SaveFileAtomically(path, image, error, language, readOnly))
+    return {false, kCannotWrite.text(language).arg(path, error)};
   return {true, {}};
 }
 

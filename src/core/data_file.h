@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "core/safe_file.h"
 #include "core/ui_language.h"
 
 // ".DAT" data files: the raw bytes of a memory image, no header.
@@ -18,7 +19,9 @@ struct FileResult {
 FileResult ReadDataFile(const QString& path, QByteArray& image, UiLanguage language = kEnglish);
 
 // Writes `image` atomically: a failed write leaves an existing file intact,
-// and a target that is not a regular file (folder, FIFO, device) is refused.
-FileResult WriteDataFile(const QString& path, const QByteArray& image, UiLanguage language = kEnglish);
+// and a target that is not a regular file (folder, FIFO, device) is refused,
+// as is a read-only file unless `readOnly` says to replace it.
+FileResult WriteDataFile(const QString& path, const QByteArray& image, UiLanguage language = kEnglish,
+                         ReadOnlyFiles readOnly = ReadOnlyFiles::Refuse);
 
 }  // namespace qx210

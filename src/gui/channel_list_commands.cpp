@@ -64,7 +64,7 @@ void ChannelListCommands::importChannels(int startChannel) {
 bool ChannelListCommands::importPath(const QString& path, int startChannel) {
   QByteArray bytes;
   QString error;
-  if (!ReadRegularFile(path, kChannelListSizeLimit, bytes, error, CurrentLanguage())) {
+  if (!ReadWholeRegularFile(path, kChannelListSizeLimit, bytes, error, CurrentLanguage())) {
     ShowLocalizedMessage(tr("The file \"%1\" cannot be read.").arg(Native(path)) + QLatin1Char('\n') + error,
                          MessageStyle::kIconStop);
     return false;

@@ -25,9 +25,6 @@ constexpr Bilingual kNewTitle{"警告", "Warnning"};
 constexpr Bilingual kOverwriteQuestion{"该文件已存在，是否覆盖？", "This file already exists, whether to cover?"};
 
 constexpr int kRecentFiles = 5;
-// A file overwritten by Save As need not be a data file; a larger one than
-// this is not one the program would have written.
-constexpr qint64 kBackupSizeLimit = 1024 * 1024;
 const QString kRecentKey = QStringLiteral("recentFiles");
 const QString kDataSuffix = QStringLiteral("DAT");
 
@@ -130,16 +127,21 @@ bool FileCommands::saveAs() {
 }
 
 bool FileCommands::writeTo(const QString& path) {
-  // What the file held goes to the backups first, whatever it was; a file
-  // that cannot be read (or is no regular file) is left to the save, which
-  // refuses it.
-  if (QFileInfo(path).isFile()) {
-    QByteArray old;
-    QString error;
-    if (ReadRegularFile(path, kBackupSizeLimit, old, error))
-      BackupStore(backupFolder()).keep(old, QStringLiteral("overwritten"));
-  }
-  const FileResult written = WriteDataFile(path, m_document.image(), CurrentLanguage());
+  const auto agreed = [](const QString& question) {
+    return ShowLocalizedMessage(question, MessageStyle::kYesNo | MessageStyle::kIconExclamation |
+                                              MessageStyle::kDefaultButton2) == MessageResult::kYes;
+  };
+  if (IsReadOnlyFile(path) &&
+      !agreed(tr("The file \"%1\" is read-only. Replace it anyway?").arg(Native(path))))
+    return false;
+  // What the file held goes to the backups first, whatever it was; a save
+  // that cannot keep it goes ahead only when the user says so.
+  QString backupError;
+  if (!BackupStore(backupFolder()).keepBeforeOverwrite(path, &backupError, CurrentLanguage()) &&
+      !agreed(tr("What the file \"%1\" holds now cannot be backed up:\n%2\nSave over it anyway?")
+                  .arg(Native(path), backupError)))
+    return false;
+  const FileResult written = WriteDataFile(path, m_document.image(), CurrentLanguage(), ReadOnlyFiles::Replace);
   if (!written.ok) {
     ShowLocalizedMessage(tr("The file \"%1\" cannot be saved. An existing file was left as it was.").arg(Native(path)) +
                              QLatin1Char('\n') + written.error,

@@ -1,16 +1,14 @@
 #include "link/clone_log.h"
 
 #include "core/csv.h"
+#include "core/safe_file.h"
 
 namespace qx210 {
 
 bool CloneLog::open(const QString& path, QString& error) {
   m_file.close();
-  m_file.setFileName(path);
-  if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-    error = m_file.errorString();
-    return false;
-  }
+  // A FIFO or a device is refused like any other file that is no log.
+  if (!OpenFileForAppending(m_file, path, error)) return false;
   if (m_file.size() == 0 && !write(header())) {
     error = m_file.errorString();
     m_file.close();

@@ -17,7 +17,9 @@ class CloneLog {
   bool open(const QString& path, QString& error);
   bool isOpen() const { return m_file.isOpen(); }
   void close() { m_file.close(); }
+  // False when the row did not reach the file (a full disk); errorString() says why.
   bool append(const CloneRadioResult& result);
+  QString errorString() const { return m_file.errorString(); }
 
   // One row, without its line end.
   static QString row(const CloneRadioResult& result);

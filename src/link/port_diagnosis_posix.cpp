@@ -5,6 +5,7 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include "link/port_diagnosis.h"
@@ -48,6 +49,15 @@ void FillPermission(PortDiagnosis& diagnosis, const struct stat& info) {
   }
   diagnosis.groupListsUser = GroupListsUser(info.st_gid, diagnosis.user);
   diagnosis.fixCommand = AddToGroupCommand(diagnosis.group, diagnosis.user);
+}
+
+// A character device that the system files under another class than the
+// terminals (/dev/null is "mem") is no serial port. Asked of sysfs, so that
+// the device is not opened; where sysfs has no entry (pseudo-terminals, other
+// systems) nothing speaks against it.
+bool IsTerminalDevice(dev_t device) {
+  const QFileInfo subsystem(QStringLiteral("/sys/dev/char/%1:%2/subsystem").arg(major(device)).arg(minor(device)));
+  return !subsystem.isSymLink() || QFileInfo(subsystem.symLinkTarget()).fileName() == QLatin1String("tty");
 }
 }  // namespace
 
@@ -106,7 +116,7 @@ PortDiagnosis DiagnosePort(const QString& path) {
     diagnosis.serialDevices = SerialDevicePaths();
     return diagnosis;
   }
-  if (!S_ISCHR(info.st_mode)) {
+  if (!S_ISCHR(info.st_mode) || !IsTerminalDevice(info.st_rdev)) {
     diagnosis.problem = PortProblem::NotSerial;
     diagnosis.serialDevices = SerialDevicePaths();
     return diagnosis;

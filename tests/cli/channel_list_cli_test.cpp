@@ -6,7 +6,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include "core/backups.h"
 #include "core/channel_csv.h"
 #include "core/codec.h"
 #include "core/data_file.h"
@@ -226,6 +228,100 @@ TEST_F(ChannelListCli, ImportReadsStandardInputAndExportReadsBack) {
   EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
   EXPECT_EQ(readState("again.DAT"), Sample());
 }
+
+// Standard input is read to its end, however the writer hands it over, and
+// a list over the size limit is refused, never cut.
+TEST_F(ChannelListCli, ImportReadsAllOfASlowPipeAndRefusesAnOversizedList) {
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("XDG_DATA_HOME"), test::CliHome().filePath(QStringLiteral("data")));
+  process.setProcessEnvironment(environment);
+  process.start(QStringLiteral(QX210_CLI_PATH),
+                {QStringLiteral("import"), QStringLiteral("--csv"), QStringLiteral("-"), QStringLiteral("--out"),
+                 path("slow.DAT"), QStringLiteral("--strict")});
+  ASSERT_TRUE(process.waitForStarted());
+  process.write("Location,Frequency\n1,446.1");
+  ASSERT_TRUE(process.waitForBytesWritten());
+  QThread::msleep(300);
+  process.write("2500\n2,446.2\n");
+  process.closeWriteChannel();
+  ASSERT_TRUE(process.waitForFinished(20000));
+  EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  EXPECT_EQ(readState("slow.DAT").channel(1).rx, Mhz("446.12500"));
+  EXPECT_EQ(readState("slow.DAT").channel(2).rx, Mhz("446.20000"));
+
+  QByteArray big = "Location,Frequency\n";
+  while (big.size() <= kChannelListSizeLimit) big += "1,446.10000\n";
+  writeText("big.csv", big);
+  for (const QString& csv : {path("big.csv"), QStringLiteral("-")}) {
+    const CliRun run = RunCli({QStringLiteral("import"), QStringLiteral("--csv"), csv, QStringLiteral("--out"),
+                               path("big.DAT")},
+                              csv == QLatin1String("-") ? big : QByteArray());
+    EXPECT_EQ(run.exitCode, 4) << csv.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("larger than 4 MiB"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path("big.DAT")));
+  }
+}
+
+// A data file it overwrites is backed up first; a read-only one is not
+// replaced without --force.
+TEST_F(ChannelListCli, ImportBacksUpTheFileItReplacesAndLeavesReadOnlyFilesAlone) {
+  writeState("radio.DAT", Sample());
+  const QStringList import{QStringLiteral("import"), QStringLiteral("--csv"), sample("gmrs.csv"),
+                           QStringLiteral("--out"), path("radio.DAT")};
+  ASSERT_EQ(RunCli(import).exitCode, 0);
+  const QStringList backups = BackupStore(test::CliHome().filePath(QStringLiteral("data/qx210/backups"))).backups();
+  ASSERT_FALSE(backups.isEmpty());
+  QFile backup(backups.first());
+  ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+  EXPECT_EQ(backup.readAll(), EncodeImage(Sample()));
+
+  writeState("locked.DAT", Sample());
+  ASSERT_TRUE(QFile::setPermissions(path("locked.DAT"), QFileDevice::ReadOwner));
+  QStringList locked = import;
+  locked.last() = path("locked.DAT");
+  const CliRun refused = RunCli(locked);
+  EXPECT_EQ(refused.exitCode, 4);
+  EXPECT_TRUE(refused.err.contains(QStringLiteral("is read-only; give --force"))) << refused.err.toStdString();
+  EXPECT_EQ(readState("locked.DAT"), Sample());
+}
+
+TEST_F(ChannelListCli, EmptyNamesNulsAndTheUnusedLocationColumn) {
+  EXPECT_EQ(RunCli({QStringLiteral("import"), QStringLiteral("--csv"), sample("gmrs.csv"), QStringLiteral("--out"),
+                    QString()})
+                .exitCode,
+            2);
+  writeText("odd.csv", QByteArrayLiteral("Location,Frequency,Mode\n0,446.1,A\0B\n1,446.2,FM\n"));
+  const CliRun run = RunCli({QStringLiteral("import"), QStringLiteral("--csv"), path("odd.csv"),
+                             QStringLiteral("--out"), path("odd.DAT")});
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(QStringLiteral("line 2: Mode \"A\u2400B\" is not available on this radio")))
+      << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(QStringLiteral("The Location column was disregarded"))) << run.err.toStdString();
+}
+
+#ifdef Q_OS_UNIX
+// Output that does not reach standard output is an error, not a success.
+TEST_F(ChannelListCli, AFullStandardOutputIsAFileError) {
+  writeState("a.DAT", Sample());
+  RadioState other = Sample();
+  other.settings.panel.squelchLevel = 2;
+  writeState("b.DAT", other);
+  const QList<QStringList> verbs{
+      {QStringLiteral("export"), QStringLiteral("--in"), path("a.DAT"), QStringLiteral("--csv"), QStringLiteral("-")},
+      {QStringLiteral("info"), path("a.DAT")},
+      {QStringLiteral("info"), path("a.DAT"), QStringLiteral("--json")},
+      {QStringLiteral("diff"), path("a.DAT"), path("b.DAT")}};
+  for (const QStringList& arguments : verbs) {
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(QX210_CLI_PATH), arguments);
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 4) << arguments.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("standard output")));
+  }
+}
+#endif
 
 TEST_F(ChannelListCli, InfoAsTextAndJson) {
   writeState("radio.DAT", Sample());

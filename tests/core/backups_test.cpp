@@ -2,7 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
+#include <latch>
+#include <thread>
+#include <vector>
 
 #include "core/backups.h"
 #include "core/data_file.h"
@@ -38,6 +42,48 @@ TEST(BackupStore, KeepsOnlyTheNewestHundred) {
   // Newest first; the five oldest are gone.
   EXPECT_TRUE(kept.first().contains(start.addSecs(60 * (BackupStore::kKept + 4)).toString(QStringLiteral("HHmmss"))));
   EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("2026-01-01_000000_overwritten.DAT"))));
+}
+
+TEST(BackupStore, TheBackupJustWrittenStaysWhenTheClockIsBehind) {
+  QTemporaryDir dir;
+  const BackupStore store(dir.path());
+  const QDateTime future(QDate(2030, 1, 1), QTime(0, 0));
+  for (int i = 0; i < BackupStore::kKept; ++i)
+    ASSERT_FALSE(store.keep(Image('\x01'), QStringLiteral("read"), future.addSecs(i)).isEmpty());
+  const QString now = store.keep(Image('\x02'), QStringLiteral("read"), QDateTime(QDate(2026, 12, 8), QTime(9, 0)));
+  ASSERT_TRUE(QFile::exists(now));
+  const QStringList kept = store.backups();
+  EXPECT_EQ(kept.size(), BackupStore::kKept);
+  EXPECT_EQ(kept.last(), now);
+}
+
+TEST(BackupStore, BackupsOfOneSecondKeepTheirOrderAndNoneReplacesAnother) {
+  QTemporaryDir dir;
+  const BackupStore store(dir.path());
+  const QDateTime when(QDate(2026, 12, 8), QTime(9, 45, 12));
+  QStringList made;
+  for (const char* kind : {"read", "overwritten", "read", "read"})
+    made.prepend(store.keep(Image(static_cast<char>(made.size())), QString::fromLatin1(kind), when));
+  EXPECT_EQ(store.backups(), made);  // newest first, whatever the kind
+
+  // Processes (here threads) saving in the same second all keep theirs.
+  QTemporaryDir shared;
+  constexpr int kWriters = 8;
+  std::latch start(kWriters);
+  std::vector<std::thread> writers;
+  for (int i = 0; i < kWriters; ++i)
+    writers.emplace_back([&, i] {
+      start.arrive_and_wait();
+      BackupStore(shared.path()).keep(Image(static_cast<char>(i)), QStringLiteral("read"), when);
+    });
+  for (std::thread& writer : writers) writer.join();
+  QSet<QByteArray> contents;
+  for (const QString& path : BackupStore(shared.path()).backups()) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    contents.insert(file.readAll());
+  }
+  EXPECT_EQ(contents.size(), kWriters);
 }
 
 TEST(BackupStore, AFolderThatCannotBeMadeIsReported) {

@@ -44,6 +44,8 @@ TEST(ChannelListSamples, Pmr446SetFillsTheChannelsInFileOrder) {
   const QStringList report = ImportReportLines(import, kEnglish);
   EXPECT_EQ(report, (QStringList{
                         QStringLiteral("112 rows left over (lines 18 to 129): there is no channel after channel 16"),
+                        QStringLiteral("The Location column was disregarded: not every row's Location is a channel 1 "
+                                       "to 16, so the rows fill the channels in file order from channel 1."),
                         QStringLiteral("Names are not kept: this radio stores no channel names.")}));
 }
 
@@ -352,6 +354,7 @@ TEST(ChannelListPlacement, ByLocationOnlyWhenEveryLocationIsAChannel) {
       ListText({{{"Location", "16"}}, {{"Location", "3"}}, {{"Location", "9"}}}), ImportOptions{});
   EXPECT_TRUE(byLocation.byLocation);
   EXPECT_EQ(PlacedChannels(byLocation), (std::vector<int>{16, 3, 9}));
+  EXPECT_TRUE(byLocation.notices.empty());
   const ChannelImport asDecimals =
       ImportChannelList(ListText({{{"Location", "5.0"}}, {{"Location", " 2 "}}}), ImportOptions{});
   EXPECT_EQ(PlacedChannels(asDecimals), (std::vector<int>{5, 2}));
@@ -362,6 +365,11 @@ TEST(ChannelListPlacement, ByLocationOnlyWhenEveryLocationIsAChannel) {
         ListText({{{"Location", "16"}}, {{"Location", odd}}, {{"Location", "9"}}}), ImportOptions{});
     EXPECT_FALSE(inOrder.byLocation) << odd;
     EXPECT_EQ(PlacedChannels(inOrder), (std::vector<int>{1, 2, 3})) << odd;
+    // The user is told that the column was there and went unused.
+    ASSERT_EQ(inOrder.notices.size(), 1u) << odd;
+    EXPECT_EQ(inOrder.notices[0].text(kChinese),
+              QStringLiteral("未按 Location 列放置：并非每一行的 Location 都是信道 1 至 16，因此各行按文件顺序从信道 1 "
+                             "起依次填入。"));
   }
   // A list without Location goes in file order too.
   QStringList columns = kListColumns;
@@ -376,6 +384,7 @@ TEST(ChannelListPlacement, ByLocationOnlyWhenEveryLocationIsAChannel) {
       ListText({{{"Location", "1"}}, {{"Location", "2"}}, {{"Location", "3"}}, {{"Location", "4"}}}), fromRow14);
   EXPECT_FALSE(pasted.byLocation);
   EXPECT_EQ(PlacedChannels(pasted), (std::vector<int>{14, 15, 16, 0}));
+  EXPECT_TRUE(pasted.notices.empty());  // asked for
   EXPECT_EQ(pasted.rows[3].fate, Fate::LeftOver);
   EXPECT_EQ(Reasons(pasted.rows[3]), "left over: there is no channel after channel 16");
 }
@@ -464,18 +473,28 @@ TEST(ChannelListFile, AnUnclosedQuoteLeavesItsRowOut) {
 
 TEST(ChannelListFile, NamesAreReportedOnceAndReasonsInBothLanguages) {
   const ChannelImport import = ImportChannelList(
-      ListText({{{"Name", "One"}}, {{"Name", "Two"}}, {{"Name", ""}, {"Frequency", "146.52"}}}), ImportOptions{});
+      ListText({{{"Location", "1"}, {"Name", "One"}},
+                {{"Location", "2"}, {"Name", "Two"}},
+                {{"Location", "3"}, {"Name", ""}, {"Frequency", "146.52"}}}),
+      ImportOptions{});
   ASSERT_EQ(import.notices.size(), 1u);
   EXPECT_EQ(import.notices[0].text(kChinese), QStringLiteral("本机不存储信道名称：列表中的名称没有导入。"));
   const QStringList zh = ImportReportLines(import, kChinese);
   EXPECT_EQ(zh.front(), QStringLiteral("第 4 行：Frequency 146.52 超出频段范围 400-480MHz"));
   // Without names nothing is said.
-  EXPECT_TRUE(ImportChannelList(ListText({{}}), ImportOptions{}).notices.empty());
+  EXPECT_TRUE(ImportChannelList(ListText({{{"Location", "1"}}}), ImportOptions{}).notices.empty());
 }
 
 TEST(ChannelListFile, ArgumentsAreNotReadAsPlaceholders) {
   const ListMessage message{{"%1 / %2", "%1 / %2"}, {QStringLiteral("%2"), QStringLiteral("x")}};
   EXPECT_EQ(message.text(kEnglish), QStringLiteral("%2 / x"));
+}
+
+TEST(ChannelListFile, ControlCharactersOfAValueShowInTheMessage) {
+  const ChannelImport import = ImportChannelList(
+      ListText({{{"Mode", QStringLiteral("F") + QChar(0) + QStringLiteral("M") + QChar(1)}}}), ImportOptions{});
+  EXPECT_EQ(Reasons(import.rows[0]),
+            QStringLiteral("Mode \"F\u2400M\u2401\" is not available on this radio (FM or NFM only)").toStdString());
 }
 
 }  // namespace

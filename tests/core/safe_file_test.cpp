@@ -13,6 +13,7 @@
 #include "core/safe_file.h"
 
 #ifdef Q_OS_UNIX
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -138,6 +139,36 @@ TEST(SafeFile, DevicePathIsRefusedAndLeftAlone) {
   EXPECT_TRUE(S_ISCHR(info.st_mode));
 }
 
+TEST(SafeFile, AWholeReadRefusesWhatIsLargerThanTheLimit) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("list.csv"));
+  WriteRaw(path, Pattern(101));
+  QByteArray bytes("kept");
+  QString error;
+  EXPECT_FALSE(ReadWholeRegularFile(path, 100, bytes, error));
+  EXPECT_EQ(error, QStringLiteral("it is larger than 100 bytes and is not read"));
+  EXPECT_EQ(bytes, QByteArray("kept"));
+  ASSERT_TRUE(ReadWholeRegularFile(path, 101, bytes, error));
+  EXPECT_EQ(bytes, Pattern(101));
+}
+
+TEST(SafeFile, AReadOnlyFileIsReplacedOnlyWhenAskedAndStaysReadOnly) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("radio.DAT"));
+  WriteRaw(path, Pattern(20));
+  ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+  EXPECT_TRUE(IsReadOnlyFile(path));
+  QString error;
+  EXPECT_FALSE(SaveFileAtomically(path, Pattern(848), error));
+  EXPECT_EQ(error, QStringLiteral("it is read-only"));
+  EXPECT_EQ(ReadRaw(path), Pattern(20));
+  ASSERT_TRUE(SaveFileAtomically(path, Pattern(848), error, kEnglish, ReadOnlyFiles::Replace)) << error.toStdString();
+  EXPECT_EQ(ReadRaw(path), Pattern(848));
+  struct stat info {};
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0440u);
+}
+
 TEST(SafeFile, SaveThroughALinkKeepsTheLink) {
   QTemporaryDir dir;
   const QString target = dir.filePath(QStringLiteral("real.DAT"));
@@ -148,6 +179,75 @@ TEST(SafeFile, SaveThroughALinkKeepsTheLink) {
   ASSERT_TRUE(SaveFileAtomically(link, Pattern(848), error)) << error.toStdString();
   EXPECT_TRUE(QFileInfo(link).isSymLink());
   EXPECT_EQ(ReadRaw(target), Pattern(848));
+}
+
+// Root saving: a link another user planted in a shared folder is not
+// followed, and a user's file stays theirs with its permissions.
+TEST(SafeFile, RootSavesNeitherThroughAnotherUsersLinkNorTakeTheFile) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root: only root can give files and links to another user";
+  const passwd* nobody = ::getpwnam("nobody");
+  ASSERT_NE(nobody, nullptr);
+  QTemporaryDir dir;
+  const QString shared = dir.filePath(QStringLiteral("tmp"));
+  ASSERT_TRUE(QDir().mkdir(shared));
+  ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+  const QString secret = dir.filePath(QStringLiteral("secret"));
+  WriteRaw(secret, Pattern(30));
+  ASSERT_TRUE(QFile::setPermissions(secret, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+
+  const QString planted = shared + QStringLiteral("/radio.DAT");
+  ASSERT_TRUE(QFile::link(secret, planted));
+  ASSERT_EQ(::lchown(QFile::encodeName(planted).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+  QString error;
+  EXPECT_FALSE(SaveFileAtomically(planted, Pattern(848), error));
+  EXPECT_TRUE(error.contains(QStringLiteral("another user"))) << error.toStdString();
+  EXPECT_EQ(ReadRaw(secret), Pattern(30));
+  EXPECT_TRUE(QFileInfo(planted).isSymLink());
+  // Root's own link there is followed, as the kernel follows it.
+  const QString own = shared + QStringLiteral("/own.DAT");
+  ASSERT_TRUE(QFile::link(secret, own));
+  EXPECT_TRUE(SaveFileAtomically(own, Pattern(848), error)) << error.toStdString();
+  EXPECT_EQ(ReadRaw(secret), Pattern(848));
+
+  const QString users = dir.filePath(QStringLiteral("users.DAT"));
+  WriteRaw(users, Pattern(10));
+  ASSERT_EQ(::chown(QFile::encodeName(users).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(users).constData(), 0640), 0);
+  ASSERT_TRUE(WriteDataFile(users, Pattern(848)).ok);
+  struct stat info {};
+  ASSERT_EQ(::stat(QFile::encodeName(users).constData(), &info), 0);
+  EXPECT_EQ(info.st_uid, nobody->pw_uid);
+  EXPECT_EQ(info.st_gid, nobody->pw_gid);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+  EXPECT_EQ(ReadRaw(users), Pattern(848));
+}
+
+// A file the user may not write stays as it is, even in a folder that would
+// let the user put another file in its place.
+TEST(SafeFile, AFileTheUserMayNotWriteIsReadOnlyToThem) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to run the check as the user nobody";
+  const passwd* nobody = ::getpwnam("nobody");
+  ASSERT_NE(nobody, nullptr);
+  QTemporaryDir dir;
+  const QString open = dir.filePath(QStringLiteral("open"));
+  ASSERT_TRUE(QDir().mkdir(open));
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(open).constData(), 0777), 0);
+  const QString file = open + QStringLiteral("/root.DAT");
+  WriteRaw(file, Pattern(30));
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0) ::_exit(3);
+    QString error;
+    const bool refused = IsReadOnlyFile(file) && !SaveFileAtomically(file, Pattern(848), error) &&
+                         error == QStringLiteral("it is read-only");
+    ::_exit(refused ? 0 : 1);
+  }
+  int status = -1;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_EQ(ReadRaw(file), Pattern(30));
+  EXPECT_EQ(QFileInfo(file).ownerId(), 0u);
 }
 
 // Runs `save` in a child process whose files may not grow beyond `limit`

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+#include "core/channel_csv.h"
 #include "gui/channel_list_commands.h"
 #include "gui/channel_plan_dialog.h"
 #include "gui/channel_sheet.h"
@@ -80,6 +81,20 @@ TEST_F(ChannelListsTest, AnImportIsPreviewedAndTakenOverAsOneUndoStep) {
   EXPECT_FALSE(channel(1).inUse());
   EXPECT_FALSE(channel(4).inUse());
   EXPECT_TRUE(channel(3).inUse());
+}
+
+// A list over the size limit is refused as a whole, never cut and imported.
+TEST_F(ChannelListsTest, AnOversizedListIsRefusedWithAMessage) {
+  QByteArray text = "Location,Frequency\n";
+  while (text.size() <= kChannelListSizeLimit) text += "1,446.10000\n";
+  bool previewed = false;
+  window->channelLists().setPreviewAnswer([&](ImportPreviewDialog&) { return previewed = true; });
+  EXPECT_FALSE(window->channelLists().importPath(write("big.csv", text)));
+  EXPECT_FALSE(previewed);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(boxes[0].text.endsWith(QStringLiteral("it is larger than 4 MiB and is not read")))
+      << boxes[0].text.toStdString();
+  EXPECT_FALSE(channel(1).inUse());
 }
 
 TEST_F(ChannelListsTest, ThePreviewShowsEachChannelNowAndAfterAndReplacesOrMerges) {

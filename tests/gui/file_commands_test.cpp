@@ -129,6 +129,51 @@ TEST_F(FileCommandsTest, SaveWritesTheOpenFileWithoutAskingAndBacksUpWhatItHeld)
   EXPECT_EQ(contents(backups[0]), first);
 }
 
+// Nothing is replaced behind the user's back: a read-only file, or a file
+// whose present content cannot be backed up, is saved over only when the user
+// says so.
+TEST_F(FileCommandsTest, SaveAsksBeforeReplacingAReadOnlyFileOrOneItCannotBackUp) {
+  fillDocument();
+  const QString file = path("radio.DAT");
+  withFiles({file}, [this] { files().save(); });
+  ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+  const QByteArray first = contents(file);
+  typeFrequency(2, kColRxFreq, QStringLiteral("147"));
+  boxes.clear();
+  answers = {MessageResult::kNo};
+  EXPECT_FALSE(files().save());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text,
+            QStringLiteral("The file \"%1\" is read-only. Replace it anyway?").arg(QDir::toNativeSeparators(file)));
+  EXPECT_EQ(boxes[0].buttons, (QStringList{"Yes", "No"}));
+  EXPECT_EQ(contents(file), first);
+  EXPECT_TRUE(window->isWindowModified());
+  answers = {MessageResult::kYes};
+  EXPECT_TRUE(files().save());
+  const QByteArray second = contents(file);
+  EXPECT_NE(second, first);
+  EXPECT_FALSE(QFile::permissions(file) &
+               (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+
+  // The backup folder cannot be made where a file stands.
+  ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+  files().setBackupFolder(file + QStringLiteral("/backups"));
+  window->chooseChinese();
+  typeFrequency(4, kColRxFreq, QStringLiteral("148"));
+  boxes.clear();
+  answers = {MessageResult::kNo};
+  EXPECT_FALSE(files().save());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(boxes[0].text.startsWith(
+      QStringLiteral("文件“%1”现有的内容无法备份：\n").arg(QDir::toNativeSeparators(file))))
+      << boxes[0].text.toStdString();
+  EXPECT_TRUE(boxes[0].text.endsWith(QStringLiteral("\n仍要覆盖保存吗？")));
+  EXPECT_EQ(contents(file), second);
+  answers = {MessageResult::kYes};
+  EXPECT_TRUE(files().save());
+  EXPECT_NE(contents(file), second);
+}
+
 TEST_F(FileCommandsTest, SaveAsOverAnotherFileAsksAndNoReopensTheDialog) {
   fillDocument();
   {

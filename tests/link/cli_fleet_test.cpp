@@ -2,6 +2,8 @@
 // pseudo-terminals.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -149,6 +151,61 @@ TEST_F(CliFleetTest, CloneUsageAndFileErrors) {
                     QStringLiteral("--log"), path("no-folder/log.csv")})
                 .exitCode,
             4);
+}
+
+TEST_F(CliFleetTest, ClonePortsAreDevicesNamedOnceAndNeverEmpty) {
+  const QString file = image();
+  const QString port = addVhfRadio();
+  ASSERT_TRUE(QFile::link(port, path("radio-link")));
+  const CliRun twice = RunCli({QStringLiteral("clone"), QStringLiteral("--in"), file, QStringLiteral("--port"), port,
+                               QStringLiteral("--port"), path("radio-link")});
+  EXPECT_EQ(twice.exitCode, 2);
+  EXPECT_TRUE(twice.err.contains(QStringLiteral("are the same port"))) << twice.err.toStdString();
+  EXPECT_EQ(m_radios[0]->programRequests(), 0);
+  const QStringList empty{QStringLiteral("clone"), QStringLiteral("--in"), file, QStringLiteral("--port"), QString()};
+  EXPECT_EQ(RunCli(empty).exitCode, 2);
+  const CliRun null = RunCli({QStringLiteral("clone"), QStringLiteral("--in"), file, QStringLiteral("--port"),
+                              QStringLiteral("/dev/null")});
+  EXPECT_EQ(null.exitCode, 1);
+  EXPECT_TRUE(null.out.contains(QStringLiteral("/dev/null  -  not a serial device"))) << null.out.toStdString();
+}
+
+// A log that cannot take a row fails the run and loses no row; a FIFO as the
+// log is refused before any radio is programmed.
+TEST_F(CliFleetTest, CloneLogFaultsAreErrors) {
+  const QString file = image();
+  const QString port = addVhfRadio();
+  const QString fifo = path("log.fifo");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const CliRun piped = RunCli({QStringLiteral("clone"), QStringLiteral("--in"), file, QStringLiteral("--port"), port,
+                               QStringLiteral("--log"), fifo},
+                              5000);
+  EXPECT_EQ(piped.exitCode, 4);
+  EXPECT_TRUE(piped.err.contains(QStringLiteral("named pipe"))) << piped.err.toStdString();
+  EXPECT_EQ(m_radios[0]->programRequests(), 0);
+
+  // The log's file may not grow any further (the port's lock file still fits).
+  constexpr int kLimit = 200;
+  const QString log = path("full.csv");
+  {
+    QFile header(log);
+    ASSERT_TRUE(header.open(QIODevice::WriteOnly));
+    header.write(QByteArray("time,port,band,result,seconds\n").leftJustified(kLimit, ' '));
+  }
+  QProcess process;
+  process.setChildProcessModifier([] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{kLimit, kLimit};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  });
+  process.start(QStringLiteral(QX210_CLI_PATH), {QStringLiteral("clone"), QStringLiteral("--in"), file,
+                                                 QStringLiteral("--port"), port, QStringLiteral("--log"), log});
+  ASSERT_TRUE(process.waitForFinished(20000));
+  const QString err = QString::fromUtf8(process.readAllStandardError());
+  EXPECT_EQ(process.exitCode(), 4) << err.toStdString();
+  EXPECT_TRUE(err.contains(QStringLiteral("cannot write the log"))) << err.toStdString();
+  EXPECT_TRUE(err.contains(QStringLiteral(",136-174MHz,ok,"))) << err.toStdString();
+  EXPECT_TRUE(QString::fromUtf8(process.readAllStandardOutput()).contains(QStringLiteral("1 not in the log")));
 }
 
 // --- doctor ------------------------------------------------------------------

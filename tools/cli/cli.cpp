@@ -4,8 +4,11 @@
 
 #include <QRegularExpression>
 
+#include "core/backups.h"
 #include "core/codec.h"
 #include "core/data_file.h"
+#include "core/safe_file.h"
+#include <cerrno>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -16,14 +19,34 @@
 
 namespace qx210::cli {
 
+namespace {
+
+// The first error standard output gave, from errno.
+int g_outputError = 0;
+
+}  // namespace
+
 void Err(const QString& line) {
-  std::fputs(qPrintable(line + QLatin1Char('\n')), stderr);
+  const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
+  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
   std::fflush(stderr);
 }
 
-void Out(const QString& line) {
-  std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
-  std::fflush(stdout);
+void WriteOut(const QByteArray& bytes) {
+  errno = 0;
+  const std::size_t written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+  if ((written != static_cast<std::size_t>(bytes.size()) || std::fflush(stdout) != 0) && g_outputError == 0)
+    g_outputError = errno != 0 ? errno : EIO;
+}
+
+void Out(const QString& line) { WriteOut((line + QLatin1Char('\n')).toLocal8Bit()); }
+
+int CheckStandardOutput(int status) {
+  if (std::fflush(stdout) != 0 && g_outputError == 0) g_outputError = errno != 0 ? errno : EIO;
+  if (g_outputError == 0 && !std::ferror(stdout)) return status;
+  Err(QStringLiteral("qx210-cli: cannot write to standard output: %1")
+          .arg(qt_error_string(g_outputError != 0 ? g_outputError : EIO)));
+  return kExitFile;
 }
 
 int UsageError(const QString& verb, const QString& problem) {
@@ -44,6 +67,13 @@ bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& arguments
     status = UsageError(name, parser.errorText());
     return false;
   }
+  // An empty port or file name is a slip (an unset variable), never "none".
+  for (const QString& option : parser.optionNames()) {
+    if (parser.values(option).contains(QString())) {
+      status = UsageError(name, QStringLiteral("--%1 is empty").arg(option));
+      return false;
+    }
+  }
   if (parser.isSet(help)) {
     // The first line names the program as it was started; name the verb too.
     QString text = parser.helpText();
@@ -51,7 +81,7 @@ bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& arguments
     const qsizetype options = text.lastIndexOf(QStringLiteral(" [options]"), lineEnd);
     if (text.startsWith(QStringLiteral("Usage: ")) && options > 0)
       text.replace(7, options - 7, QStringLiteral("qx210-cli ") + name);
-    std::fputs(qPrintable(text), stdout);
+    WriteOut(text.toLocal8Bit());
     status = kExitOk;
     return false;
   }
@@ -100,6 +130,33 @@ bool LoadImageToWrite(const QString& path, bool force, QByteArray& image, int& b
   }
   image = EncodeImage(state);
   band = state.band;
+  return true;
+}
+
+bool MayReplace(const QString& path, bool force) {
+  if (force || !IsReadOnlyFile(path)) return true;
+  Err(QStringLiteral("qx210-cli: %1 is read-only; give --force to replace it").arg(path));
+  return false;
+}
+
+bool SaveDataFile(const QString& path, const QByteArray& image, bool force) {
+  if (!MayReplace(path, force)) return false;
+  QString backupError;
+  if (!BackupStore().keepBeforeOverwrite(path, &backupError)) {
+    if (!force) {
+      Err(QStringLiteral("qx210-cli: %1 was not replaced, as what it holds now cannot be backed up: %2; give --force "
+                         "to replace it anyway")
+              .arg(path, backupError));
+      return false;
+    }
+    Err(QStringLiteral("qx210-cli: what %1 held is not backed up (--force): %2").arg(path, backupError));
+  }
+  const FileResult written =
+      WriteDataFile(path, image, kEnglish, force ? ReadOnlyFiles::Replace : ReadOnlyFiles::Refuse);
+  if (!written.ok) {
+    Err(QStringLiteral("qx210-cli: %1").arg(written.error));
+    return false;
+  }
   return true;
 }
 

@@ -30,9 +30,14 @@ struct Verb {
   int (*run)(const QStringList& arguments);
 };
 
-// Lines to standard error and standard output.
+// Lines to standard error and standard output, whole whatever they hold.
 void Err(const QString& line);
 void Out(const QString& line);
+// Bytes to standard output as they are.
+void WriteOut(const QByteArray& bytes);
+// After a verb: the file status, after saying so, when standard output
+// could not take everything (a full disk, a closed pipe); else `status`.
+int CheckStandardOutput(int status);
 
 // Prints "qx210-cli <verb>: <problem> (see qx210-cli <verb> --help)" and
 // returns the usage status.
@@ -40,7 +45,8 @@ int UsageError(const QString& verb, const QString& problem);
 
 // Parses `arguments` (the verb first) with `parser`, which already holds the
 // verb's options; adds --help. Prints the verb's help and returns kExitOk
-// through `status` when asked, or a usage error. True when the verb goes on.
+// through `status` when asked, or a usage error (an option given an empty
+// value among them). True when the verb goes on.
 bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& arguments, const Verb& verb, int& status);
 
 // Slot 1 of a private catalogue stands for the port named on the command
@@ -59,6 +65,16 @@ bool LoadDataFile(const QString& path, RadioState& state, QByteArray* image = nu
 // reason and returns false when the file cannot be read or, unless `force`,
 // does not look like this radio's data.
 bool LoadImageToWrite(const QString& path, bool force, QByteArray& image, int& band);
+
+// Writes `image` to the data file `path` as the window saves it: what an
+// existing file holds goes to the backups first. Unless `force`, a read-only
+// file is not replaced, nor one whose old content cannot be backed up.
+// Prints the reason and returns false when nothing was written.
+bool SaveDataFile(const QString& path, const QByteArray& image, bool force);
+// Says why and returns false when `path` is a read-only file and not `force`.
+bool MayReplace(const QString& path, bool force);
+inline constexpr const char* kForceSaveHelp =
+    "Replace a read-only --out file, or one whose present content cannot be backed up.";
 
 // "en" or "zh" of a --lang option.
 bool ParseLanguage(const QString& value, UiLanguage& language);

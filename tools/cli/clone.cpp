@@ -2,6 +2,7 @@
 // each optionally read back and compared, with a line per radio and a log.
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstdio>
@@ -103,10 +104,20 @@ int RunClone(const QStringList& arguments) {
   const QStringList ports = parser.values(QStringLiteral("port"));
   if (ports.isEmpty()) return UsageError(name, QStringLiteral("--port is missing"));
   QStringList paths;
-  for (const QString& port : ports) paths << PortPath(port);
-  for (qsizetype i = 0; i < paths.size(); ++i)
-    if (paths.indexOf(paths.at(i)) != i)
-      return UsageError(name, QStringLiteral("%1 is named twice").arg(ports.at(i)));
+  // A device named through a link and by its own name is one port.
+  QStringList devices;
+  for (const QString& port : ports) {
+    paths << PortPath(port);
+    const QString device = QFileInfo(paths.last()).canonicalFilePath();
+    devices << (device.isEmpty() ? paths.last() : device);
+  }
+  for (qsizetype i = 0; i < devices.size(); ++i) {
+    const qsizetype first = devices.indexOf(devices.at(i));
+    if (first == i) continue;
+    return UsageError(name, ports.at(first) == ports.at(i)
+                                ? QStringLiteral("%1 is named twice").arg(ports.at(i))
+                                : QStringLiteral("%1 and %2 are the same port").arg(ports.at(first), ports.at(i)));
+  }
   UiLanguage language = kEnglish;
   if (!ParseLanguage(parser.value(QStringLiteral("lang")), language))
     return UsageError(name, QStringLiteral("--lang is en or zh"));
@@ -136,6 +147,7 @@ int RunClone(const QStringList& arguments) {
   ProgressLine progress(StandardErrorIsTerminal());
   int passed = 0;
   int failed = 0;
+  int unlogged = 0;
   int running = 0;
   for (qsizetype i = 0; i < ports.size(); ++i) {
     auto job = std::make_unique<CloneJob>(ports.at(i), paths.at(i), image, band, options);
@@ -147,7 +159,12 @@ int RunClone(const QStringList& arguments) {
       Out(QStringLiteral("%1  %2  %3  %4  %5 s")
               .arg(result.finishedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), result.port, ResultBand(result),
                    ResultText(result), Seconds(result.seconds)));
-      if (log.isOpen()) log.append(result);
+      // A row the log could not take is not lost: it goes to standard error.
+      if (log.isOpen() && !log.append(result)) {
+        ++unlogged;
+        Err(QStringLiteral("qx210-cli: cannot write the log %1: %2; the row not written: %3")
+                .arg(parser.value(QStringLiteral("log")), log.errorString(), CloneLog::row(result)));
+      }
     });
     QObject::connect(raw, &CloneJob::finished, raw, [&] {
       if (--running == 0) QCoreApplication::quit();
@@ -185,8 +202,11 @@ int RunClone(const QStringList& arguments) {
   for (int& fd : g_signalPipe)
     if (fd >= 0) ::close(fd), fd = -1;
 #endif
-  Out(QStringLiteral("%1 radios: %2 passed, %3 failed").arg(passed + failed).arg(passed).arg(failed));
-  return failed == 0 ? kExitOk : kExitCommunication;
+  QString summary = QStringLiteral("%1 radios: %2 passed, %3 failed").arg(passed + failed).arg(passed).arg(failed);
+  if (unlogged > 0) summary += QStringLiteral(", %1 not in the log").arg(unlogged);
+  Out(summary);
+  if (failed > 0) return kExitCommunication;
+  return unlogged == 0 ? kExitOk : kExitFile;
 }
 
 }  // namespace qx210::cli

@@ -1,6 +1,4 @@
 // The export verb: the channels of a data file as a channel list (CSV).
-#include <cstdio>
-
 #include "cli.h"
 #include "core/channel_csv.h"
 #include "core/safe_file.h"
@@ -14,8 +12,7 @@ namespace {
 bool WriteText(const QString& path, const QString& text, QString& error) {
   const QByteArray bytes = text.toUtf8();
   if (path == QLatin1String("-")) {
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
+    WriteOut(bytes);  // a failure shows in the exit status
     return true;
   }
   QString reason;

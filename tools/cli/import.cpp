@@ -31,17 +31,16 @@ int BandFromArgument(const QString& argument) {
 }
 
 // A list file as the window reads it (a FIFO or a device is refused at once),
-// or standard input for "-".
+// or standard input for "-", read to its end. A list over the size limit is
+// refused, never cut.
 bool ReadListFile(const QString& path, QByteArray& bytes, QString& error) {
   QString reason;
   if (path == QLatin1String("-")) {
     QFile input;
-    if (input.open(stdin, QIODevice::ReadOnly)) {
-      bytes = input.read(kChannelListSizeLimit);
+    if (input.open(stdin, QIODevice::ReadOnly) && ReadWholeStream(input, kChannelListSizeLimit, bytes, reason))
       return true;
-    }
-    reason = input.errorString();
-  } else if (ReadRegularFile(path, kChannelListSizeLimit, bytes, reason)) {
+    if (reason.isEmpty()) reason = input.errorString();
+  } else if (ReadWholeRegularFile(path, kChannelListSizeLimit, bytes, reason)) {
     return true;
   }
   error = QStringLiteral("Cannot open %1: %2").arg(path, reason);
@@ -99,6 +98,7 @@ int RunImport(const QStringList& arguments) {
                     QStringLiteral("Band of a fresh start, e.g. 136-174MHz (default 400-480MHz); not with --in."),
                     QStringLiteral("band")});
   parser.addOption({QStringLiteral("strict"), QStringLiteral("Write nothing when any row is not imported.")});
+  parser.addOption({QStringLiteral("force"), QString::fromLatin1(kForceSaveHelp)});
   int status = kExitOk;
   if (!ParseVerbArguments(parser, arguments, kImportVerb, status)) return status;
 
@@ -172,12 +172,9 @@ int RunImport(const QStringList& arguments) {
     return kExitNothingImported;
   }
   const QString outPath = parser.value(QStringLiteral("out"));
-  const FileResult written = WriteDataFile(
-      outPath, EncodeImage(ApplyImport(import, state, fromPlan ? ImportMode::Replace : ImportMode::Merge)));
-  if (!written.ok) {
-    Err(QStringLiteral("qx210-cli: %1").arg(written.error));
+  if (!SaveDataFile(outPath, EncodeImage(ApplyImport(import, state, fromPlan ? ImportMode::Replace : ImportMode::Merge)),
+                    parser.isSet(QStringLiteral("force"))))
     return kExitFile;
-  }
   Err(summary + QStringLiteral("; written to %1").arg(outPath));
   return kExitOk;
 }

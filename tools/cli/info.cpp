@@ -1,6 +1,5 @@
 // The info verb: what a data file holds, as text or as JSON for scripts.
 #include <QJsonDocument>
-#include <cstdio>
 
 #include "cli.h"
 #include "core/state_fields.h"
@@ -61,7 +60,7 @@ int RunInfo(const QStringList& arguments) {
     QJsonObject root = RadioStateJson(state);
     root.insert(QStringLiteral("file"), files.front());
     root.insert(QStringLiteral("model"), ModelIdentifierText(image));
-    std::fputs(QJsonDocument(root).toJson(QJsonDocument::Indented).constData(), stdout);
+    WriteOut(QJsonDocument(root).toJson(QJsonDocument::Indented));
     return kExitOk;
   }
 

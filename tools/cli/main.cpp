@@ -1,7 +1,6 @@
 // qx210-cli: the radio and its data files without a window. Each verb lives
 // in a file of its own; this file only dispatches.
 #include <QCoreApplication>
-#include <cstdio>
 
 #include "verbs.h"
 
@@ -22,7 +21,8 @@ QString GeneralHelp() {
   text += QStringLiteral(
       "\n'qx210-cli <verb> --help' lists the options of a verb.\n"
       "Exit status: 0 complete, 1 communication error (clone: any radio failed), 2 usage, 3 band mismatch,\n"
-      "4 file error, 5 no row imported (or --strict and a row not imported).\n"
+      "4 file error (also: standard output full, a clone result not logged), 5 no row imported (or --strict and\n"
+      "a row not imported).\n"
       "diff: 0 equal, 1 different, 2 trouble. doctor: 0 the radio answers, 10 no such device,\n"
       "11 permission denied, 12 port busy, 13 no answer, 14 the cable echoes, 15 not this radio.\n");
   return text;
@@ -42,15 +42,15 @@ int main(int argc, char* argv[]) {
     return kExitUsage;
   }
   if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
-    std::fputs(qPrintable(GeneralHelp()), stdout);
-    return kExitOk;
+    WriteOut(GeneralHelp().toLocal8Bit());
+    return CheckStandardOutput(kExitOk);
   }
   if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
     Out(QStringLiteral("qx210-cli %1").arg(QCoreApplication::applicationVersion()));
-    return kExitOk;
+    return CheckStandardOutput(kExitOk);
   }
   for (const Verb& verb : kVerbs)
-    if (first == QLatin1String(verb.name)) return verb.run(arguments);
+    if (first == QLatin1String(verb.name)) return CheckStandardOutput(verb.run(arguments));
   Err(QStringLiteral("qx210-cli: unknown verb '%1' (see qx210-cli --help)").arg(first));
   return kExitUsage;
 }

@@ -54,6 +54,7 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
     parser.addOption({QStringLiteral("out"), QStringLiteral("Data file to create."), QStringLiteral("file")});
     parser.addOption(
         {QStringLiteral("raw"), QStringLiteral("Store all 1024 bytes as read instead of the 848-byte image.")});
+    parser.addOption({QStringLiteral("force"), QString::fromLatin1(kForceSaveHelp)});
   } else {
     parser.addOption({QStringLiteral("in"), QStringLiteral("Data file to send."), QStringLiteral("file")});
     parser.addOption({QStringLiteral("calibration"),
@@ -77,6 +78,8 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
   if (!ParseLanguage(parser.value(QStringLiteral("lang")), language))
     return UsageError(name, QStringLiteral("--lang is en or zh"));
 
+  // A file that will not be replaced is said before the radio is read.
+  if (isRead && !MayReplace(parser.value(fileOption), parser.isSet(QStringLiteral("force")))) return kExitFile;
   QByteArray image;
   int band = 0;
   if (!isRead && !LoadImageToWrite(parser.value(fileOption), parser.isSet(QStringLiteral("force")), image, band))
@@ -134,12 +137,10 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
     link.flush();
     switch (outcome) {
       case ExchangeOutcome::ReadComplete: {
-        const FileResult file = WriteDataFile(parser.value(fileOption), readImage);
-        if (file.ok) {
+        if (SaveDataFile(parser.value(fileOption), readImage, parser.isSet(QStringLiteral("force")))) {
           Err(statusText);
           status = kExitOk;
         } else {
-          Err(QStringLiteral("qx210-cli: %1").arg(file.error));
           status = kExitFile;
         }
         break;

@@ -93,6 +93,12 @@
     <message><source>This does not look like a QX-210 data file. Open anyway?</source><translation>这看起来不是 QX-210 的数据文件。仍要打开吗？</translation></message>
     <message><source>The file "%1" cannot be saved. An existing file was left as it was.</source><translation>无法保存文件“%1”，原有文件保持不变。</translation></message>
     <message><source>The image read from the radio could not be backed up: %1</source><translation>从对讲机读出的数据未能备份：%1</translation></message>
+    <message><source>The file "%1" is read-only. Replace it anyway?</source><translation>文件“%1”是只读的。仍要替换它吗？</translation></message>
+    <message><source>What the file "%1" holds now cannot be backed up:
+%2
+Save over it anyway?</source><translation>文件“%1”现有的内容无法备份：
+%2
+仍要覆盖保存吗？</translation></message>
 </context>
 <context>
     <name>qx210::DocumentHistory</name>
