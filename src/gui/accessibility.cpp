@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace qx210 {
@@ -30,8 +31,8 @@ QList<QWidget*> ShownChildren(const QWidget* widget) {
   return shown;
 }
 
-// A container (a plain widget, a frame, the tool bar) that lists only the
-// controls it shows.
+// A container (a plain widget, a frame, the tool bar, the status bar) that
+// lists only the controls it shows.
 class ShownChildrenAccessible : public QAccessibleWidget {
  public:
   ShownChildrenAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
@@ -204,6 +205,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
   if (auto* frame = qobject_cast<QGroupBox*>(widget); frame && !frame->isCheckable())
     return new ShownChildrenAccessible(widget, QAccessible::Grouping);
   if (qobject_cast<QToolBar*>(widget)) return new ShownChildrenAccessible(widget, QAccessible::ToolBar);
+  if (qobject_cast<QStatusBar*>(widget)) return new ShownChildrenAccessible(widget, QAccessible::StatusBar);
   // Message boxes keep Qt's own, which reads out their text.
   if (qobject_cast<QDialog*>(widget) && !qobject_cast<QMessageBox*>(widget))
     return new ShownChildrenAccessible(widget, QAccessible::Dialog);
