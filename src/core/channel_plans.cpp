@@ -129,7 +129,8 @@ PlanImport ReadPlan(const ChannelPlan& plan, int band) {
   PlanImport result;
   QByteArray bytes;
   QString error;
-  if (!ReadRegularFile(plan.path, kChannelListSizeLimit, bytes, error)) {
+  // A plan over the size limit is refused whole, never cut.
+  if (!ReadWholeRegularFile(plan.path, kChannelListSizeLimit, bytes, error)) {
     result.error = ListMessage{kCannotRead, {QDir::toNativeSeparators(plan.path), error}};
     return result;
   }

@@ -102,5 +102,16 @@ TEST(ChannelPlans, TheUsersOwnPlansFollowTheStockOnes) {
   EXPECT_TRUE(ReadPlan({QStringLiteral("gone"), user.filePath(QStringLiteral("gone.csv")), false}, kUhf).error);
 }
 
+TEST(ChannelPlans, APlanOverTheSizeLimitIsRefusedNotCut) {
+  QTemporaryDir user;
+  QFile file(user.filePath(QStringLiteral("big.csv")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  QByteArray text("Location,Frequency\n");
+  while (text.size() <= kChannelListSizeLimit) text += "1,446.10000\n";
+  file.write(text);
+  file.close();
+  EXPECT_TRUE(ReadPlan({QStringLiteral("big"), file.fileName(), false}, kUhf).error);
+}
+
 }  // namespace
 }  // namespace qx210
