@@ -148,7 +148,7 @@ void PortWindow::choosePort(int index) {
   showAvailability();
   if (opened) return;
   const QString path = m_link.catalogue().slotPath(slot);
-  const PortDiagnosis diagnosis = DiagnoseOpenFailure(path, m_link.errorString());
+  const PortDiagnosis diagnosis = DiagnoseOpenFailure(path, m_link.lastOpenResult());
   ShowLocalizedMessage(tr("%1 (%2) cannot be opened.").arg(PortCatalogue::slotCaption(slot), path) +
                            QLatin1Char('\n') + DescribePortProblem(diagnosis, CurrentLanguage()),
                        MessageStyle::kOk + MessageStyle::kIconExclamation);
@@ -231,7 +231,7 @@ bool PortWindow::chooseOtherDevice(const QString& entry) {
   const bool opened = m_link.choosePort(slot);
   showAvailability();
   if (!opened) {
-    const PortDiagnosis diagnosis = DiagnoseOpenFailure(path, m_link.errorString());
+    const PortDiagnosis diagnosis = DiagnoseOpenFailure(path, m_link.lastOpenResult());
     ShowLocalizedMessage(tr("%1 is kept as %2, but cannot be opened now.").arg(path, PortCatalogue::slotCaption(slot)) +
                              QLatin1Char('\n') + DescribePortProblem(diagnosis, CurrentLanguage()),
                          MessageStyle::kOk + MessageStyle::kIconExclamation);

@@ -44,16 +44,6 @@ constexpr Bilingual kRunningNow{"本机正在运行：%1。", "Running on this c
 
 QStringList SerialDevicePaths() { return PortCatalogue::systemDevicePaths(); }
 
-PortDiagnosis DiagnoseOpenFailure(const QString& path, const QString& reason) {
-  PortDiagnosis diagnosis = DiagnosePort(path);
-  diagnosis.systemReason = reason;
-  if (diagnosis.problem != PortProblem::None) return diagnosis;
-  // It exists and this user may open it: another program has it.
-  diagnosis.problem = PortProblem::Busy;
-  FindHolders(diagnosis);
-  return diagnosis;
-}
-
 PortDiagnosis DiagnoseOpenFailure(const QString& path, const PortOpenResult& result) {
   PortDiagnosis diagnosis = DiagnosePort(path);
   diagnosis.systemReason = result.reason;

@@ -40,8 +40,6 @@ struct PortDiagnosis {
 
 // Checks the path without opening it: None when nothing speaks against an open.
 PortDiagnosis DiagnosePort(const QString& path);
-// After an open of `path` failed with the system's `reason`: which problem it was.
-PortDiagnosis DiagnoseOpenFailure(const QString& path, const QString& reason);
 // After an open of `path` failed as `result` says: the details that help.
 PortDiagnosis DiagnoseOpenFailure(const QString& path, const PortOpenResult& result);
 // Fills in the programs that hold `path` open, this process excluded.

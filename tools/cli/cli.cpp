@@ -172,10 +172,11 @@ bool ParseLanguage(const QString& value, UiLanguage& language) {
   return false;
 }
 
-QString PortOpenProblem(const QString& path, const QString& reason, UiLanguage language) {
-  const PortDiagnosis diagnosis = DiagnoseOpenFailure(path, reason);
+QString PortOpenProblem(const QString& path, const PortOpenResult& result, UiLanguage language) {
+  const PortDiagnosis diagnosis = DiagnoseOpenFailure(path, result);
   QString text = DescribePortProblem(diagnosis, language);
-  if (!reason.isEmpty() && diagnosis.problem == PortProblem::Busy) text += QStringLiteral(" (%1)").arg(reason);
+  if (!result.reason.isEmpty() && diagnosis.problem == PortProblem::Busy)
+    text += QStringLiteral(" (%1)").arg(result.reason);
   return text;
 }
 

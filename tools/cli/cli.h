@@ -7,6 +7,7 @@
 #include "core/radio_state.h"
 #include "core/ui_language.h"
 #include "link/port_catalogue.h"
+#include "link/serial_port.h"
 
 // Pieces shared by the verbs of qx210-cli.
 namespace qx210::cli {
@@ -81,7 +82,7 @@ bool ParseLanguage(const QString& value, UiLanguage& language);
 
 // The sentence for a port that would not open: missing, not permitted or
 // held by another program, with what to do about it.
-QString PortOpenProblem(const QString& path, const QString& reason, UiLanguage language);
+QString PortOpenProblem(const QString& path, const PortOpenResult& result, UiLanguage language);
 
 // Whether standard error is a terminal (progress is drawn only there).
 bool StandardErrorIsTerminal();

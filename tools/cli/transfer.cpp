@@ -90,7 +90,7 @@ int RunTransfer(const QStringList& arguments, const Verb& verb, bool isRead) {
   // Busy and permission denied in the doctor's words; the exchange then
   // reports the closed port.
   if (!link.choosePort(1))
-    Err(QStringLiteral("qx210-cli: %1").arg(PortOpenProblem(link.catalogue().slotPath(1), link.errorString(), language)));
+    Err(QStringLiteral("qx210-cli: %1").arg(PortOpenProblem(link.catalogue().slotPath(1), link.lastOpenResult(), language)));
 
   const bool forceBand = !isRead && parser.isSet(QStringLiteral("force-band"));
   ConsolePrompts prompts(forceBand);
