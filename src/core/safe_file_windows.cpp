@@ -127,11 +127,30 @@ Outcome ReplaceFile(const SaveTarget& target, const QByteArray& bytes) {
   CloseHandle(handle);
   // ReplaceFileW keeps the replaced file's attributes and security; a target
   // that is new, or a volume where it is not supported, takes a plain rename.
+  // Windows will not replace a read-only file, which the user has agreed to
+  // replace by now: lift the mark for the replacement and put it back after.
+  const DWORD attributes = target.exists ? GetFileAttributesW(finalName.c_str()) : INVALID_FILE_ATTRIBUTES;
+  const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+  if (readOnly) {
+    const DWORD lifted = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(finalName.c_str(), lifted ? lifted : FILE_ATTRIBUTE_NORMAL);
+  }
+  const auto markReadOnly = [&] {
+    if (!readOnly) return;
+    const DWORD now = GetFileAttributesW(finalName.c_str());
+    if (now != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(finalName.c_str(), now | FILE_ATTRIBUTE_READONLY);
+  };
   if (target.exists &&
-      ::ReplaceFileW(finalName.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+      ::ReplaceFileW(finalName.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+    markReadOnly();
     return {};
-  if (MoveFileExW(temporary.c_str(), finalName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {};
+  }
+  if (MoveFileExW(temporary.c_str(), finalName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    markReadOnly();
+    return {};
+  }
   const Outcome failure = SystemFailure();
+  markReadOnly();
   DeleteFileW(temporary.c_str());
   return failure;
 }

@@ -1,6 +1,7 @@
 // The serial port on Windows, through the Win32 communications functions:
 // overlapped reads and writes, their completion signalled to the event loop
 // through QWinEventNotifier.
+#include <QSignalBlocker>
 #include <QWinEventNotifier>
 #include <windows.h>
 
@@ -82,7 +83,17 @@ class WindowsSerialPort final : public SerialPort {
     COMMTIMEOUTS timeouts{};
     SetCommTimeouts(handle, &timeouts);
     m_handle = handle;
-    startRead();
+    // A first read that fails is an open that failed: report it here, not
+    // through failed(), which no caller expects before open() returns.
+    {
+      const QSignalBlocker quiet(this);
+      startRead();
+    }
+    if (!m_reading) {
+      const PortOpenResult result{PortProblem::NotSerial, m_failure};
+      close();
+      return result;
+    }
     return {};
   }
 
@@ -182,6 +193,12 @@ class WindowsSerialPort final : public SerialPort {
     m_reading = false;
     DWORD count = 0;
     if (!GetOverlappedResult(m_handle, &m_readDone, &count, FALSE)) {
+      // A late notice of an earlier completion: this read is still running.
+      if (GetLastError() == ERROR_IO_INCOMPLETE) {
+        m_reading = true;
+        m_readNotifier.setEnabled(true);
+        return;
+      }
       if (GetLastError() != ERROR_OPERATION_ABORTED) fail();
       return;
     }
@@ -233,6 +250,12 @@ class WindowsSerialPort final : public SerialPort {
     m_writing = false;
     DWORD count = 0;
     if (!GetOverlappedResult(m_handle, &m_writeDone, &count, FALSE)) {
+      // A late notice of an earlier completion: this write is still running.
+      if (GetLastError() == ERROR_IO_INCOMPLETE) {
+        m_writing = true;
+        m_writeNotifier.setEnabled(true);
+        return;
+      }
       if (GetLastError() != ERROR_OPERATION_ABORTED) fail();
       return;
     }
@@ -242,8 +265,8 @@ class WindowsSerialPort final : public SerialPort {
   }
 
   void fail() {
-    const QString reason = SystemMessage(GetLastError());
-    Q_EMIT failed(reason);
+    m_failure = SystemMessage(GetLastError());
+    Q_EMIT failed(m_failure);
   }
 
   HANDLE m_handle = INVALID_HANDLE_VALUE;
@@ -257,6 +280,7 @@ class WindowsSerialPort final : public SerialPort {
   QByteArray m_in;
   QByteArray m_out;
   QByteArray m_sending;
+  QString m_failure;
 };
 
 // The registry's map of serial ports: value names are driver devices, the
