@@ -207,5 +207,21 @@ TEST_F(ChannelEditingTest, EditMenuHoldsTheTableCommands) {
   EXPECT_EQ(grid()->selectedChannels().size(), kChannelCount);
 }
 
+// The edit lock disables the table; the Edit menu's commands that change
+// channels follow it, so the menu cannot get round the lock.
+TEST_F(ChannelEditingTest, EditLockAlsoHoldsTheEditMenu) {
+  inUse(1, 2);
+  const RadioState before = state();
+  setCurrent(1, kColRxFreq);
+  window->setEditLocked(true);
+  for (const char* name : {"cutChannelsAction", "pasteChannelsAction", "deleteChannelsAction", "moveDownAction"}) {
+    EXPECT_FALSE(action(name)->isEnabled()) << name;
+    action(name)->trigger();
+  }
+  EXPECT_EQ(state(), before);
+  window->setEditLocked(false);
+  EXPECT_TRUE(action("deleteChannelsAction")->isEnabled());
+}
+
 }  // namespace
 }  // namespace qx210::testing
