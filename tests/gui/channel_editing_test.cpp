@@ -123,6 +123,17 @@ TEST_F(ChannelEditingTest, TxFollowsRxOfASimplexChannelAndASplitIsMarked) {
   typeFrequency(1, kColRxFreq, QStringLiteral("140"));  // a split keeps its TX
   EXPECT_EQ(cell(1, kColTxFreq), QStringLiteral("146.50000"));
   EXPECT_EQ(tx.data(Qt::ToolTipRole).toString(), QStringLiteral("+6.50000 MHz"));
+  // A dark palette that keeps the default dark blue link colour: the mark
+  // takes the text colour instead of going unreadable.
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+  dark.setColor(QPalette::AlternateBase, QColor(0x3a, 0x3a, 0x42));
+  dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+  dark.setColor(QPalette::Link, QColor(0, 0, 0xff));
+  QApplication::setPalette(dark);
+  EXPECT_EQ(tx.data(Qt::ForegroundRole).value<QBrush>().color(), dark.color(QPalette::Text));
+  QApplication::setPalette(light);
 }
 
 // A tone or option set in one of several selected channels is set in all of
