@@ -183,6 +183,7 @@ void ChannelGrid::changeEvent(QEvent* event) {
   QTableView::changeEvent(event);
   if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) fitToFont();
   if (event->type() == QEvent::PaletteChange) updateRowColours();
+  if (event->type() == QEvent::EnabledChange) updateEditActions();
 }
 
 OptionEditor* ChannelGrid::optionEditor(int column) const {
@@ -314,8 +315,16 @@ void ChannelGrid::applyToEditChannels(const std::function<void(Channel&)>& chang
 void ChannelGrid::exchangeRunningChanged(bool running) {
   // The exchange has taken what was typed before it started.
   if (running) closeEditors();
+  updateEditActions();
+}
+
+bool ChannelGrid::takesEdits() const { return isEnabled() && !m_document.exchangeRunning(); }
+
+void ChannelGrid::updateEditActions() {
+  // The Edit menu offers these also while the table is disabled (the edit
+  // lock): they change channels, so they follow the table.
   for (QAction* action : {m_cutAction, m_pasteAction, m_deleteAction, m_moveUpAction, m_moveDownAction})
-    action->setEnabled(!running);
+    action->setEnabled(takesEdits());
 }
 
 void ChannelGrid::documentChanged(quint16 channels) {

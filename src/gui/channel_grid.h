@@ -104,6 +104,9 @@ class ChannelGrid : public QTableView {
   // One value pasted into `column` of the selected channels.
   void pasteIntoColumn(const QString& value);
   void exchangeRunningChanged(bool running);
+  // Channels may change: the table is enabled and no exchange runs.
+  bool takesEdits() const;
+  void updateEditActions();
   void openEditorAt(int row, int column);
   void dropDownOpenList();
   std::array<QComboBox*, 5> openLists() const;

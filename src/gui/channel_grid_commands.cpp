@@ -203,10 +203,10 @@ void ChannelGrid::contextMenuEvent(QContextMenuEvent* event) {
   }
   QMenu menu(this);
   menu.addActions(channelActions());
-  m_pasteAction->setEnabled(!m_document.exchangeRunning() && QApplication::clipboard()->mimeData() &&
+  m_pasteAction->setEnabled(takesEdits() && QApplication::clipboard()->mimeData() &&
                             QApplication::clipboard()->mimeData()->hasText());
   menu.exec(event->globalPos());
-  m_pasteAction->setEnabled(!m_document.exchangeRunning());
+  m_pasteAction->setEnabled(takesEdits());
 }
 
 }  // namespace qx210

@@ -11,6 +11,7 @@
 #include "core/language.h"
 #include "core/lists.h"
 #include "core/state_fields.h"
+#include "gui/colour_contrast.h"
 
 namespace qx210 {
 
@@ -62,7 +63,16 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: return offset;
-    case Qt::ForegroundRole: return QGuiApplication::palette().brush(QPalette::Link);
+    case Qt::ForegroundRole: {
+      // The palette's link colour, unless it is unreadable on the row (the
+      // default dark blue under a dark palette); the bold type still marks it.
+      const QPalette palette = QGuiApplication::palette();
+      const bool even = channel % 2 == 0;
+      const QColor row = m_evenRowColoured && even ? kEvenRowColour
+                                                   : palette.color(even ? QPalette::AlternateBase : QPalette::Base);
+      const QColor link = palette.color(QPalette::Link);
+      return QBrush(ContrastRatio(link, row) >= kReadableContrast ? link : palette.color(QPalette::Text));
+    }
     case Qt::FontRole: {
       QFont font;
       font.setBold(true);

@@ -30,10 +30,10 @@ class ChannelTableModel : public QAbstractTableModel {
   static QString columnCaption(int column);
   // What cell (channel, column) shows for `channel` in `language`.
   static QString cellText(const Channel& channel, int number, int column, UiLanguage language);
-  // Column widths in pixels (the layout gives twips, 15 to a pixel).
   // How far a split channel transmits from where it listens ("+5.00000 MHz");
   // empty for a simplex channel or one without both frequencies.
   static QString splitOffsetText(const Channel& channel);
+  // Column widths in pixels (the layout gives twips, 15 to a pixel).
   static int columnWidth(int column);
   static constexpr int kRowHeight = 20;  // 300 twips
 

@@ -14,11 +14,17 @@ namespace qx210 {
 
 ExchangeStatus::ExchangeStatus(ExchangeControl& control, QStatusBar* bar, QWidget* window,
                                std::function<QString()> portDescription, QObject* parent)
-    : QObject(parent), m_control(control), m_bar(bar), m_portDescription(std::move(portDescription)) {
+    : QObject(parent), m_control(control), m_portDescription(std::move(portDescription)) {
   m_progress = new QLabel(bar);
   m_progress->setObjectName(QStringLiteral("exchangeProgress"));
   m_stop = new QPushButton(bar);
   m_stop->setObjectName(QStringLiteral("exchangeStop"));
+  // The result has a label of its own: the bar's message goes whenever a
+  // menu item is only pointed at (its empty status tip replaces it).
+  m_result = new QLabel(bar);
+  m_result->setObjectName(QStringLiteral("exchangeResult"));
+  m_result->hide();
+  bar->addWidget(m_result, 1);
   bar->addPermanentWidget(m_progress);
   bar->addPermanentWidget(m_stop);
   m_progress->hide();
@@ -52,9 +58,12 @@ void ExchangeStatus::onProgressChanged(int value) {
   showProgress();
 }
 
-QString ExchangeStatus::result() const { return m_bar->currentMessage(); }
+QString ExchangeStatus::result() const { return m_result->text(); }
 
-void ExchangeStatus::clearResult() { m_bar->clearMessage(); }
+void ExchangeStatus::clearResult() {
+  m_result->clear();
+  m_result->hide();
+}
 
 void ExchangeStatus::stop() {
   if (m_control.isRunning()) m_control.stop();
@@ -108,7 +117,8 @@ void ExchangeStatus::onFinished(ExchangeOutcome outcome) {
       break;
   }
   const QString port = m_portDescription ? m_portDescription() : QString();
-  m_bar->showMessage(tr("%1  %2  (port %3)").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), words, port));
+  m_result->setText(tr("%1  %2  (port %3)").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), words, port));
+  m_result->show();
 }
 
 }  // namespace qx210

@@ -44,8 +44,8 @@ class ExchangeStatus : public QObject {
   void stop();
 
   ExchangeControl& m_control;
-  QStatusBar* m_bar = nullptr;
   QLabel* m_progress = nullptr;
+  QLabel* m_result = nullptr;
   QPushButton* m_stop = nullptr;
   QShortcut* m_escape = nullptr;
   std::function<QString()> m_portDescription;

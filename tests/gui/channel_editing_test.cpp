@@ -123,6 +123,17 @@ TEST_F(ChannelEditingTest, TxFollowsRxOfASimplexChannelAndASplitIsMarked) {
   typeFrequency(1, kColRxFreq, QStringLiteral("140"));  // a split keeps its TX
   EXPECT_EQ(cell(1, kColTxFreq), QStringLiteral("146.50000"));
   EXPECT_EQ(tx.data(Qt::ToolTipRole).toString(), QStringLiteral("+6.50000 MHz"));
+  // A dark palette that keeps the default dark blue link colour: the mark
+  // takes the text colour instead of going unreadable.
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+  dark.setColor(QPalette::AlternateBase, QColor(0x3a, 0x3a, 0x42));
+  dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+  dark.setColor(QPalette::Link, QColor(0, 0, 0xff));
+  QApplication::setPalette(dark);
+  EXPECT_EQ(tx.data(Qt::ForegroundRole).value<QBrush>().color(), dark.color(QPalette::Text));
+  QApplication::setPalette(light);
 }
 
 // A tone or option set in one of several selected channels is set in all of
@@ -205,6 +216,22 @@ TEST_F(ChannelEditingTest, EditMenuHoldsTheTableCommands) {
   EXPECT_EQ(channel(5), second);
   action("selectAllChannelsAction")->trigger();
   EXPECT_EQ(grid()->selectedChannels().size(), kChannelCount);
+}
+
+// The edit lock disables the table; the Edit menu's commands that change
+// channels follow it, so the menu cannot get round the lock.
+TEST_F(ChannelEditingTest, EditLockAlsoHoldsTheEditMenu) {
+  inUse(1, 2);
+  const RadioState before = state();
+  setCurrent(1, kColRxFreq);
+  window->setEditLocked(true);
+  for (const char* name : {"cutChannelsAction", "pasteChannelsAction", "deleteChannelsAction", "moveDownAction"}) {
+    EXPECT_FALSE(action(name)->isEnabled()) << name;
+    action(name)->trigger();
+  }
+  EXPECT_EQ(state(), before);
+  window->setEditLocked(false);
+  EXPECT_TRUE(action("deleteChannelsAction")->isEnabled());
 }
 
 }  // namespace
