@@ -3,7 +3,6 @@
 // Prints "ready" once the window is painted, then stays until killed (at
 // most 30 s). With "menu" the Programming menu is dropped down too.
 #include <QApplication>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -14,6 +13,7 @@
 #include "core/frequency_entry.h"
 #include "core/tone_entry.h"
 #include "gui/main_window.h"
+#include "scene_config.h"
 
 using namespace qx210;
 
@@ -22,18 +22,9 @@ int main(int argc, char* argv[]) {
   const bool chinese = argc > 1 && qstrcmp(argv[1], "zh") == 0;
   const bool menu = argc > 2 && qstrcmp(argv[2], "menu") == 0;
   QTemporaryDir dir;
-  {
-    QFile parameters(dir.filePath(QStringLiteral("parameter")));
-    if (!parameters.open(QIODevice::WriteOnly)) return 1;
-    parameters.write(QByteArray(1, '\0') + QByteArray(1, '\0') + QByteArray(1, chinese ? '\0' : '\1'));
-  }
-  MainWindowConfig config;
-  config.parameterFile = dir.filePath(QStringLiteral("parameter"));
-  config.languageHintStore = [path = dir.filePath(QStringLiteral("QB-7.ini"))] {
-    return std::make_unique<QSettings>(path, QSettings::IniFormat);
-  };
-  config.portCatalogue = [] { return PortCatalogue(); };
-  MainWindow window(config);
+  const std::optional<MainWindowConfig> config = SceneConfig(dir, chinese);
+  if (!config) return 1;
+  MainWindow window(*config);
 
   // A VHF radio with a few channels, entered by the rules of the table.
   RadioState state = window.document().state();

@@ -8,7 +8,6 @@
 // use offscreen with a 1600x1000 screen, scripts/screenshots.sh Xvfb).
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,6 +26,7 @@
 #include "gui/channel_grid.h"
 #include "gui/colour_contrast.h"
 #include "gui/main_window.h"
+#include "scene_config.h"
 #include "gui/settings_panel.h"
 
 using namespace qx210;
@@ -162,19 +162,9 @@ int main(int argc, char* argv[]) {
   }
 
   QTemporaryDir dir;
-  {
-    QFile parameters(dir.filePath(QStringLiteral("parameter")));
-    if (!parameters.open(QIODevice::WriteOnly)) return 1;
-    const char bytes[] = {0, 0, language == QLatin1String("zh") ? '\0' : '\1'};
-    parameters.write(bytes, 3);
-  }
-  MainWindowConfig config;
-  config.parameterFile = dir.filePath(QStringLiteral("parameter"));
-  config.languageHintStore = [path = dir.filePath(QStringLiteral("QB-7.ini"))] {
-    return std::make_unique<QSettings>(path, QSettings::IniFormat);
-  };
-  config.portCatalogue = [] { return PortCatalogue(); };
-  MainWindow window(config);
+  const std::optional<MainWindowConfig> config = SceneConfig(dir, language == QLatin1String("zh"));
+  if (!config) return 1;
+  MainWindow window(*config);
 
   // Every channel in use, with the longest texts each column shows.
   RadioState state = window.document().state();
