@@ -2,20 +2,12 @@
 
 #include "link/port_diagnosis.h"
 
-#include <QRegularExpression>
-
 #include "core/backups.h"
 #include "core/codec.h"
 #include "core/data_file.h"
 #include "core/safe_file.h"
 #include <cerrno>
 #include <cstdio>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace qx210::cli {
 
@@ -90,13 +82,7 @@ bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& arguments
 
 PortCatalogue CatalogueFor(const QString& port) {
   PortCatalogue catalogue;
-  static const QRegularExpression comName(QStringLiteral("^COM(\\d+)$"), QRegularExpression::CaseInsensitiveOption);
-  const QRegularExpressionMatch match = comName.match(port);
-  QString path = port;
-#ifndef Q_OS_WIN
-  if (match.hasMatch()) path = PortCatalogue::fromSystem().slotPath(match.captured(1).toInt());
-#endif
-  catalogue.setSlotPath(1, path);
+  catalogue.setSlotPath(1, SystemPortPath(port));
   return catalogue;
 }
 
@@ -178,14 +164,6 @@ QString PortOpenProblem(const QString& path, const PortOpenResult& result, UiLan
   if (!result.reason.isEmpty() && diagnosis.problem == PortProblem::Busy)
     text += QStringLiteral(" (%1)").arg(result.reason);
   return text;
-}
-
-bool StandardErrorIsTerminal() {
-#ifdef Q_OS_WIN
-  return _isatty(_fileno(stderr)) != 0;
-#else
-  return ::isatty(STDERR_FILENO) != 0;
-#endif
 }
 
 }  // namespace qx210::cli

@@ -8,6 +8,7 @@
 #include "core/ui_language.h"
 #include "link/port_catalogue.h"
 #include "link/serial_port.h"
+#include "platform.h"
 
 // Pieces shared by the verbs of qx210-cli.
 namespace qx210::cli {
@@ -83,8 +84,5 @@ bool ParseLanguage(const QString& value, UiLanguage& language);
 // The sentence for a port that would not open: missing, not permitted or
 // held by another program, with what to do about it.
 QString PortOpenProblem(const QString& path, const PortOpenResult& result, UiLanguage language);
-
-// Whether standard error is a terminal (progress is drawn only there).
-bool StandardErrorIsTerminal();
 
 }  // namespace qx210::cli

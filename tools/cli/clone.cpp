@@ -3,16 +3,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSocketNotifier>
-#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <vector>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 #include "cli.h"
 #include "link/clone_job.h"
@@ -24,18 +17,6 @@ namespace qx210::cli {
 namespace {
 
 QString Seconds(double seconds) { return QString::number(seconds, 'f', 1); }
-
-#ifdef Q_OS_UNIX
-// Ctrl+C and SIGTERM reach the event loop through a pipe. A second one ends
-// the program at once.
-int g_signalPipe[2] = {-1, -1};
-
-void OnStopSignal(int signal) {
-  const char byte = static_cast<char>(signal);
-  [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
-  std::signal(signal, SIG_DFL);
-}
-#endif
 
 // The progress of every port on one line of standard error, when that is a terminal.
 class ProgressLine {
@@ -172,36 +153,18 @@ int RunClone(const QStringList& arguments) {
     jobs.push_back(std::move(job));
   }
 
-#ifdef Q_OS_UNIX
-  std::unique_ptr<QSocketNotifier> stopNotifier;
-  if (::pipe(g_signalPipe) == 0) {
-    ::fcntl(g_signalPipe[0], F_SETFL, O_NONBLOCK);
-    stopNotifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, stopNotifier.get(), [&] {
-      char drain[8];
-      while (::read(g_signalPipe[0], drain, sizeof drain) > 0) {
-      }
-      progress.clear();
-      Err(QStringLiteral("qx210-cli: stopping; radios under way are finished first (Ctrl+C again ends at once)"));
-      for (const auto& job : jobs) job->stop();
-    });
-    std::signal(SIGINT, OnStopSignal);
-    std::signal(SIGTERM, OnStopSignal);
-  }
-#endif
+  auto stopRequests = std::make_unique<StopRequests>([&] {
+    progress.clear();
+    Err(QStringLiteral("qx210-cli: stopping; radios under way are finished first (Ctrl+C again ends at once)"));
+    for (const auto& job : jobs) job->stop();
+  });
 
   running = static_cast<int>(jobs.size());
   for (const auto& job : jobs) job->start();
   if (running > 0) QCoreApplication::exec();
   progress.clear();
 
-#ifdef Q_OS_UNIX
-  std::signal(SIGINT, SIG_DFL);
-  std::signal(SIGTERM, SIG_DFL);
-  stopNotifier.reset();
-  for (int& fd : g_signalPipe)
-    if (fd >= 0) ::close(fd), fd = -1;
-#endif
+  stopRequests.reset();
   QString summary = QStringLiteral("%1 radios: %2 passed, %3 failed").arg(passed + failed).arg(passed).arg(failed);
   if (unlogged > 0) summary += QStringLiteral(", %1 not in the log").arg(unlogged);
   Out(summary);
