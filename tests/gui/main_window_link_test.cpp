@@ -527,7 +527,8 @@ TEST_F(MainWindowLink, WriteSendsTheFrequencyStillBeingTyped) {
   EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join(QLatin1Char('|')).toStdString();
 }
 
-// A PMR446 set made from the stock plan in one step goes into a UHF radio whole.
+// A PMR446 set: the stock plan, then one tone for every channel (Ctrl+A and
+// typing it), then Write; the radio gets all 16 channels as the window shows.
 TEST_F(MainWindowLink, ASetFromAChannelPlanIsWrittenToTheRadio) {
   m_radio = std::make_unique<sim::PtyRadio>(sim::RadioProtocol(), sim::LineOptions{});  // 400-480MHz
   ASSERT_TRUE(m_radio->open());
@@ -538,6 +539,19 @@ TEST_F(MainWindowLink, ASetFromAChannelPlanIsWrittenToTheRadio) {
       [](ChannelPlanDialog& dialog) { return dialog.selectPlan(QStringLiteral("pmr446")); });
   m_window->findChild<QAction*>(QStringLiteral("newFromPlanAction"))->trigger();
   ASSERT_EQ(document().state().channel(16).rx.text(), QStringLiteral("446.19375"));
+
+  ChannelGrid* grid = m_window->grid();
+  grid->setDropDownLists(false);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+  grid->setFocus();
+  QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+  grid->setCurrentIndex(grid->model()->index(0, kColRxTone));
+  QTest::keyClick(grid, Qt::Key_6);
+  QTest::keyClicks(grid->toneEditor(), QStringLiteral("7.0"));
+  QTest::keyClick(grid->toneEditor(), Qt::Key_Return);
+  for (int n = 1; n <= kChannelCount; ++n)
+    ASSERT_EQ(document().state().channel(n).rxTone, *Tone::qt(670)) << n;
+
   m_window->toolbarWriteAction()->trigger();
   ASSERT_EQ(waitForOutcome(10000), static_cast<int>(ExchangeOutcome::WriteComplete));
   RadioState written;
