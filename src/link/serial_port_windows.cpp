@@ -189,19 +189,8 @@ class WindowsSerialPort final : public SerialPort {
 
   void onReadDone() {
     if (!isOpen() || !m_reading) return;
-    m_readNotifier.setEnabled(false);
-    m_reading = false;
     DWORD count = 0;
-    if (!GetOverlappedResult(m_handle, &m_readDone, &count, FALSE)) {
-      // A late notice of an earlier completion: this read is still running.
-      if (GetLastError() == ERROR_IO_INCOMPLETE) {
-        m_reading = true;
-        m_readNotifier.setEnabled(true);
-        return;
-      }
-      if (GetLastError() != ERROR_OPERATION_ABORTED) fail();
-      return;
-    }
+    if (!finish(m_readDone, m_readNotifier, m_reading, count)) return;
     if (count > 0) {
       m_in.append(m_first);
       if (!drain()) return;
@@ -246,22 +235,27 @@ class WindowsSerialPort final : public SerialPort {
 
   void onWriteDone() {
     if (!isOpen() || !m_writing) return;
-    m_writeNotifier.setEnabled(false);
-    m_writing = false;
     DWORD count = 0;
-    if (!GetOverlappedResult(m_handle, &m_writeDone, &count, FALSE)) {
-      // A late notice of an earlier completion: this write is still running.
-      if (GetLastError() == ERROR_IO_INCOMPLETE) {
-        m_writing = true;
-        m_writeNotifier.setEnabled(true);
-        return;
-      }
-      if (GetLastError() != ERROR_OPERATION_ABORTED) fail();
-      return;
-    }
+    if (!finish(m_writeDone, m_writeNotifier, m_writing, count)) return;
     if (count < static_cast<DWORD>(m_sending.size())) m_out.prepend(m_sending.mid(count));
     m_sending.clear();
     startWrite();
+  }
+
+  // Takes the result of a read or write whose event fired; false when there
+  // is none to take. A late notice of an earlier completion finds the
+  // operation still running: it stays under way and its notifier waits again.
+  bool finish(OVERLAPPED& operation, QWinEventNotifier& notifier, bool& underWay, DWORD& count) {
+    notifier.setEnabled(false);
+    underWay = false;
+    if (GetOverlappedResult(m_handle, &operation, &count, FALSE)) return true;
+    if (GetLastError() == ERROR_IO_INCOMPLETE) {
+      underWay = true;
+      notifier.setEnabled(true);
+    } else if (GetLastError() != ERROR_OPERATION_ABORTED) {
+      fail();
+    }
+    return false;
   }
 
   void fail() {

@@ -28,6 +28,11 @@ namespace {
 
 class WindowAccessTest : public MainWindowTest {
  protected:
+  // The six dialogs of the window.
+  static QList<QWidget*> AllDialogs(DialogSet& dialogs) {
+    return {&dialogs.optionalFunctions(), &dialogs.keyAssignment(), &dialogs.embeddedMessage(),
+            &dialogs.debugParameters(), &dialogs.testFrequencies(), &dialogs.about()};
+  }
   // Everything the accessibility tree shows below `root`, depth first.
   static void Walk(QAccessibleInterface* root, const std::function<void(QAccessibleInterface*)>& visit, int depth = 0) {
     ASSERT_LT(depth, 40);
@@ -106,10 +111,7 @@ TEST_F(WindowAccessTest, ScreenReaderNamesEveryControlOfTheWindowAndTheDialogs) 
     EXPECT_EQ(nameOf(window->findChild<QAction*>(QStringLiteral("mnucom"))),
               language == kChinese ? QStringLiteral("通信端口") : QStringLiteral("Communication port"));
 
-    DialogSet& dialogs = window->dialogs();
-    for (QWidget* dialog : std::initializer_list<QWidget*>{&dialogs.optionalFunctions(), &dialogs.keyAssignment(),
-                                                            &dialogs.embeddedMessage(), &dialogs.debugParameters(),
-                                                            &dialogs.testFrequencies(), &dialogs.about()}) {
+    for (QWidget* dialog : AllDialogs(window->dialogs())) {
       SCOPED_TRACE(dialog->objectName().toStdString());
       dialog->show();
       ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
@@ -179,10 +181,7 @@ TEST_F(WindowAccessTest, TabMovesBetweenTableBandListAndSettings) {
 // Qt's item views) and Escape closes it.
 TEST_F(WindowAccessTest, EveryDialogWorksFromTheKeyboard) {
   start();
-  DialogSet& dialogs = window->dialogs();
-  for (QWidget* dialog : std::initializer_list<QWidget*>{&dialogs.optionalFunctions(), &dialogs.keyAssignment(),
-                                                          &dialogs.embeddedMessage(), &dialogs.debugParameters(),
-                                                          &dialogs.testFrequencies(), &dialogs.about()}) {
+  for (QWidget* dialog : AllDialogs(window->dialogs())) {
     SCOPED_TRACE(dialog->objectName().toStdString());
     dialog->show();
     dialog->activateWindow();
