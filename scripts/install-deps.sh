@@ -5,6 +5,7 @@
 #   run      build and start the program (scripts/run.sh)
 #   test     also the test suite and the install check (scripts/test.sh)
 #   package  also the Debian package and lintian (scripts/package.sh)
+#   windows  also the Windows cross-build, Wine and NSIS (scripts/windows.sh)
 set -euo pipefail
 task="${1:-all}"
 
@@ -25,13 +26,15 @@ test_packages=(
   dbus-daemon at-spi2-core python3-pyatspi
 )
 package_packages=(dpkg-dev lintian)
+windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev zip)
 
 case "$task" in
   run) packages=("${run_packages[@]}") ;;
   test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
   package) packages=("${run_packages[@]}" "${package_packages[@]}") ;;
+  windows) packages=("${run_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
   all) packages=("${run_packages[@]}" "${test_packages[@]}" "${package_packages[@]}") ;;
-  *) echo "usage: scripts/install-deps.sh [run|test|package|all]" >&2; exit 2 ;;
+  *) echo "usage: scripts/install-deps.sh [run|test|package|windows|all]" >&2; exit 2 ;;
 esac
 
 missing=()

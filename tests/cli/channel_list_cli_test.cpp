@@ -270,7 +270,7 @@ TEST_F(ChannelListCli, ImportBacksUpTheFileItReplacesAndLeavesReadOnlyFilesAlone
   const QStringList import{QStringLiteral("import"), QStringLiteral("--csv"), sample("gmrs.csv"),
                            QStringLiteral("--out"), path("radio.DAT")};
   ASSERT_EQ(RunCli(import).exitCode, 0);
-  const QStringList backups = BackupStore(test::CliHome().filePath(QStringLiteral("data/qx210/backups"))).backups();
+  const QStringList backups = BackupStore(test::CliDataFolder(QStringLiteral("qx210/backups"))).backups();
   ASSERT_FALSE(backups.isEmpty());
   QFile backup(backups.first());
   ASSERT_TRUE(backup.open(QIODevice::ReadOnly));

@@ -1,5 +1,6 @@
 // The channel table's in-place editors, driven by clicks and keys.
 #include <QWheelEvent>
+#include <numeric>
 
 #include "support/main_window_fixture.h"
 
@@ -213,8 +214,20 @@ TEST_F(ChannelGridTest, ChannelColumnAndLayout) {
   // At its usual size (the test screen is narrower, so the window opened smaller).
   window->resize(window->sizeHint());
   const int widths[] = {33, 89, 67, 89, 67, 53, 57, 67, 60};
-  for (int c = 0; c < kColumnCount; ++c) EXPECT_EQ(grid()->columnWidth(c), widths[c]) << c;
-  EXPECT_EQ(grid()->rowHeight(0), 20);
+  // Where the system's font is wider than the texts the widths were made for
+  // (Wine's), columns may only grow.
+  const bool fontFits = grid()->minimumSizeHint().width() <=
+                        std::accumulate(std::begin(widths), std::end(widths), 0) + 2 * grid()->frameWidth();
+  for (int c = 0; c < kColumnCount; ++c) {
+    if (fontFits) {
+      EXPECT_EQ(grid()->columnWidth(c), widths[c]) << c;
+    } else {
+      EXPECT_GE(grid()->columnWidth(c), widths[c]) << c;
+    }
+  }
+  if (fontFits) {
+    EXPECT_EQ(grid()->rowHeight(0), 20);
+  }
   const QModelIndex even = grid()->model()->index(1, 0);
   const QModelIndex odd = grid()->model()->index(0, 3);
   EXPECT_EQ(even.data(Qt::BackgroundRole).value<QBrush>().color(), QColor(192, 192, 255));

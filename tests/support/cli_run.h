@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
+#include <QtGlobal>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -15,11 +17,23 @@ struct CliRun {
   QString err;
 };
 
-// Where the command line's per-user data and settings go in tests (backups
-// in data/qx210/backups), never the user's own.
+// Where the command line's per-user data and settings go in tests on Linux
+// (backups in data/qx210/backups), never the user's own.
 inline const QTemporaryDir& CliHome() {
   static QTemporaryDir home;
   return home;
+}
+
+// Where qx210-cli started by RunCli keeps its data (`sub` inside): below
+// CliHome through XDG_DATA_HOME; Windows has no such variable, so there it is
+// the user's own application-data folder.
+inline QString CliDataFolder(const QString& sub) {
+#ifdef Q_OS_WIN
+  // The folder the program's GenericDataLocation is (tests run in Qt's test mode).
+  return QDir(qEnvironmentVariable("LOCALAPPDATA")).filePath(sub);
+#else
+  return CliHome().filePath(QStringLiteral("data/") + sub);
+#endif
 }
 
 // Runs qx210-cli with `arguments`, feeding `input` to its standard input.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
@@ -39,7 +40,8 @@ class FileDialogAnswers : public QObject {
       dialog->reject();
       return;
     }
-    name->setText(path);
+    // Absolute in the platform's sense: on Windows "/work/x" still lacks a drive.
+    name->setText(QFileInfo(path).absoluteFilePath());
     static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept() checks the name
   }
 

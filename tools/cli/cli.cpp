@@ -19,7 +19,7 @@ int g_outputError = 0;
 }  // namespace
 
 void Err(const QString& line) {
-  const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
+  const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
   std::fflush(stderr);
 }
@@ -31,7 +31,7 @@ void WriteOut(const QByteArray& bytes) {
     g_outputError = errno != 0 ? errno : EIO;
 }
 
-void Out(const QString& line) { WriteOut((line + QLatin1Char('\n')).toLocal8Bit()); }
+void Out(const QString& line) { WriteOut((line + QLatin1Char('\n')).toUtf8()); }
 
 int CheckStandardOutput(int status) {
   if (std::fflush(stdout) != 0 && g_outputError == 0) g_outputError = errno != 0 ? errno : EIO;
@@ -73,7 +73,7 @@ bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& arguments
     const qsizetype options = text.lastIndexOf(QStringLiteral(" [options]"), lineEnd);
     if (text.startsWith(QStringLiteral("Usage: ")) && options > 0)
       text.replace(7, options - 7, QStringLiteral("qx210-cli ") + name);
-    WriteOut(text.toLocal8Bit());
+    WriteOut(text.toUtf8());
     status = kExitOk;
     return false;
   }

@@ -36,8 +36,10 @@ int BandFromArgument(const QString& argument) {
 bool ReadListFile(const QString& path, QByteArray& bytes, QString& error) {
   QString reason;
   if (path == QLatin1String("-")) {
+    // Descriptor 0 rather than the C library's stdin: QFile over that FILE
+    // fails on a Windows pipe, over the descriptor it reads on both systems.
     QFile input;
-    if (input.open(stdin, QIODevice::ReadOnly) && ReadWholeStream(input, kChannelListSizeLimit, bytes, reason))
+    if (input.open(0, QIODevice::ReadOnly) && ReadWholeStream(input, kChannelListSizeLimit, bytes, reason))
       return true;
     if (reason.isEmpty()) reason = input.errorString();
   } else if (ReadWholeRegularFile(path, kChannelListSizeLimit, bytes, reason)) {

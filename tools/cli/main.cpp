@@ -2,6 +2,7 @@
 // in a file of its own; this file only dispatches.
 #include <QCoreApplication>
 
+#include "platform.h"
 #include "verbs.h"
 
 namespace {
@@ -32,6 +33,7 @@ QString GeneralHelp() {
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
+  PrepareStandardStreams();
   QCoreApplication::setApplicationName(QStringLiteral("qx210-cli"));
   QCoreApplication::setApplicationVersion(QStringLiteral(QX210_VERSION));
 
@@ -42,7 +44,7 @@ int main(int argc, char* argv[]) {
     return kExitUsage;
   }
   if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
-    WriteOut(GeneralHelp().toLocal8Bit());
+    WriteOut(GeneralHelp().toUtf8());
     return CheckStandardOutput(kExitOk);
   }
   if (first == QLatin1String("--version") || first == QLatin1String("-v")) {

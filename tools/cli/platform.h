@@ -8,6 +8,11 @@
 
 namespace qx210::cli {
 
+// Makes standard input, output and error carry bytes as they are: on Windows
+// binary mode (no "\r" added before "\n", no Ctrl+Z read as the end) and a
+// console that shows UTF-8, the encoding the program writes everywhere.
+void PrepareStandardStreams();
+
 // Whether standard error is a terminal (progress is drawn only there).
 bool StandardErrorIsTerminal();
 

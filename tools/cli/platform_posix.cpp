@@ -9,6 +9,8 @@
 
 namespace qx210::cli {
 
+void PrepareStandardStreams() {}
+
 bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
 
 QString SystemPortPath(const QString& port) {

@@ -1,12 +1,18 @@
 #include <QCoreApplication>
 #include <atomic>
 #include <cstdio>
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
 #include "platform.h"
 
 namespace qx210::cli {
+
+void PrepareStandardStreams() {
+  for (FILE* stream : {stdin, stdout, stderr}) _setmode(_fileno(stream), _O_BINARY);
+  SetConsoleOutputCP(CP_UTF8);
+}
 
 bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
 
