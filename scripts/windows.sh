@@ -178,7 +178,7 @@ run_tests() {
 # command line's.
 com_port_exchange() {
   local sim="$build/host/tools/radio_sim/qx210-radio-sim" cli="$build/host/tools/cli/qx210-cli"
-  local work="$build/exchange" golden="${QX210_WIN_GOLDEN:-/work/shared/goldens/input/R01_UHF_FULL_MIXED_TONES.DAT}"
+  local work="$build/exchange" golden="${QX210_WIN_GOLDEN:-$here/tests/gui/data/goldens/input/R01_UHF_FULL_MIXED_TONES.DAT}"
   rm -rf "$work" && mkdir -p "$work"
   local memory=()
   [ -e "$golden" ] && memory=(--memory "$golden")
@@ -260,7 +260,7 @@ package() {
   [ -e "$prefix/plugins/styles/qwindowsvistastyle.dll" ] && cp "$prefix/plugins/styles/qwindowsvistastyle.dll" "$stage_dir/styles/"
   local pe
   for pe in "$stage_dir"/*.exe "$stage_dir"/platforms/*.dll "$stage_dir"/styles/*.dll; do copy_imports "$pe" "$stage_dir"; done
-  x86_64-w64-mingw32-strip "$stage_dir"/*.exe
+  x86_64-w64-mingw32-strip --strip-unneeded "$stage_dir"/*.exe "$stage_dir"/*.dll "$stage_dir"/*/*.dll
   # Licences: the program's, Qt's (LGPL-3.0, which builds on the GPL-3.0) and
   # where Qt's sources come from.
   cp "$here/LICENSE" "$stage_dir/LICENSE.txt"
@@ -297,22 +297,50 @@ NOTE
   say "  $zip ($(du -h "$zip" | cut -f1))"
 }
 
-# qx210.exe under Wine with the Windows platform plugin on Xvfb, a data file
-# opened: a picture of the window for the README.
+# The installer under Wine, silently for the current user: the program runs
+# from where it was installed, .DAT files are associated, and the uninstaller
+# leaves neither the folder nor the association behind.
+installer_check() {
+  local setup programs folder status=0
+  setup="$(ls "$build"/dist/qx210-*-windows-x64-setup.exe | head -n1)"
+  programs="$(winepath -u 'C:\users' 2>/dev/null)/$(id -un)/AppData/Local/Programs"
+  folder="$programs/QX-210 Radio Software"
+  say "installing ${setup##*/} under Wine (current user, silent)"
+  WINEDEBUG=-all wine "$setup" /S /CurrentUser || status=1
+  if [ $status = 0 ] && WINEDEBUG=-all wine "$folder/qx210-cli.exe" --version | grep -q '^qx210-cli ' \
+     && WINEDEBUG=-all wine reg query 'HKCU\Software\Classes\.DAT' 2>/dev/null | grep -q 'qx210.DataFile'; then
+    say "installed: the command line runs from $folder; .DAT opens with the program"
+  else
+    say "installer check FAILED"; status=1
+  fi
+  WINEDEBUG=-all wine "$folder/uninstall.exe" /S 2>/dev/null || true
+  # The uninstaller runs on from a copy of itself in the temporary folder.
+  for _ in $(seq 30); do [ -e "$folder" ] || break; sleep 0.5; done
+  if [ -e "$folder" ] || WINEDEBUG=-all wine reg query 'HKCU\Software\Classes\.DAT' >/dev/null 2>&1; then
+    say "uninstall FAILED: left $(ls -A "$folder" 2>/dev/null | tr '\n' ' ')"; status=1
+  else
+    say "uninstalled: nothing left behind"
+  fi
+  return $status
+}
+
+# qx210.exe of the portable folder (nothing but what the zip holds, so this
+# also shows that it is complete) under Wine with the Windows platform plugin
+# on Xvfb, a data file opened: a picture of the window for the README.
 screenshot() {
   local out="${1:-$here/docs/screenshots/main_window_windows.png}"
-  local golden="${QX210_WIN_GOLDEN:-/work/shared/goldens/input/R01_UHF_FULL_MIXED_TONES.DAT}"
+  local golden="${QX210_WIN_GOLDEN:-$here/tests/gui/data/goldens/input/R01_UHF_FULL_MIXED_TONES.DAT}"
   local file=()
-  [ -e "$golden" ] && { cp "$golden" "$build/screenshot.DAT"; file=("$build/screenshot.DAT"); }
+  [ -e "$golden" ] && { cp "$golden" "$build/screenshot.DAT"; file=("$(to_windows_path "$build/screenshot.DAT")"); }
   say "starting qx210.exe under Wine on Xvfb"
   xvfb-run -a -s "-screen 0 1024x700x24" bash -c '
-    QT_QPA_PLATFORM=windows "$0" "$1" ${3:+"$3"} >/dev/null 2>&1 &
+    WINEDEBUG=-all QT_QPA_PLATFORM=windows "$0" "$1" ${3:+"$3"} >/dev/null 2>&1 &
     pid=$!
     sleep "${QX210_WIN_SETTLE:-25}"
     import -window root "$2"
     convert "$2" -bordercolor black -border 1 -trim +repage "$2"
     kill "$pid" 2>/dev/null; wineserver -k 2>/dev/null || true
-  ' "$build/wine-run" "$build/win/src/app/qx210.exe" "$out" "${file[@]}"
+  ' "$(command -v wine)" "$(ls -d "$build"/stage/qx210-*/qx210.exe | head -n1)" "$out" "${file[@]}"
   say "screenshot: $out"
 }
 
@@ -332,7 +360,7 @@ case "$stage" in
     write_wine_runner
     cross_build 'core_|cli_'
     run_tests '^(core|cli)_' ;;
-  package) write_wine_runner; package ;;
+  package) write_wine_runner; package; installer_check ;;
   screenshot) write_wine_runner; screenshot "${2:-}" ;;
   all)
     install_toolchain; build_qt; write_wine_runner; cross_build
@@ -341,6 +369,7 @@ case "$stage" in
     build_host
     com_port_exchange || failed=1
     package
+    installer_check || failed=1
     screenshot "$build/dist/main_window_windows.png" || true
     say "the installer and the zip are in $build/dist"
     [ $failed = 0 ] || say "some checks under Wine failed (see above)"
