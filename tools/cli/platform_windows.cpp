@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -11,7 +12,10 @@ namespace qx210::cli {
 
 void PrepareStandardStreams() {
   for (FILE* stream : {stdin, stdout, stderr}) _setmode(_fileno(stream), _O_BINARY);
-  SetConsoleOutputCP(CP_UTF8);
+  // The console's code page outlives the program: the old one comes back at exit.
+  static const UINT previous = GetConsoleOutputCP();
+  if (previous != 0 && previous != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+    std::atexit([] { SetConsoleOutputCP(previous); });
 }
 
 bool StandardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
