@@ -5,14 +5,6 @@
 
 namespace qx210 {
 
-std::unique_ptr<QSettings> OpenLanguageHintStore(const QString& keyPath) {
-#ifdef Q_OS_WIN
-  return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + keyPath, QSettings::NativeFormat);
-#else
-  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, keyPath);
-#endif
-}
-
 QString LanguageHintText(const QVariant& value) {
   switch (value.typeId()) {
     case QMetaType::QString: {

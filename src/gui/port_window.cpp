@@ -96,9 +96,7 @@ void PortWindow::showAvailability() {
     const PortProblem availability = m_link.availability(slot);
     const PortDetails details = m_link.catalogue().slotDetails(slot);
     QString path = m_link.catalogue().slotPath(slot);
-#ifdef Q_OS_WIN
-    path.clear();  // the caption already names the port
-#endif
+    if (PortsNamedCom()) path.clear();  // the caption already names the port
     QStringList shown;
     if (!path.isEmpty()) shown << path;
     if (!details.description.isEmpty()) shown << details.description;
