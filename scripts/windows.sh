@@ -298,25 +298,27 @@ NOTE
 }
 
 # The installer under Wine, silently for the current user: the program runs
-# from where it was installed, .DAT files are associated, and the uninstaller
-# leaves neither the folder nor the association behind.
+# from where it was installed, the Start menu has it and the guide, .DAT files
+# are associated, and the uninstaller leaves none of these behind.
 installer_check() {
-  local setup programs folder status=0
+  local setup user folder menu status=0
   setup="$(ls "$build"/dist/qx210-*-windows-x64-setup.exe | head -n1)"
-  programs="$(winepath -u 'C:\users' 2>/dev/null)/$(id -un)/AppData/Local/Programs"
-  folder="$programs/QX-210 Radio Software"
+  user="$(winepath -u 'C:\users' 2>/dev/null)/$(id -un)"
+  folder="$user/AppData/Local/Programs/QX-210 Radio Software"
+  menu="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/QX-210 Radio Software"
   say "installing ${setup##*/} under Wine (current user, silent)"
   WINEDEBUG=-all wine "$setup" /S /CurrentUser || status=1
   if [ $status = 0 ] && WINEDEBUG=-all wine "$folder/qx210-cli.exe" --version | grep -q '^qx210-cli ' \
+     && [ -e "$menu/QX-210 Radio Software.lnk" ] && [ -e "$menu/User guide.lnk" ] \
      && WINEDEBUG=-all wine reg query 'HKCU\Software\Classes\.DAT' 2>/dev/null | grep -q 'qx210.DataFile'; then
-    say "installed: the command line runs from $folder; .DAT opens with the program"
+    say "installed: the command line runs from $folder; the Start menu has the program and the guide; .DAT opens with the program"
   else
     say "installer check FAILED"; status=1
   fi
   WINEDEBUG=-all wine "$folder/uninstall.exe" /S 2>/dev/null || true
   # The uninstaller runs on from a copy of itself in the temporary folder.
   for _ in $(seq 30); do [ -e "$folder" ] || break; sleep 0.5; done
-  if [ -e "$folder" ] || WINEDEBUG=-all wine reg query 'HKCU\Software\Classes\.DAT' >/dev/null 2>&1; then
+  if [ -e "$folder" ] || [ -e "$menu" ] || WINEDEBUG=-all wine reg query 'HKCU\Software\Classes\.DAT' >/dev/null 2>&1; then
     say "uninstall FAILED: left $(ls -A "$folder" 2>/dev/null | tr '\n' ' ')"; status=1
   else
     say "uninstalled: nothing left behind"
