@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +12,7 @@
 
 #include "core/bands.h"
 #include "core/language.h"
+#include "gui/channel_overview_table.h"
 #include "gui/channel_table_model.h"
 #include "gui/message_box.h"
 
@@ -51,17 +51,10 @@ ChannelPlanDialog::ChannelPlanDialog(std::vector<ChannelPlan> plans, int band, c
   auto* tableLabel = new QLabel(tr("C&hannels of the plan:"), this);
   QStringList header;
   for (int column = 1; column < kColumnCount; ++column) header << ChannelTableModel::columnCaption(column);
-  m_table = new QTableWidget(kChannelCount, static_cast<int>(header.size()), this);
+  m_table = NewChannelOverviewTable(header, this);
   m_table->setObjectName(QStringLiteral("planTable"));
   m_table->setAccessibleName(tr("Channels of the plan"));
   tableLabel->setBuddy(m_table);
-  m_table->setHorizontalHeaderLabels(header);
-  QStringList numbers;
-  for (int n = 1; n <= kChannelCount; ++n) numbers << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-  m_table->setVerticalHeaderLabels(numbers);
-  m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_table->setTabKeyNavigation(false);
-  m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
   auto* folder = new QLabel(tr("Your own plans (CSV channel lists) go in: %1").arg(QDir::toNativeSeparators(m_userFolder)),
                             this);

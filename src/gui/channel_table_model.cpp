@@ -11,6 +11,7 @@
 #include "core/language.h"
 #include "core/lists.h"
 #include "core/state_fields.h"
+#include "gui/channel_overview_table.h"
 #include "gui/colour_contrast.h"
 
 namespace qx210 {
@@ -100,7 +101,7 @@ QString ChannelTableModel::columnCaption(int column) {
 }
 
 QString ChannelTableModel::cellText(const Channel& channel, int number, int column, UiLanguage language) {
-  if (column == kColChannel) return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+  if (column == kColChannel) return ChannelNumberText(number);
   // A channel without a TX frequency shows no TX tone unless it has one.
   if (IsToneColumn(column) && FrequencyOf(channel, column).isEmpty() && ToneOf(channel, column).isOff()) return {};
   return ChannelFieldText(channel, column, language);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/language.h"
+#include "gui/channel_overview_table.h"
 #include "gui/channel_table_model.h"
 
 namespace qx210 {
@@ -70,17 +71,10 @@ ImportPreviewDialog::ImportPreviewDialog(const ChannelImport& import, const Radi
   connect(m_replace, &QRadioButton::toggled, this, &ImportPreviewDialog::showResult);
 
   auto* channelsLabel = new QLabel(tr("C&hannels:"), this);
-  m_channels = new QTableWidget(kChannelCount, 2, this);
+  m_channels = NewChannelOverviewTable({tr("Now"), tr("After the import")}, this);
   m_channels->setObjectName(QStringLiteral("previewChannels"));
   m_channels->setAccessibleName(tr("Channels now and after the import"));
   channelsLabel->setBuddy(m_channels);
-  m_channels->setHorizontalHeaderLabels({tr("Now"), tr("After the import")});
-  QStringList numbers;
-  for (int n = 1; n <= kChannelCount; ++n) numbers << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-  m_channels->setVerticalHeaderLabels(numbers);
-  m_channels->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_channels->setTabKeyNavigation(false);
-  m_channels->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   for (int n = 1; n <= kChannelCount; ++n)
     m_channels->setItem(n - 1, kNowColumn, new QTableWidgetItem(ChannelLine(current.channel(n), n, language)));
 
