@@ -53,7 +53,7 @@ TEST_F(CliTest, ReadWritesTheEncodedImageOfTheRadio) {
   EXPECT_EQ(file, EncodeImage(state));
   EXPECT_EQ(m_radio->endsReceived(), 1);
   // What the radio held is kept among the backups, as read.
-  const QStringList backups = BackupStore(test::CliHome().filePath(QStringLiteral("data/qx210/backups"))).backups();
+  const QStringList backups = BackupStore(test::CliDataFolder(QStringLiteral("qx210/backups"))).backups();
   ASSERT_FALSE(backups.isEmpty());
   QFile backup(backups.first());
   ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
